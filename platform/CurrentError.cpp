@@ -1,0 +1,10 @@
+#include "CurrentError.h"
+
+namespace zavolin {
+
+CurrentError& currentError() {
+    static CurrentError error;
+    return error;
+}
+
+} // namespace zavolin

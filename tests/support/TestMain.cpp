@@ -1,0 +1,16 @@
+#include "TestEnvironment.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[]) {
+    // Never touch the real user's settings, registry or documents.
+    zavolin::test::isolateUserDirectories();
+    // Widget tests need no display, also when the test list is read at build time.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
