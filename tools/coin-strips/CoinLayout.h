@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+namespace zavolin::coinstrips {
+
+// The strip as printed on paper; the picture is stretched onto exactly this rectangle.
+constexpr double StripWidthMm = 180.9;
+constexpr double StripHeightMm = 27.0;
+constexpr int StripWidthPx = 1170;
+constexpr int StripHeightPx = 176;
+
+// Blank paper kept above and below the largest coin, so cutting the strip never cuts a coin.
+constexpr double VerticalMarginMm = 1.5;
+
+enum class MetalKind { Gold, Silver, Copper };
+
+struct CoinSpec {
+    QString value;
+    double familiarDiameterMm; // the everyday coin whose size it borrows
+    MetalKind centre;
+    MetalKind ring; // equal to centre for a coin of one metal
+};
+
+struct PlacedCoin {
+    CoinSpec spec;
+    double centreXMm = 0.0;
+    double centreYMm = 0.0;
+    double diameterMm = 0.0;
+
+    bool twoColoured() const { return spec.centre != spec.ring; }
+};
+
+// The eight coins of the front strip, left to right, by falling value.
+QVector<CoinSpec> frontCoins();
+
+// Places the front coins on the strip: one uniform reduction so the largest keeps its margins,
+// equal gaps between coins and at both ends.
+QVector<PlacedCoin> frontLayout();
+
+// The back strip: the front's coins in reverse order, each centre mirrored about the strip's
+// vertical centre line, so a coin's back lies behind its front when the paper is turned over.
+QVector<PlacedCoin> backLayout(const QVector<PlacedCoin>& front);
+
+} // namespace zavolin::coinstrips

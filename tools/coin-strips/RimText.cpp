@@ -1,0 +1,92 @@
+#include "RimText.h"
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QTransform>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+
+namespace zavolin::coinstrips {
+
+namespace {
+
+constexpr double ReferencePixels = 200.0; // glyph outlines are taken at this size, then scaled
+
+} // namespace
+
+QFont typeface() {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setBold(true);
+    f.setPixelSize(int(ReferencePixels));
+    f.setStyleStrategy(QFont::PreferOutline);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+bool typefaceAvailable() {
+    const QFontInfo info(typeface());
+    if (info.family() == QStringLiteral("DejaVu Sans") && info.bold())
+        return true;
+    std::fprintf(stderr,
+                 "zavolin-make-coin-strips: DejaVu Sans Bold is not installed (got %s); "
+                 "install fonts-dejavu-core\n",
+                 qPrintable(info.family()));
+    return false;
+}
+
+QPainterPath centredText(const QString& text, double capHeight) {
+    const QFont f = typeface();
+    const QFontMetricsF fm(f);
+    QPainterPath glyphs;
+    glyphs.addText(0.0, 0.0, f, text);
+    const QRectF ink = glyphs.boundingRect();
+    const double s = capHeight / fm.capHeight();
+    QTransform t;
+    t.scale(s, s);
+    t.translate(-ink.center().x(), fm.capHeight() / 2.0);
+    return t.map(glyphs);
+}
+
+QPainterPath arcText(const QString& text, double radius, double capHeight, Arc arc,
+                     double tracking) {
+    const QFont f = typeface();
+    const QFontMetricsF fm(f);
+    const double s = capHeight / fm.capHeight();
+    const double gap = tracking * capHeight;
+
+    // Arc lengths along the baseline circle, then the angle the whole text spans.
+    double length = -gap;
+    for (const QChar ch : text)
+        length += fm.horizontalAdvance(ch) * s + gap;
+    const double span = length / radius; // radians
+
+    QPainterPath path;
+    double run = 0.0;
+    for (const QChar ch : text) {
+        const double advance = fm.horizontalAdvance(ch) * s;
+        const double middle = (run + advance / 2.0) / radius - span / 2.0;
+        run += advance + gap;
+
+        QPainterPath glyph;
+        glyph.addText(0.0, 0.0, f, QString(ch));
+        // Top arc: clockwise from the left through 12 o'clock. Bottom arc: anticlockwise from
+        // the left through 6 o'clock, so both read left to right.
+        const double angle =
+            arc == Arc::Top ? -std::numbers::pi / 2.0 + middle : std::numbers::pi / 2.0 - middle;
+        const QPointF at(radius * std::cos(angle), radius * std::sin(angle));
+        const double turn =
+            arc == Arc::Top ? angle + std::numbers::pi / 2.0 : angle - std::numbers::pi / 2.0;
+        QTransform t;
+        t.translate(at.x(), at.y());
+        t.rotateRadians(turn);
+        if (arc == Arc::Bottom)
+            t.translate(0.0, capHeight); // hang from the circle
+        t.scale(s, s);
+        t.translate(-fm.horizontalAdvance(ch) / 2.0, 0.0);
+        path.addPath(t.map(glyph));
+    }
+    return path;
+}
+
+} // namespace zavolin::coinstrips

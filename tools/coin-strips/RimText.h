@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QFont>
+#include <QPainterPath>
+#include <QString>
+
+namespace zavolin::coinstrips {
+
+// The one typeface of the strips, chosen by name so every machine draws the same glyphs.
+// Returns false (and says why on stderr) when the machine resolves it to another family.
+bool typefaceAvailable();
+QFont typeface();
+
+// Text as an outline, centred on the origin; capHeight is the height of its capitals/figures.
+QPainterPath centredText(const QString& text, double capHeight);
+
+enum class Arc { Top, Bottom };
+
+// Text set along a circle around the origin, read left to right, upright in both arcs:
+// on the top arc the letters stand on the circle of radius `radius` and rise outwards; on the
+// bottom arc they hang from it and rise towards the centre. `tracking` widens the letter gaps,
+// as a fraction of capHeight.
+QPainterPath arcText(const QString& text, double radius, double capHeight, Arc arc,
+                     double tracking = 0.15);
+
+} // namespace zavolin::coinstrips
