@@ -29,8 +29,9 @@ ErrorChoice Trap::handle(qint32 label, const RuntimeError& error) {
 }
 
 RuntimeError Trap::internalError(const std::exception& error) {
-    return RuntimeError(ErrNo::InternalError,
-                        QStringLiteral("Internal error: %1").arg(QString::fromLocal8Bit(error.what())));
+    return RuntimeError(
+        ErrNo::InternalError,
+        QStringLiteral("Internal error: %1").arg(QString::fromLocal8Bit(error.what())));
 }
 
 } // namespace zavolin

@@ -4,7 +4,6 @@
 #include "platform/RuntimeError.h"
 
 #include <QString>
-
 #include <exception>
 #include <utility>
 

@@ -13,7 +13,9 @@ namespace {
     raise(ErrNo::Overflow, QStringLiteral("Overflow: the number is too large for its type."));
 }
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 int hexValue(QChar c) {
     if (isDigit(c))
@@ -99,7 +101,9 @@ double decimalPrefix(QStringView s, qsizetype& pos) {
     return value;
 }
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 } // namespace
 

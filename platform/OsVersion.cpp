@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QRegularExpression>
-
 #include <sys/utsname.h>
 
 namespace zavolin {
@@ -28,7 +27,8 @@ class LinuxOsVersion : public OsVersionSource {
 public:
     OsVersionInfo read() override {
         utsname name{};
-        const QString release = uname(&name) == 0 ? QString::fromLocal8Bit(name.release) : QString();
+        const QString release =
+            uname(&name) == 0 ? QString::fromLocal8Bit(name.release) : QString();
         QFile file(QStringLiteral("/etc/os-release"));
         QByteArray osRelease;
         if (file.open(QIODevice::ReadOnly))

@@ -42,8 +42,12 @@ QString titleWithVersion(const ProgramInfo& info) {
     return info.title + QStringLiteral("  ") + paddedVersion(info.major, info.minor, info.revision);
 }
 
-QString supportEmail() { return QStringLiteral(ZAVOLIN_SUPPORT_EMAIL); }
-QString homePage() { return QStringLiteral(ZAVOLIN_HOMEPAGE); }
+QString supportEmail() {
+    return QStringLiteral(ZAVOLIN_SUPPORT_EMAIL);
+}
+QString homePage() {
+    return QStringLiteral(ZAVOLIN_HOMEPAGE);
+}
 
 ScopedProgramInfo::ScopedProgramInfo(ProgramInfo info)
     : m_info(std::move(info))
@@ -51,6 +55,8 @@ ScopedProgramInfo::ScopedProgramInfo(ProgramInfo info)
     g_override = &m_info;
 }
 
-ScopedProgramInfo::~ScopedProgramInfo() { g_override = m_previous; }
+ScopedProgramInfo::~ScopedProgramInfo() {
+    g_override = m_previous;
+}
 
 } // namespace zavolin

@@ -29,9 +29,15 @@ constexpr double TwipsPerPixel = 15.0;
 constexpr double TwipsPerMillimetre = 56.7;
 constexpr double MillimetresPerInch = 25.4;
 
-constexpr Pixels toPixels(Twips t) { return {t.value / TwipsPerPixel}; }
-constexpr Twips toTwips(Pixels p) { return {p.value * TwipsPerPixel}; }
-constexpr Millimetres toMillimetres(Twips t) { return {t.value / TwipsPerMillimetre}; }
+constexpr Pixels toPixels(Twips t) {
+    return {t.value / TwipsPerPixel};
+}
+constexpr Twips toTwips(Pixels p) {
+    return {p.value * TwipsPerPixel};
+}
+constexpr Millimetres toMillimetres(Twips t) {
+    return {t.value / TwipsPerMillimetre};
+}
 
 // Whole pixels for a widget geometry given in twips.
 constexpr int pixelsOf(double twips) {

@@ -1,4 +1,5 @@
 #include "errors/Trap.h"
+
 #include "support/ScriptedReporter.h"
 
 #include <gtest/gtest.h>

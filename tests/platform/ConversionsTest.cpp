@@ -1,4 +1,5 @@
 #include "platform/Conversions.h"
+
 #include "platform/RuntimeError.h"
 
 #include <gtest/gtest.h>
@@ -37,7 +38,9 @@ TEST(Val, SkipsBlanksTabsAndLineFeedsWhereverTheyStand) {
     EXPECT_EQ(Val(u" \t- 3\n0"), -30);
 }
 
-TEST(Val, CommaIsNoDecimalSeparator) { EXPECT_EQ(Val(u"10,5"), 10); }
+TEST(Val, CommaIsNoDecimalSeparator) {
+    EXPECT_EQ(Val(u"10,5"), 10);
+}
 
 TEST(Val, TextWithoutANumberIsZero) {
     EXPECT_EQ(Val(u""), 0);
@@ -57,7 +60,9 @@ TEST(Val, ReadsHexadecimalAndOctal) {
     EXPECT_EQ(Val(u"&H1G"), 1);
 }
 
-TEST(Val, HugeExponentOverflows) { EXPECT_EQ(errorNumberOf([] { Val(u"1e999"); }), ErrNo::Overflow); }
+TEST(Val, HugeExponentOverflows) {
+    EXPECT_EQ(errorNumberOf([] { Val(u"1e999"); }), ErrNo::Overflow);
+}
 
 TEST(RoundHalfEven, TiesGoToTheEvenNeighbour) {
     EXPECT_EQ(roundHalfEven(2.5), 2);

@@ -13,7 +13,8 @@ TEST(LinuxVersion, TakesKernelReleaseAndPrettyName) {
     EXPECT_EQ(info.minor, 1u);
     EXPECT_EQ(info.build, 115u);
     ASSERT_EQ(info.servicePack.size(), 128);
-    EXPECT_EQ(QByteArray(info.servicePack.constData()), QByteArray("Debian GNU/Linux 12 (bookworm)"));
+    EXPECT_EQ(QByteArray(info.servicePack.constData()),
+              QByteArray("Debian GNU/Linux 12 (bookworm)"));
 }
 
 TEST(LinuxVersion, LongPrettyNameStillLeavesATerminatingNul) {

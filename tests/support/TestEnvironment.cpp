@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QUuid>
-
 #include <cstdlib>
 
 namespace zavolin::test {

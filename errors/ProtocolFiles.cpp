@@ -1,0 +1,88 @@
+#include "ProtocolFiles.h"
+
+#include "platform/ProgramInfo.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace zavolin {
+namespace {
+
+QString joined(const QString& directory, const QString& extension) {
+    QString path = directory;
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    return path + programInfo().exeName + extension;
+}
+
+void setReason(QString* reason, const QString& text) {
+    if (reason)
+        *reason = text;
+}
+
+} // namespace
+
+QString programFilePath(const QString& extension) {
+    return joined(programInfo().directory, extension);
+}
+
+QString userDataFilePath(const QString& extension) {
+    const QString directory =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+        QStringLiteral("/Zavolin");
+    QDir().mkpath(directory);
+    return joined(directory, extension);
+}
+
+QString protocolFilePath(const QString& extension) {
+    const QFileInfo directory(programInfo().directory);
+    if (directory.isDir() && directory.isWritable())
+        return programFilePath(extension);
+    return userDataFilePath(extension);
+}
+
+bool appendToFile(const QString& path, const QByteArray& bytes, QString* reason) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        setReason(reason, file.errorString());
+        return false;
+    }
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        setReason(reason, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* reason) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        setReason(reason, file.errorString());
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        setReason(reason, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        setReason(reason, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+QString appendToLog(const QByteArray& bytes) {
+    const QString beside = programFilePath(QStringLiteral(".EPT"));
+    if (appendToFile(beside, bytes))
+        return beside;
+    const QString user = userDataFilePath(QStringLiteral(".EPT"));
+    if (appendToFile(user, bytes))
+        return user;
+    return {};
+}
+
+} // namespace zavolin
