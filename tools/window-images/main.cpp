@@ -1,0 +1,54 @@
+// Writes the main window's pictures into the folder named on the command line.
+
+#include "BackgroundTile.h"
+#include "Flags.h"
+#include "ToolbarIcons.h"
+#include "WindowIcon.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTextStream>
+#include <utility>
+#include <vector>
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream err(stderr);
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        err << "usage: zavolin-make-window-images <output folder>\n";
+        return 2;
+    }
+    const QDir out(args.at(1));
+    if (!out.exists() && !QDir().mkpath(out.path())) {
+        err << "cannot create " << out.path() << "\n";
+        return 1;
+    }
+
+    using namespace windowimages;
+    const std::vector<std::pair<QString, QImage>> images = {
+        {"background-tile.png", backgroundTile()},
+        {"tool-print.png", printIcon()},
+        {"tool-adjust.png", adjustIcon()},
+        {"tool-exit.png", exitIcon()},
+        {"tool-help.png", helpIcon()},
+        {"flag-de.png", germanFlag()},
+        {"flag-gb.png", britishFlag()},
+        {"flag-es.png", spanishFlag()},
+        {"flag-it.png", italianFlag()},
+        {"zavolin-32.png", windowIcon(32)},
+        {"zavolin-64.png", windowIcon(64)},
+    };
+    int failures = 0;
+    for (const auto& [name, image] : images) {
+        const QString path = out.filePath(name);
+        if (!image.save(path, "PNG")) {
+            err << "cannot write " << path << "\n";
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}
