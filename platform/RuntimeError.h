@@ -19,6 +19,7 @@ constexpr qint32 FileNotFound = 53;
 constexpr qint32 PathFileAccessError = 75;
 constexpr qint32 PathNotFound = 76;
 constexpr qint32 InvalidPropertyValue = 380;
+constexpr qint32 InvalidPicture = 481;
 constexpr qint32 CantCreateObject = 429;
 constexpr qint32 MemberNotSupported = 438;
 constexpr qint32 PrinterError = 482;

@@ -1,0 +1,54 @@
+#include "DefaultPrinter.h"
+
+#include "CupsQueuePrinter.h"
+#include "PdfFallbackPrinter.h"
+#include "RuntimeError.h"
+#include "UnavailablePrinter.h"
+
+#include <QPrinterInfo>
+
+namespace zavolin {
+
+PrinterChoice chooseDefaultPrinter() {
+    PrinterChoice choice;
+    for (const char* variable : {"LPDEST", "PRINTER"}) {
+        const QString named = qEnvironmentVariable(variable).trimmed();
+        if (named.isEmpty())
+            continue;
+        if (QPrinterInfo::printerInfo(named).isNull())
+            choice.missingReason =
+                QStringLiteral("Printer error: there is no printer \"%1\" (named by %2).")
+                    .arg(named, QString::fromLatin1(variable));
+        else
+            choice.queue = named;
+        return choice;
+    }
+    choice.queue = QPrinterInfo::defaultPrinterName();
+    if (choice.queue.isEmpty()) {
+        const QStringList all = QPrinterInfo::availablePrinterNames();
+        if (!all.isEmpty())
+            choice.queue = all.first();
+    }
+    return choice;
+}
+
+std::unique_ptr<Printer> openDefaultPrinter() {
+    const PrinterChoice choice = chooseDefaultPrinter();
+    if (!choice.missingReason.isEmpty())
+        return std::make_unique<UnavailablePrinter>(choice.missingReason);
+    if (choice.queue.isEmpty())
+        return openPdfFallbackPrinter();
+    try {
+        return openCupsQueuePrinter(choice.queue);
+    } catch (const RuntimeError& error) {
+        return std::make_unique<UnavailablePrinter>(error.description());
+    }
+}
+
+Printer& Printer::real() {
+    // Chosen once, like the printer a program starts with.
+    static const std::unique_ptr<Printer> printer = openDefaultPrinter();
+    return *printer;
+}
+
+} // namespace zavolin

@@ -1,0 +1,72 @@
+#include "PdfFilePrinter.h"
+
+#include "NewFile.h"
+#include "RuntimeError.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace zavolin {
+namespace {
+
+constexpr double EdgeMillimetres = 5.0;
+
+class PdfFileSink : public DocumentSink {
+public:
+    explicit PdfFileSink(const QString& target)
+        : m_target(QFileInfo(target).absoluteFilePath()) {}
+
+    QString createDocumentFile() override {
+        const QFileInfo target(m_target);
+        const QString folder = target.absolutePath();
+        if (!QFileInfo(folder).isDir())
+            raise(ErrNo::PrinterError,
+                  QStringLiteral("Printer error: the folder %1 for the PDF file does not exist.")
+                      .arg(folder));
+        if (target.isDir())
+            raise(ErrNo::PrinterError,
+                  QStringLiteral("Printer error: %1 is a folder, not a PDF file.").arg(m_target));
+        QString reason;
+        const QString file =
+            createUniqueFile(folder, QLatin1Char('.') + target.fileName() + QLatin1Char('.'),
+                             QStringLiteral(".part"), &reason);
+        if (file.isEmpty())
+            raise(ErrNo::PrinterError,
+                  QStringLiteral("Printer error: the PDF file %1 cannot be written (%2).")
+                      .arg(m_target, reason));
+        return file;
+    }
+
+    QString deliver(const QString& file, const QString&, int) override {
+        QString reason;
+        if (!moveReplacing(file, m_target, &reason)) {
+            QFile::remove(file);
+            raise(ErrNo::PrinterError,
+                  QStringLiteral("Printer error: the PDF file %1 could not be written (%2).")
+                      .arg(m_target, reason));
+        }
+        return m_target;
+    }
+
+    void discard(const QString& file) override { QFile::remove(file); }
+
+private:
+    QString m_target;
+};
+
+} // namespace
+
+PrinterPaper pdfPrinterPaper(PdfPaper paper) {
+    PrinterPaper result;
+    result.pageSize = QPageSize(paper == PdfPaper::Letter ? QPageSize::Letter : QPageSize::A4);
+    result.unprintableMillimetres =
+        QMarginsF(EdgeMillimetres, EdgeMillimetres, EdgeMillimetres, EdgeMillimetres);
+    return result;
+}
+
+std::unique_ptr<QtPrinter> openPdfFilePrinter(const QString& target, PdfPaper paper) {
+    return std::make_unique<QtPrinter>(pdfPrinterPaper(paper),
+                                       std::make_unique<PdfFileSink>(target));
+}
+
+} // namespace zavolin

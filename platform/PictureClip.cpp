@@ -1,0 +1,119 @@
+#include "PictureClip.h"
+
+#include "PictureLoader.h"
+#include "RasterPicture.h"
+#include "RuntimeError.h"
+#include "SvgParts.h"
+#include "VectorPicture.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace zavolin {
+namespace {
+
+// Any other kind of picture: drawn whole, so large that its part covers the target, clipped
+// to the target.
+class CroppedPicture : public Picture {
+public:
+    CroppedPicture(std::shared_ptr<const Picture> whole, const QRectF& source)
+        : m_whole(std::move(whole))
+        , m_source(source) {}
+
+    QSizeF size() const override { return m_source.size(); }
+
+    void draw(QPainter& painter, const QRectF& target) const override {
+        if (m_source.isEmpty() || target.isEmpty())
+            return;
+        const QSizeF whole = m_whole->size();
+        const double sx = target.width() / m_source.width();
+        const double sy = target.height() / m_source.height();
+        const QRectF bounds(target.x() - m_source.x() * sx, target.y() - m_source.y() * sy,
+                            whole.width() * sx, whole.height() * sy);
+        painter.save();
+        painter.setClipRect(target, painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+        m_whole->draw(painter, bounds);
+        painter.restore();
+    }
+
+private:
+    std::shared_ptr<const Picture> m_whole;
+    QRectF m_source;
+};
+
+// Whole pixels, so that neighbouring raster cells share no pixel and leave none out.
+QRect rasterCellRect(const QSize& size, int k) {
+    const int row = k / PictureClip::Cols;
+    const int col = k % PictureClip::Cols;
+    const int left = col * size.width() / PictureClip::Cols;
+    const int right = (col + 1) * size.width() / PictureClip::Cols;
+    const int top = row * size.height() / PictureClip::Rows;
+    const int bottom = (row + 1) * size.height() / PictureClip::Rows;
+    return QRect(left, top, right - left, bottom - top);
+}
+
+} // namespace
+
+void PictureClip::setPicture(std::shared_ptr<const Picture> picture) {
+    m_picture = std::move(picture);
+    m_cells.fill(nullptr);
+    m_svgParts.reset();
+    m_svgRead = false;
+}
+
+QRectF PictureClip::cellRect(const QSizeF& size, int k) {
+    const double w = size.width() / Cols;
+    const double h = size.height() / Rows;
+    return QRectF((k % Cols) * w, (k / Cols) * h, w, h);
+}
+
+std::shared_ptr<const Picture> PictureClip::GraphicCell(qint32 k) const {
+    if (k < 0 || k >= CellCount)
+        raise(ErrNo::InvalidPropertyValue,
+              QStringLiteral("Invalid property value: there is no picture cell %1 (0 to %2).")
+                  .arg(k)
+                  .arg(CellCount - 1));
+    if (!m_picture)
+        raise(ErrNo::InvalidPicture,
+              QStringLiteral("Invalid picture: no picture set is loaded, so picture cell %1 "
+                             "cannot be shown.")
+                  .arg(k));
+    auto& cell = m_cells[size_t(k)];
+    if (!cell)
+        cell = makeCell(k);
+    return cell;
+}
+
+std::shared_ptr<const Picture> PictureClip::makeCell(int k) const {
+    if (auto raster = dynamic_cast<const RasterPicture*>(m_picture.get()))
+        return std::make_shared<RasterPicture>(
+            raster->image().copy(rasterCellRect(raster->image().size(), k)));
+    if (auto vector = dynamic_cast<const VectorPicture*>(m_picture.get())) {
+        const QRectF cell =
+            cellRect(vector->source().size(), k).translated(vector->source().topLeft());
+        if (auto own = ownVectorCell(*vector, cell))
+            return own;
+        // The whole set's renderer, clipped to the cell: right on screen and paper, only
+        // larger in a printed file.
+        return std::make_shared<VectorPicture>(vector->renderer(), cell);
+    }
+    return std::make_shared<CroppedPicture>(m_picture, cellRect(m_picture->size(), k));
+}
+
+std::shared_ptr<const Picture> PictureClip::ownVectorCell(const VectorPicture& set,
+                                                          const QRectF& cell) const {
+    if (!m_svgRead) {
+        m_svgRead = true;
+        if (!set.document().isEmpty())
+            m_svgParts = SvgParts::read(set.document());
+    }
+    if (!m_svgParts)
+        return nullptr;
+    QByteArray document = m_svgParts->partDocument(cell);
+    auto renderer = std::make_shared<QSvgRenderer>();
+    if (!renderer->load(document) || !renderer->isValid())
+        return nullptr;
+    return std::make_shared<VectorPicture>(std::move(renderer), cell, std::move(document));
+}
+
+} // namespace zavolin

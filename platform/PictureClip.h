@@ -1,0 +1,51 @@
+#pragma once
+
+#include "Picture.h"
+
+#include <QRectF>
+#include <array>
+#include <memory>
+
+namespace zavolin {
+
+// Holds one picture set and hands out the cells of its grid of 10 rows by 2 columns, numbered
+// row by row from 0, each as a picture that draws only that cell. A cell is made the first
+// time it is asked for and then reused: a raster cell keeps its own image, so that printing it
+// again embeds it only once; a vector cell stays vector and, where the set's SVG text is known,
+// is a document of its own holding only the artwork that lies in the cell, so that a printed
+// page carries each note's artwork and not the whole set's once per note.
+class SvgParts;
+class VectorPicture;
+
+class PictureClip {
+public:
+    static constexpr int Rows = 10;
+    static constexpr int Cols = 2;
+    static constexpr int CellCount = Rows * Cols;
+
+    // Replaces the picture set; the cells of the previous one are forgotten.
+    void setPicture(std::shared_ptr<const Picture> picture);
+    const std::shared_ptr<const Picture>& picture() const { return m_picture; }
+
+    // Cell k. Raises InvalidPropertyValue for k outside 0..19 and InvalidPicture when no
+    // picture set is held.
+    std::shared_ptr<const Picture> GraphicCell(qint32 k) const;
+
+    // Cell k's part of a picture of the given size, in its own coordinates.
+    static QRectF cellRect(const QSizeF& size, int k);
+
+private:
+    std::shared_ptr<const Picture> makeCell(int k) const;
+    // Cell `cell` of a vector set as a document of its own; null when the set's SVG text is
+    // unknown or cannot be split.
+    std::shared_ptr<const Picture> ownVectorCell(const VectorPicture& set,
+                                                 const QRectF& cell) const;
+
+    std::shared_ptr<const Picture> m_picture;
+    mutable std::array<std::shared_ptr<const Picture>, CellCount> m_cells;
+    // A vector set's document, read when its first cell is made.
+    mutable std::shared_ptr<const SvgParts> m_svgParts;
+    mutable bool m_svgRead = false;
+};
+
+} // namespace zavolin

@@ -1,0 +1,235 @@
+#include "QtPrinter.h"
+
+#include "Picture.h"
+#include "ProgramInfo.h"
+#include "RuntimeError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPen>
+#include <QPrinter>
+#include <cmath>
+#include <utility>
+
+namespace zavolin {
+namespace {
+
+constexpr double MillimetresPerInch = 25.4;
+constexpr double TwipsPerInch = 1440.0;
+// Cut lines are drawn this wide on paper: thin, yet visible on any printer (a device hairline
+// at 1200 dpi would be 0.02 mm).
+constexpr double LineWidthMillimetres = 0.1;
+// Text lines: a plain fixed-pitch font, so a wrapped protocol line of 20 + 73 characters fits
+// the printable width of A4 and Letter.
+constexpr double TextPointSize = 9.0;
+constexpr int TabWidth = 8;
+
+QString expandTabs(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        if (c == QLatin1Char('\t')) {
+            out.append(QString(TabWidth - out.size() % TabWidth, QLatin1Char(' ')));
+        } else {
+            out.append(c);
+        }
+    }
+    return out;
+}
+
+// QPdfEngine reports no write errors; a file without its trailer is a failed one.
+bool looksLikeCompletePdf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 64)
+        return false;
+    file.seek(file.size() - 64);
+    return file.read(64).contains("%%EOF");
+}
+
+} // namespace
+
+QtPrinter::QtPrinter(PrinterPaper paper, std::unique_ptr<DocumentSink> sink)
+    : m_paper(std::move(paper))
+    , m_sink(std::move(sink))
+    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    , m_painter(std::make_unique<QPainter>())
+    , m_documentName(programInfo().title) {
+    m_printer->setOutputFormat(QPrinter::PdfFormat);
+    m_printer->setPageSize(m_paper.pageSize);
+    m_printer->setPageOrientation(QPageLayout::Portrait);
+    m_printer->setFullPage(true);
+    m_textFont = QFont(QStringLiteral("DejaVu Sans Mono"));
+    m_textFont.setStyleHint(QFont::Monospace);
+    m_textFont.setPointSizeF(TextPointSize);
+}
+
+QtPrinter::~QtPrinter() {
+    abandonDocument();
+}
+
+bool QtPrinter::documentOpen() const {
+    return m_painter->isActive();
+}
+
+QSizeF QtPrinter::paperMillimetres() const {
+    return m_paper.pageSize.size(QPageSize::Millimeter);
+}
+
+QSizeF QtPrinter::printableMillimetres() const {
+    const QSizeF paper = paperMillimetres();
+    const QMarginsF& edge = m_paper.unprintableMillimetres;
+    return {paper.width() - edge.left() - edge.right(),
+            paper.height() - edge.top() - edge.bottom()};
+}
+
+double QtPrinter::unitsPerMillimetre() const {
+    return m_scaleMode == PrinterScaleMode::Millimetres ? 1.0 : TwipsPerInch / MillimetresPerInch;
+}
+
+double QtPrinter::scaleWidth() {
+    return printableMillimetres().width() * unitsPerMillimetre();
+}
+
+double QtPrinter::scaleHeight() {
+    return printableMillimetres().height() * unitsPerMillimetre();
+}
+
+double QtPrinter::widthTwips() {
+    return paperMillimetres().width() * TwipsPerInch / MillimetresPerInch;
+}
+
+double QtPrinter::heightTwips() {
+    return paperMillimetres().height() * TwipsPerInch / MillimetresPerInch;
+}
+
+double QtPrinter::deviceUnitsPerMillimetre() {
+    return m_printer->resolution() / MillimetresPerInch;
+}
+
+int QtPrinter::physicalOffsetX() {
+    return qRound(m_paper.unprintableMillimetres.left() * deviceUnitsPerMillimetre());
+}
+
+int QtPrinter::physicalOffsetY() {
+    return qRound(m_paper.unprintableMillimetres.top() * deviceUnitsPerMillimetre());
+}
+
+void QtPrinter::setCopies(int copies) {
+    if (copies < 1 || copies > m_paper.maxCopies)
+        raise(ErrNo::InvalidPropertyValue,
+              QStringLiteral("Invalid property value: the printer accepts 1 to %1 copies, not %2.")
+                  .arg(m_paper.maxCopies)
+                  .arg(copies));
+    m_copies = copies;
+}
+
+QRect QtPrinter::printableDeviceRect() const {
+    const double perMm = m_printer->resolution() / MillimetresPerInch;
+    const QSizeF size = printableMillimetres() * perMm;
+    return QRect(qRound(m_paper.unprintableMillimetres.left() * perMm),
+                 qRound(m_paper.unprintableMillimetres.top() * perMm), qRound(size.width()),
+                 qRound(size.height()));
+}
+
+QTransform QtPrinter::drawingTransform() const {
+    const QRect area = printableDeviceRect();
+    const double scale = m_printer->resolution() / MillimetresPerInch / unitsPerMillimetre();
+    return QTransform::fromTranslate(area.left(), area.top()).scale(scale, scale);
+}
+
+void QtPrinter::ensureDocument() {
+    if (m_painter->isActive())
+        return;
+    const QString file = m_sink->createDocumentFile();
+    m_printer->setOutputFileName(file);
+    m_printer->setDocName(m_documentName);
+    m_printer->setCreator(programInfo().title);
+    if (!m_painter->begin(m_printer.get())) {
+        m_sink->discard(file);
+        raise(ErrNo::PrinterError,
+              QStringLiteral("Printer error: the printer could not start a document (%1 could "
+                             "not be written).")
+                  .arg(QFileInfo(file).absoluteFilePath()));
+    }
+    m_documentFile = file;
+    m_textY = 0;
+    preparePage();
+}
+
+void QtPrinter::preparePage() {
+    m_painter->resetTransform();
+    m_painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    // Nothing reaches paper outside the printable area; a PDF printer shows the same.
+    m_painter->setClipRect(printableDeviceRect());
+}
+
+void QtPrinter::abandonDocument() {
+    if (!m_painter->isActive())
+        return;
+    m_painter->end();
+    const QString file = std::exchange(m_documentFile, QString());
+    m_sink->discard(file);
+}
+
+void QtPrinter::line(double x1, double y1, double x2, double y2) {
+    ensureDocument();
+    m_painter->setTransform(drawingTransform());
+    QPen pen(m_foreColor, LineWidthMillimetres * unitsPerMillimetre(), Qt::SolidLine, Qt::SquareCap,
+             Qt::MiterJoin);
+    m_painter->setPen(pen);
+    m_painter->drawLine(QLineF(x1, y1, x2, y2));
+}
+
+void QtPrinter::paintPicture(const Picture& picture, double x, double y, double width,
+                             double height) {
+    ensureDocument();
+    m_painter->save();
+    m_painter->setTransform(drawingTransform());
+    try {
+        picture.draw(*m_painter, QRectF(x, y, width, height));
+    } catch (...) {
+        m_painter->restore();
+        throw;
+    }
+    m_painter->restore();
+}
+
+void QtPrinter::printLine(const QString& text) {
+    ensureDocument();
+    const QRect area = printableDeviceRect();
+    const QFontMetricsF metrics(m_textFont, m_printer.get());
+    if (m_textY > 0 && m_textY + metrics.height() > area.height()) {
+        if (!m_printer->newPage()) {
+            abandonDocument();
+            raise(ErrNo::PrinterError,
+                  QStringLiteral("Printer error: the printer could not start a new page."));
+        }
+        preparePage();
+        m_textY = 0;
+    }
+    m_painter->setTransform(QTransform::fromTranslate(area.left(), area.top()));
+    m_painter->setFont(m_textFont);
+    m_painter->setPen(m_foreColor);
+    if (!text.isEmpty())
+        m_painter->drawText(QPointF(0, m_textY + metrics.ascent()), expandTabs(text));
+    m_textY += metrics.lineSpacing();
+}
+
+void QtPrinter::endDoc() {
+    if (!m_painter->isActive())
+        return;
+    const bool ended = m_painter->end();
+    const QString file = std::exchange(m_documentFile, QString());
+    if (!ended || !looksLikeCompletePdf(file)) {
+        m_sink->discard(file);
+        raise(ErrNo::PrinterError,
+              QStringLiteral("Printer error: the document could not be finished (%1 was not "
+                             "written completely).")
+                  .arg(QFileInfo(file).absoluteFilePath()));
+    }
+    m_lastDelivery = m_sink->deliver(file, m_documentName, m_copies);
+}
+
+} // namespace zavolin

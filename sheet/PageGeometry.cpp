@@ -1,0 +1,28 @@
+#include "PageGeometry.h"
+
+#include "platform/Conversions.h"
+
+namespace zavolin {
+namespace {
+
+// Leaves room for the float arithmetic of the painters: a micrometre is no overhang.
+constexpr double Tolerance = 0.001;
+
+} // namespace
+
+double sheetBottom(const PageGeometry& geometry, float rows, float itemHeight, float firstItemGap) {
+    return double(geometry.EdgeTop) + double(firstItemGap) + double(rows) * double(itemHeight);
+}
+
+float rowsPerPage(float printableHeight, const PageGeometry& geometry, float itemHeight,
+                  float firstItemGap) {
+    qint32 rows = intDivide(printableHeight - geometry.EdgeTop - geometry.EdgeBottom, itemHeight);
+    // The quotient counts rounded heights and ignores the gap above the first item, so its
+    // last rows may end below the printable area, where the printer cannot print them.
+    while (rows > 0 && sheetBottom(geometry, float(rows), itemHeight, firstItemGap) >
+                           double(printableHeight) + Tolerance)
+        --rows;
+    return float(rows);
+}
+
+} // namespace zavolin

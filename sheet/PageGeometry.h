@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace zavolin {
+
+// Where a sheet lies on the printer's page, in whole millimetres and items. The edges are the
+// unprintable margins plus one millimetre; TopFraction places the sheet's top on any target
+// as a fraction of its inner height (EdgeTop on the printer).
+struct PageGeometry {
+    qint16 EdgeLeft = 0;
+    qint16 EdgeRight = 0;
+    qint16 EdgeTop = 0;
+    qint16 EdgeBottom = 0;
+    float RowsPerPage = 0;
+    float TopFraction = 0;
+};
+
+// How far below the sheet's top the first item starts, in target units: a banknote sheet's
+// top cut line lies 10 below the top and the first note 1 below that; a coin sheet's first
+// strip starts on its top cut line. The painters draw with the same distances.
+constexpr float FirstNoteGap = 10 + 1;
+constexpr float FirstStripGap = 10;
+
+// Items of the given height stacked on one page: the printable height less both edges divided
+// by the rounded item height (a \ b), but no more than end within the printable height when
+// the sheet starts EdgeTop below the printable area's top. Raises DivisionByZero for an item
+// height that rounds to zero.
+float rowsPerPage(float printableHeight, const PageGeometry& geometry, float itemHeight,
+                  float firstItemGap);
+
+// The lower edge of the last of `rows` items on the printer, in millimetres.
+double sheetBottom(const PageGeometry& geometry, float rows, float itemHeight, float firstItemGap);
+
+} // namespace zavolin

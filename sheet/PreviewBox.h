@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/DrawingSurface.h"
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+namespace zavolin {
+
+// The preview box Bild: a widget measuring in pixels that keeps what is drawn on it in its
+// own image, the same size as the widget, and shows that image when it repaints. Lines are
+// drawn in the foreground colour, light grey unless set otherwise; clear() fills the image
+// with the background colour, white.
+class PreviewBox : public QWidget, public DrawingSurface {
+    Q_OBJECT
+
+public:
+    explicit PreviewBox(QWidget* parent = nullptr);
+
+    double scaleWidth() override;
+    double scaleHeight() override;
+    void line(double x1, double y1, double x2, double y2) override;
+    void paintPicture(const Picture& picture, double x, double y, double width,
+                      double height) override;
+
+    // Erases everything drawn.
+    void clear();
+
+    QColor foreColor() const { return m_foreColor; }
+    void setForeColor(const QColor& color) { m_foreColor = color; }
+    QColor backColor() const { return m_backColor; }
+
+    // What the box shows, at the widget's current size.
+    const QImage& image();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Brings the image to the widget's size, keeping what was drawn. A hidden widget gets its
+    // resize event only when shown, so every use checks.
+    void fitImage();
+
+    QImage m_image;
+    QColor m_foreColor{192, 192, 192};
+    QColor m_backColor{255, 255, 255};
+};
+
+} // namespace zavolin

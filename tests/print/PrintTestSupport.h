@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/MessageBoxes.h"
+#include "platform/Printer.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+namespace zavolin::test {
+
+// Sets an environment variable for the scope, then restores what was there.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const QByteArray& value);
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const char* m_name;
+    bool m_had;
+    QByteArray m_old;
+};
+
+// Message boxes that answer by themselves and keep what they were told.
+class RecordingMessageBoxes : public MessageBoxes {
+public:
+    void inform(QWidget*, const QString& text) override { informed.append(text); }
+    bool askYesNo(QWidget*, const QString&) override { return true; }
+    QStringList informed;
+};
+
+// A position on the printable area, in millimetres, where the test draws a line.
+struct Mark {
+    double at;
+    double from;
+    double to;
+};
+
+// Grey cut-line style marks the print tests draw and look for.
+inline const Mark HorizontalMarks[] = {
+    {10.0, 5.0, 150.0}, {50.5, 5.0, 150.0}, {180.25, 5.0, 150.0}};
+inline const Mark VerticalMarks[] = {{20.0, 5.0, 250.0}, {60.5, 5.0, 250.0}, {120.75, 5.0, 250.0}};
+
+// Draws the marks in grey (RGB 192) in millimetres.
+void drawMarks(Printer& printer);
+
+} // namespace zavolin::test
