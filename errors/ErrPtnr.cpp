@@ -1,5 +1,7 @@
 #include "ErrPtnr.h"
 
+#include "ConsoleReporter.h"
+
 #include "WrappingButton.h"
 #include "platform/CurrentError.h"
 #include "platform/ProgramInfo.h"
@@ -60,19 +62,6 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, con
     label->setGeometry(rect);
     return label;
 }
-
-// Stands in for the window where no widgets can be shown: the report goes to standard error
-// and the program ends.
-class ConsoleReporter : public ErrorReporter {
-public:
-    qint16 OnError(const QString& aktModul, const QString& aktProc) override {
-        const CurrentError& e = currentError();
-        std::fprintf(stderr, "Error %d (%s) in %s.%s, line %d\n", int(e.number),
-                     qPrintable(e.description), qPrintable(aktModul), qPrintable(aktProc),
-                     int(e.line));
-        return End;
-    }
-};
 
 } // namespace
 

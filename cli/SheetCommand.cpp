@@ -1,0 +1,133 @@
+#include "SheetCommand.h"
+
+#include "platform/CupsQueuePrinter.h"
+#include "platform/DefaultPrinter.h"
+#include "platform/PictureClip.h"
+#include "platform/PictureLoader.h"
+#include "platform/RuntimeError.h"
+#include "sheet/CoinStrips.h"
+#include "sheet/PaintCoins.h"
+#include "sheet/PaintNotes.h"
+#include "sheet/PreviewBox.h"
+#include "sheet/PreviewScale.h"
+#include "sheet/ScaleFactor.h"
+#include "sheet/SizeNotes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryFile>
+#include <cmath>
+
+namespace zavolin {
+namespace {
+
+// The client height of the program's window as it first opens.
+constexpr double WindowClientHeight = 673;
+// The cut lines' light grey.
+const QColor CutLineGrey(192, 192, 192);
+
+// Stands in for a picture set when none is given: every banknote cell stays empty.
+class EmptyPictureSet : public Picture {
+public:
+    QSizeF size() const override { return {2, 10}; }
+    void draw(QPainter&, const QRectF&) const override {}
+};
+
+std::shared_ptr<const Picture> pictureSet(const QString& path) {
+    if (path.isEmpty())
+        return std::make_shared<EmptyPictureSet>();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        raise(
+            ErrNo::FileNotFound,
+            QStringLiteral("cannot read the picture set \"%1\": %2").arg(path, file.errorString()));
+    try {
+        return loadPicture(file.readAll());
+    } catch (const RuntimeError& e) {
+        raise(e.number(),
+              QStringLiteral("cannot use \"%1\" as a picture set: %2").arg(path, e.description()));
+    }
+}
+
+// Says what is wrong with the output's place before anything is drawn, so the message names
+// the file rather than the drawing step that first touches it.
+void checkWritable(const QString& path) {
+    const QFileInfo target(path);
+    const QString folder = target.absolutePath();
+    QString why;
+    if (target.isDir()) {
+        why = QStringLiteral("it is a folder");
+    } else if (!QDir(folder).exists()) {
+        why = QStringLiteral("the folder %1 does not exist").arg(folder);
+    } else {
+        QTemporaryFile probe(folder + QStringLiteral("/.zavolin-sheet-XXXXXX"));
+        if (!probe.open())
+            why = probe.errorString();
+    }
+    if (!why.isEmpty())
+        raise(ErrNo::PathFileAccessError, QStringLiteral("cannot write \"%1\": %2").arg(path, why));
+}
+
+std::unique_ptr<Printer> printerFor(const SheetRequest& request) {
+    if (request.output != SheetRequest::Output::Print)
+        // The preview's geometry is that of the page a PDF would get; nothing is written to
+        // this printer unless the output is a PDF.
+        return openPdfFilePrinter(request.outputPath, request.paper);
+    const PrinterChoice choice = chooseDefaultPrinter();
+    if (!choice.missingReason.isEmpty())
+        raise(ErrNo::PrinterError, choice.missingReason);
+    if (choice.queue.isEmpty())
+        raise(ErrNo::PrinterError, QStringLiteral("there is no printer on this system"));
+    return openCupsQueuePrinter(choice.queue);
+}
+
+void paint(DrawingSurface& target, const SheetRequest& r, float scale, const SheetContext& sheet,
+           const PictureClip& clip) {
+    if (r.Denom > 0)
+        PaintNotes(target, qint16(sheetIndex(r.Denom, r.Side)), scale, sheet, clip);
+    else
+        PaintCoins(target, r.Denom, scale, sheet, &imgCoins(r.Side));
+}
+
+void writePreview(const SheetRequest& r, Printer& printer, const SheetContext& sheet,
+                  const PictureClip& clip) {
+    const QSizeF size = previewSize(WindowClientHeight, paperRatio(printer, sheet.geometry));
+    PreviewBox bild;
+    bild.resize(int(std::lround(size.width())), int(std::lround(size.height())));
+    bild.clear();
+    paint(bild, r, previewScale(bild.height(), printer), sheet, clip);
+    QSaveFile file(r.outputPath);
+    if (!file.open(QIODevice::WriteOnly) || !bild.image().save(&file, "PNG") || !file.commit())
+        raise(ErrNo::PathFileAccessError,
+              QStringLiteral("cannot write \"%1\": %2").arg(r.outputPath, file.errorString()));
+}
+
+} // namespace
+
+void makeSheet(const SheetRequest& r) {
+    if (r.output != SheetRequest::Output::Print)
+        checkWritable(r.outputPath);
+    PictureClip clip;
+    clip.setPicture(pictureSet(r.pictures));
+    const std::unique_ptr<Printer> printer = printerFor(r);
+
+    SizeTable sizes;
+    SizeNotes(sizes);
+    PageGeometry geometry;
+    ScaleFactor(*printer, sizes, r.Denom, r.Side, geometry, {});
+    const SheetContext sheet{sizes, geometry, {r.LeftMargin, r.TopMargin}};
+
+    if (r.output == SheetRequest::Output::Png) {
+        writePreview(r, *printer, sheet, clip);
+        return;
+    }
+    if (r.output == SheetRequest::Output::Print)
+        printer->setCopies(r.copies);
+    printer->setForeColor(CutLineGrey);
+    paint(*printer, r, 1, sheet, clip);
+    printer->endDoc();
+}
+
+} // namespace zavolin

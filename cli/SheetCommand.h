@@ -1,0 +1,15 @@
+#pragma once
+
+#include "SheetRequest.h"
+
+namespace zavolin {
+
+// Raised by the command's program end: a failure the error trap reported ends the command
+// with its destructors run, so no partial output is left.
+struct CommandEnded {};
+
+// Makes the requested sheet. Raises RuntimeError for a failure outside the guarded
+// procedures and CommandEnded after one they reported.
+void makeSheet(const SheetRequest& request);
+
+} // namespace zavolin

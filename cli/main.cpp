@@ -1,0 +1,66 @@
+#include "SheetCommand.h"
+#include "SheetRequest.h"
+#include "errors/ConsoleReporter.h"
+#include "platform/RuntimeError.h"
+
+#include <QApplication>
+#include <cstdio>
+
+namespace {
+
+constexpr int Failed = 2;
+
+// A failure the error trap reports ends the command through its destructors, not at once,
+// so a half-written output is removed.
+class UnwindingEnd : public zavolin::ProgramEnd {
+public:
+    void end() override { throw zavolin::CommandEnded{}; }
+};
+
+// Qt's own notes (a missing runtime folder, say) would add lines to the one that tells what
+// went wrong; keep only its critical messages unless asked for more.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg || qEnvironmentVariableIsSet("ZAVOLIN_DEBUG"))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+void say(const QString& line) {
+    std::fputs((QStringLiteral("zavolin-sheet: ") + line + QLatin1Char('\n')).toLocal8Bit(),
+               stderr);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qInstallMessageHandler(quietQtMessages);
+    // Headless by nature: the preview is drawn off screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zavolin-sheet"));
+
+    const zavolin::ParsedArguments parsed =
+        zavolin::parseSheetArguments(QApplication::arguments().mid(1));
+    if (parsed.help) {
+        std::fputs(zavolin::sheetUsage().toLocal8Bit(), stdout);
+        return 0;
+    }
+    if (!parsed.request) {
+        say(parsed.error);
+        return Failed;
+    }
+
+    zavolin::ConsoleReporter reporter(QStringLiteral("zavolin-sheet"));
+    zavolin::ErrorReporter::replace(&reporter);
+    UnwindingEnd end;
+    zavolin::ProgramEnd::replace(&end);
+    try {
+        zavolin::makeSheet(*parsed.request);
+    } catch (const zavolin::CommandEnded&) {
+        return Failed;
+    } catch (const zavolin::RuntimeError& e) {
+        say(e.description());
+        return Failed;
+    }
+    return 0;
+}

@@ -1,0 +1,23 @@
+#include "ConsoleReporter.h"
+
+#include "platform/CurrentError.h"
+
+#include <cstdio>
+
+namespace zavolin {
+
+ConsoleReporter::ConsoleReporter(QString prefix)
+    : m_prefix(std::move(prefix)) {}
+
+qint16 ConsoleReporter::OnError(const QString& aktModul, const QString& aktProc) {
+    const CurrentError& e = currentError();
+    const QString line = QStringLiteral("%1Error %2 (%3) in %4.%5, line %6\n")
+                             .arg(m_prefix.isEmpty() ? QString() : m_prefix + QStringLiteral(": "))
+                             .arg(e.number)
+                             .arg(e.description, aktModul, aktProc)
+                             .arg(e.line);
+    std::fputs(line.toLocal8Bit().constData(), stderr);
+    return End;
+}
+
+} // namespace zavolin

@@ -1,0 +1,41 @@
+#include "CoinStrips.h"
+
+#include "platform/PictureLoader.h"
+#include "platform/RuntimeError.h"
+
+#include <QFile>
+#include <array>
+#include <memory>
+
+// The resource library is static: its registration must be pulled in by name, outside any
+// namespace.
+static void initResources() {
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace zavolin {
+namespace {
+
+std::shared_ptr<const Picture> loadStrip(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        raise(ErrNo::FileNotFound, QStringLiteral("The coin picture %1 is missing.").arg(path));
+    return loadPicture(file.readAll());
+}
+
+} // namespace
+
+const Picture& imgCoins(qint16 side) {
+    if (side != 0 && side != 1)
+        raise(ErrNo::SubscriptOutOfRange,
+              QStringLiteral("There is no coin strip for side %1.").arg(side));
+    static const std::array<std::shared_ptr<const Picture>, 2> strips = [] {
+        initResources();
+        return std::array<std::shared_ptr<const Picture>, 2>{
+            loadStrip(QStringLiteral(":/coins/coins-front.jpg")),
+            loadStrip(QStringLiteral(":/coins/coins-back.jpg"))};
+    }();
+    return *strips[side];
+}
+
+} // namespace zavolin
