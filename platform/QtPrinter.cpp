@@ -3,6 +3,7 @@
 #include "Picture.h"
 #include "ProgramInfo.h"
 #include "RuntimeError.h"
+#include "Units.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -16,8 +17,10 @@
 namespace zavolin {
 namespace {
 
-constexpr double MillimetresPerInch = 25.4;
-constexpr double TwipsPerInch = 1440.0;
+// The paper's size in twips is exact (1440 to the inch), unlike the 56.7 a millimetre is
+// taken as where the size is read back.
+constexpr double TwipsPerMillimetreExact = 1440.0 / MillimetresPerInch;
+
 // Cut lines are drawn this wide on paper: thin, yet visible on any printer (a device hairline
 // at 1200 dpi would be 0.02 mm).
 constexpr double LineWidthMillimetres = 0.1;
@@ -85,7 +88,7 @@ QSizeF QtPrinter::printableMillimetres() const {
 }
 
 double QtPrinter::unitsPerMillimetre() const {
-    return m_scaleMode == PrinterScaleMode::Millimetres ? 1.0 : TwipsPerInch / MillimetresPerInch;
+    return m_scaleMode == PrinterScaleMode::Millimetres ? 1.0 : TwipsPerMillimetreExact;
 }
 
 double QtPrinter::scaleWidth() {
@@ -97,11 +100,11 @@ double QtPrinter::scaleHeight() {
 }
 
 double QtPrinter::widthTwips() {
-    return paperMillimetres().width() * TwipsPerInch / MillimetresPerInch;
+    return paperMillimetres().width() * TwipsPerMillimetreExact;
 }
 
 double QtPrinter::heightTwips() {
-    return paperMillimetres().height() * TwipsPerInch / MillimetresPerInch;
+    return paperMillimetres().height() * TwipsPerMillimetreExact;
 }
 
 double QtPrinter::deviceUnitsPerMillimetre() {

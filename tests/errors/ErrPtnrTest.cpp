@@ -24,18 +24,6 @@ using namespace zavolin::test;
 
 namespace {
 
-ProgramInfo programIn(const QString& directory,
-                      const QString& exeName = QStringLiteral("Zavolin")) {
-    ProgramInfo info;
-    info.title = QStringLiteral("Zavolin");
-    info.major = 2;
-    info.minor = 22;
-    info.revision = 272;
-    info.exeName = exeName;
-    info.directory = directory;
-    return info;
-}
-
 void setCurrentError(qint32 number, const QString& description, qint32 line) {
     currentError() = {number, description, line};
 }

@@ -4,12 +4,26 @@
 #include "platform/MessageBoxes.h"
 #include "platform/OsVersion.h"
 #include "platform/Printer.h"
+#include "platform/ProgramInfo.h"
 #include "platform/RuntimeError.h"
 #include "platform/Shell.h"
 
 #include <QStringList>
 
 namespace zavolin::test {
+
+// The program as version 2.22.272, living in `directory`.
+inline ProgramInfo programIn(const QString& directory,
+                             const QString& exeName = QStringLiteral("Zavolin")) {
+    ProgramInfo info;
+    info.title = QStringLiteral("Zavolin");
+    info.major = 2;
+    info.minor = 22;
+    info.revision = 272;
+    info.exeName = exeName;
+    info.directory = directory;
+    return info;
+}
 
 class FixedClock : public Clock {
 public:

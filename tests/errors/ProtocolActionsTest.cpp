@@ -17,17 +17,6 @@ using namespace zavolin::test;
 
 namespace {
 
-ProgramInfo programIn(const QString& directory, const QString& exeName) {
-    ProgramInfo info;
-    info.title = QStringLiteral("Zavolin");
-    info.major = 2;
-    info.minor = 22;
-    info.revision = 272;
-    info.exeName = exeName;
-    info.directory = directory;
-    return info;
-}
-
 QString blockedDirectory() {
     const QString file = freshDirectory(QStringLiteral("blocked")) + QStringLiteral("/file");
     QFile f(file);
