@@ -1,5 +1,6 @@
 #include "SheetCommand.h"
 
+#include "QuietStandardError.h"
 #include "platform/CupsQueuePrinter.h"
 #include "platform/DefaultPrinter.h"
 #include "platform/PictureClip.h"
@@ -43,8 +44,11 @@ std::shared_ptr<const Picture> pictureSet(const QString& path) {
         raise(
             ErrNo::FileNotFound,
             QStringLiteral("cannot read the picture set \"%1\": %2").arg(path, file.errorString()));
+    const QByteArray bytes = file.readAll();
     try {
-        return loadPicture(file.readAll());
+        // A broken picture is told in the command's one line, not in the decoder's own.
+        const QuietStandardError quiet;
+        return loadPicture(bytes);
     } catch (const RuntimeError& e) {
         raise(e.number(),
               QStringLiteral("cannot use \"%1\" as a picture set: %2").arg(path, e.description()));
@@ -59,6 +63,8 @@ void checkWritable(const QString& path) {
     QString why;
     if (target.isDir()) {
         why = QStringLiteral("it is a folder");
+    } else if (QFileInfo::exists(folder) && !QFileInfo(folder).isDir()) {
+        why = QStringLiteral("%1 is not a folder").arg(folder);
     } else if (!QDir(folder).exists()) {
         why = QStringLiteral("the folder %1 does not exist").arg(folder);
     } else {

@@ -9,7 +9,7 @@ packages=(
   qt6-l10n-tools libqt6svg6 qt6-qpa-plugins
   libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  cups cups-client cups-bsd printer-driver-cups-pdf
+  cups cups-client cups-bsd cups-ipp-utils printer-driver-cups-pdf
   poppler-utils ghostscript
   fonts-dejavu-core xvfb xauth
 )

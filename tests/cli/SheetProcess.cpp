@@ -1,0 +1,159 @@
+#include "SheetProcess.h"
+
+#include "support/PrintedPdf.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <iostream>
+
+namespace zavolin::test {
+namespace {
+
+constexpr int TimeoutMs = 120000;
+
+SheetRun runProgram(const QString& program, const QStringList& arguments,
+                    const QProcessEnvironment& environment) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    SheetRun run;
+    if (!process.waitForStarted(TimeoutMs)) {
+        run.errors = program + QStringLiteral(": ") + process.errorString();
+        return run;
+    }
+    if (!process.waitForFinished(TimeoutMs)) {
+        process.kill();
+        process.waitForFinished(1000);
+        run.errors = program + QStringLiteral(": did not end within the time limit");
+        return run;
+    }
+    run.output = QString::fromLocal8Bit(process.readAllStandardOutput());
+    run.errors = QString::fromLocal8Bit(process.readAllStandardError());
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return run;
+}
+
+QProcessEnvironment plainEnvironment() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    return environment;
+}
+
+// The job sent by the user, from the scheduler's list of every job.
+QString jobOf(const QString& user) {
+    const SheetRun r = runProgram(
+        QStringLiteral("lpstat"),
+        {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o")}, plainEnvironment());
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    for (const QString& line : r.output.split(QLatin1Char('\n'))) {
+        const QStringList columns = line.split(blanks, Qt::SkipEmptyParts);
+        if (columns.size() >= 2 && columns[1] == user)
+            return columns[0];
+    }
+    return {};
+}
+
+} // namespace
+
+QStringList SheetRun::errorLines() const {
+    QString text = errors;
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+QString denominationName(int denom) {
+    static const char* names[] = {"coins", "1",   "2",   "5",   "10",  "20",
+                                  "50",    "100", "200", "500", "1000"};
+    return QString::fromLatin1(names[denom]);
+}
+
+QStringList choiceArguments(const SheetChoice& c) {
+    return {
+        QStringLiteral("--denomination"), denominationName(c.denom),
+        QStringLiteral("--side"),         c.side ? QStringLiteral("back") : QStringLiteral("front"),
+        QStringLiteral("--left-margin"),  QString::number(c.leftMargin),
+        QStringLiteral("--top-margin"),   QString::number(c.topMargin)};
+}
+
+SheetRun runSheet(const QStringList& arguments, const SheetEnvironment& e) {
+    // The test process's own environment, with its private HOME and XDG folders.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("LPDEST"));
+    environment.remove(QStringLiteral("PRINTER"));
+    environment.remove(QStringLiteral("CUPS_USER"));
+    if (e.printer)
+        environment.insert(QStringLiteral("PRINTER"), *e.printer);
+    if (!e.cupsUser.isEmpty())
+        environment.insert(QStringLiteral("CUPS_USER"), e.cupsUser);
+    if (!e.tmpDir.isEmpty())
+        environment.insert(QStringLiteral("TMPDIR"), e.tmpDir);
+    return runProgram(QStringLiteral(ZAVOLIN_SHEET_COMMAND), arguments, environment);
+}
+
+PrintedSheet printSheet(const QStringList& arguments, const QString& queue) {
+    static int jobsSent = 0;
+    SheetEnvironment environment;
+    if (!queue.isEmpty())
+        environment.printer = queue;
+    environment.cupsUser =
+        QStringLiteral("zavolin-e2e-%1-%2").arg(QCoreApplication::applicationPid()).arg(++jobsSent);
+    const QDateTime since = QDateTime::currentDateTime().addSecs(-2);
+    QElapsedTimer timer;
+    timer.start();
+    const SheetRun run = runSheet(QStringList{QStringLiteral("--print")} + arguments, environment);
+    PrintedSheet printed;
+    if (run.exitCode != 0) {
+        printed.problem = QStringLiteral("zavolin-sheet ended with %1: %2")
+                              .arg(run.exitCode)
+                              .arg(run.errors.trimmed());
+        return printed;
+    }
+    printed.jobId = jobOf(environment.cupsUser);
+    if (printed.jobId.isEmpty()) {
+        printed.problem =
+            QStringLiteral("the scheduler lists no job of %1").arg(environment.cupsUser);
+        return printed;
+    }
+    printed.pdf = waitForJobPdf(printed.jobId, since, std::chrono::seconds(60), &printed.problem);
+    std::cout << "[ measure  ] " << qPrintable(printed.jobId) << " ("
+              << qPrintable(arguments.join(QLatin1Char(' '))) << "): PDF after " << timer.elapsed()
+              << " ms\n";
+    return printed;
+}
+
+std::optional<int> jobCopies(const QString& jobId, QString* why) {
+    const QString number = jobId.section(QLatin1Char('-'), -1);
+    // ipptool finds its test files by name in CUPS's data folder; give the usual place first.
+    const QString test = QStringLiteral("/usr/share/cups/ipptool/get-job-attributes.test");
+    const SheetRun r =
+        runProgram(QStringLiteral("ipptool"),
+                   {QStringLiteral("-tv"), QStringLiteral("ipp://localhost/jobs/") + number,
+                    QFileInfo::exists(test) ? test : QStringLiteral("get-job-attributes.test")},
+                   plainEnvironment());
+    static const QRegularExpression copies(QStringLiteral("^\\s*copies \\(integer\\) = (\\d+)"),
+                                           QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch m = copies.match(r.output);
+    if (!m.hasMatch()) {
+        if (why)
+            *why = QStringLiteral("ipptool (cups-ipp-utils) gave no copies for job %1: %2 %3")
+                       .arg(jobId, r.output.right(400), r.errors.trimmed());
+        return std::nullopt;
+    }
+    return m.captured(1).toInt();
+}
+
+QString systemDefaultPrinter() {
+    const SheetRun r =
+        runProgram(QStringLiteral("lpstat"), {QStringLiteral("-d")}, plainEnvironment());
+    static const QRegularExpression destination(
+        QStringLiteral("system default destination: (\\S+)"));
+    const QRegularExpressionMatch m = destination.match(r.output);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+} // namespace zavolin::test
