@@ -8,15 +8,15 @@
 
 namespace zavolin {
 
+class SvgParts;
+class VectorPicture;
+
 // Holds one picture set and hands out the cells of its grid of 10 rows by 2 columns, numbered
 // row by row from 0, each as a picture that draws only that cell. A cell is made the first
 // time it is asked for and then reused: a raster cell keeps its own image, so that printing it
 // again embeds it only once; a vector cell stays vector and, where the set's SVG text is known,
 // is a document of its own holding only the artwork that lies in the cell, so that a printed
 // page carries each note's artwork and not the whole set's once per note.
-class SvgParts;
-class VectorPicture;
-
 class PictureClip {
 public:
     static constexpr int Rows = 10;

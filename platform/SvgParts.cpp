@@ -53,11 +53,11 @@ QString localName(const QDomElement& element) {
 
 bool isDrawing(const QString& name) {
     static const QSet<QString> drawing{
-        QStringLiteral("g"),        QStringLiteral("a"),        QStringLiteral("switch"),
-        QStringLiteral("path"),     QStringLiteral("rect"),     QStringLiteral("circle"),
-        QStringLiteral("ellipse"),  QStringLiteral("line"),     QStringLiteral("polyline"),
-        QStringLiteral("polygon"),  QStringLiteral("text"),     QStringLiteral("textArea"),
-        QStringLiteral("image"),    QStringLiteral("use"),      QStringLiteral("svg"),
+        QStringLiteral("g"),        QStringLiteral("a"),    QStringLiteral("switch"),
+        QStringLiteral("path"),     QStringLiteral("rect"), QStringLiteral("circle"),
+        QStringLiteral("ellipse"),  QStringLiteral("line"), QStringLiteral("polyline"),
+        QStringLiteral("polygon"),  QStringLiteral("text"), QStringLiteral("textArea"),
+        QStringLiteral("image"),    QStringLiteral("use"),  QStringLiteral("svg"),
         QStringLiteral("animation")};
     return drawing.contains(name);
 }
@@ -124,24 +124,6 @@ std::vector<SvgParts::Part> describe(const QDomElement& container, const QSet<QS
     return parts;
 }
 
-// Bounds in the root's user coordinates: the renderer gives an element's bounds in its
-// parent's coordinates, and the transform of its ancestors separately. An element the renderer
-// does not know (not drawn by it, or its id given twice) stays unmeasured and is kept.
-void measure(std::vector<SvgParts::Part>& parts, const QSvgRenderer& renderer,
-             const QSet<QString>& duplicateIds) {
-    for (SvgParts::Part& part : parts) {
-        if (!part.drawing)
-            continue;
-        const QString id = part.element.attribute(QStringLiteral("id"));
-        if (!duplicateIds.contains(id) && renderer.elementExists(id)) {
-            part.bounds =
-                renderer.transformForElement(id).mapRect(renderer.boundsOnElement(id)).normalized();
-            part.measured = true;
-        }
-        measure(part.children, renderer, duplicateIds);
-    }
-}
-
 void findDuplicateIds(const QDomElement& element, QSet<QString>* seen, QSet<QString>* twice) {
     const QString id = element.attribute(QStringLiteral("id"));
     if (!id.isEmpty() && seen->contains(id))
@@ -183,13 +165,37 @@ QString number(double value) {
     return QString::number(value, 'g', 15);
 }
 
-void appendParts(QDomDocument& out, QDomElement& parent, const std::vector<SvgParts::Part>& parts,
-                 const QRectF& area) {
-    for (const SvgParts::Part& part : parts) {
+} // namespace
+
+SvgParts::SvgParts() = default;
+SvgParts::~SvgParts() = default;
+
+// Bounds in the root's user coordinates: the renderer gives an element's bounds in its
+// parent's coordinates, and the transform of its ancestors separately. An element the renderer
+// does not know (not drawn by it, or its id given twice) stays unmeasured and is kept.
+void SvgParts::measure(std::vector<Part>& parts) const {
+    for (Part& part : parts) {
+        if (!part.drawing)
+            continue;
+        const QString id = part.element.attribute(QStringLiteral("id"));
+        if (!m_duplicateIds.contains(id) && m_renderer->elementExists(id)) {
+            part.bounds = m_renderer->transformForElement(id)
+                              .mapRect(m_renderer->boundsOnElement(id))
+                              .normalized();
+            part.measured = true;
+        }
+    }
+}
+
+void SvgParts::appendParts(QDomDocument& out, QDomElement& parent, std::vector<Part>& parts,
+                           const QRectF& area) const {
+    for (Part& part : parts) {
         if (part.drawing && part.measured) {
             if (!meets(part.bounds, area))
                 continue;
             if (part.opens && !within(part.bounds, area)) {
+                if (!std::exchange(part.childrenMeasured, true))
+                    measure(part.children);
                 // Attributes (transform, style) kept, children chosen one by one.
                 QDomElement copy = out.importNode(part.element, false).toElement();
                 appendParts(out, copy, part.children, area);
@@ -200,8 +206,6 @@ void appendParts(QDomDocument& out, QDomElement& parent, const std::vector<SvgPa
         parent.appendChild(out.importNode(part.element, true));
     }
 }
-
-} // namespace
 
 std::unique_ptr<SvgParts> SvgParts::read(const QByteArray& svg) {
     const QByteArray text = svg.startsWith("\x1f\x8b") ? gunzip(svg) : svg;
@@ -228,13 +232,13 @@ std::unique_ptr<SvgParts> SvgParts::read(const QByteArray& svg) {
     };
     result->m_parts = describe(result->m_root, referenced, newId);
 
-    QSvgRenderer renderer;
-    if (!renderer.load(result->m_document.toByteArray(-1)) || !renderer.isValid())
+    result->m_renderer = std::make_unique<QSvgRenderer>();
+    if (!result->m_renderer->load(result->m_document.toByteArray(-1)) ||
+        !result->m_renderer->isValid())
         return nullptr;
     QSet<QString> seen;
-    QSet<QString> duplicateIds;
-    findDuplicateIds(result->m_root, &seen, &duplicateIds);
-    measure(result->m_parts, renderer, duplicateIds);
+    findDuplicateIds(result->m_root, &seen, &result->m_duplicateIds);
+    result->measure(result->m_parts);
     indexIds(result->m_root, &result->m_byId);
     return result;
 }
@@ -242,10 +246,10 @@ std::unique_ptr<SvgParts> SvgParts::read(const QByteArray& svg) {
 QByteArray SvgParts::partDocument(const QRectF& area) const {
     QDomDocument out;
     QDomElement root = out.importNode(m_root, false).toElement();
-    root.setAttribute(QStringLiteral("viewBox"), QStringLiteral("%1 %2 %3 %4")
-                                                     .arg(number(area.x()), number(area.y()),
-                                                          number(area.width()),
-                                                          number(area.height())));
+    root.setAttribute(
+        QStringLiteral("viewBox"),
+        QStringLiteral("%1 %2 %3 %4")
+            .arg(number(area.x()), number(area.y()), number(area.width()), number(area.height())));
     root.setAttribute(QStringLiteral("width"), number(area.width()));
     root.setAttribute(QStringLiteral("height"), number(area.height()));
     root.setAttribute(QStringLiteral("preserveAspectRatio"), QStringLiteral("none"));

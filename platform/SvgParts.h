@@ -5,8 +5,11 @@
 #include <QDomElement>
 #include <QHash>
 #include <QRectF>
+#include <QSet>
 #include <memory>
 #include <vector>
+
+class QSvgRenderer;
 
 namespace zavolin {
 
@@ -21,6 +24,7 @@ public:
     // Reads plain or gzip-compressed SVG. Returns null when the document cannot be read or
     // measured; the caller then has to draw the whole document under a clip.
     static std::unique_ptr<SvgParts> read(const QByteArray& svg);
+    ~SvgParts();
 
     // The document showing `area`, given in the root's user coordinates (those of its view box).
     QByteArray partDocument(const QRectF& area) const;
@@ -33,15 +37,24 @@ public:
         QRectF bounds;         // in the root's user coordinates
         bool opens = false;    // a group that may be cut down to its children
         std::vector<Part> children;
+        bool childrenMeasured = false; // measured when the group is first opened
     };
 
 private:
-    SvgParts() = default;
+    SvgParts();
+    // Measures the drawing elements of one level of the tree.
+    void measure(std::vector<Part>& parts) const;
+    void appendParts(QDomDocument& out, QDomElement& parent, std::vector<Part>& parts,
+                     const QRectF& area) const;
 
     QDomDocument m_document;
     QDomElement m_root;
-    std::vector<Part> m_parts;
-    QHash<QString, QDomElement> m_byId; // the first element of each id
+    // Children are measured only where a group has to be opened: measuring costs the renderer
+    // a layout of every text, and a group lying in one cell is kept whole anyway.
+    mutable std::vector<Part> m_parts;
+    std::unique_ptr<QSvgRenderer> m_renderer; // of the document with every drawing's id
+    QSet<QString> m_duplicateIds;             // not to be told apart by the renderer
+    QHash<QString, QDomElement> m_byId;       // the first element of each id
 };
 
 } // namespace zavolin

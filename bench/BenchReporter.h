@@ -1,0 +1,24 @@
+#pragma once
+
+#include "errors/ErrorReporter.h"
+
+#include <QString>
+
+namespace zavolin::bench {
+
+// Answers every failure the error trap reports with "cancel" and keeps its description, so a
+// benchmark that met one can stop with that message instead of timing a half-drawn page.
+class BenchReporter : public ErrorReporter {
+public:
+    qint16 OnError(const QString& aktModul, const QString& aktProc) override;
+
+    // The first failure since the last call, empty when there was none.
+    QString takeFailure();
+
+private:
+    QString m_failure;
+};
+
+BenchReporter& benchReporter();
+
+} // namespace zavolin::bench
