@@ -1,6 +1,6 @@
 #include "frmZavolin.h"
 
-#include "AppResources.h"
+#include "resources/ProgramResources.h"
 #include "ui_frmZavolin.h"
 
 namespace zavolin {
@@ -9,7 +9,7 @@ frmZavolin::frmZavolin(QWidget* parent)
     : QMainWindow(parent)
     , m_ui(std::make_unique<Ui::frmZavolin>()) {
     // The definition's pictures come from the resources; they must be registered first.
-    initAppResources();
+    initProgramResources();
     m_ui->setupUi(this);
 
     // A window definition cannot mark a named action as a separator line.

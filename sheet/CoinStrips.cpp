@@ -2,16 +2,11 @@
 
 #include "platform/PictureLoader.h"
 #include "platform/RuntimeError.h"
+#include "resources/ProgramResources.h"
 
 #include <QFile>
 #include <array>
 #include <memory>
-
-// The resource library is static: its registration must be pulled in by name, outside any
-// namespace.
-static void initResources() {
-    Q_INIT_RESOURCE(resources);
-}
 
 namespace zavolin {
 namespace {
@@ -30,7 +25,7 @@ const Picture& imgCoins(qint16 side) {
         raise(ErrNo::SubscriptOutOfRange,
               QStringLiteral("There is no coin strip for side %1.").arg(side));
     static const std::array<std::shared_ptr<const Picture>, 2> strips = [] {
-        initResources();
+        initProgramResources();
         return std::array<std::shared_ptr<const Picture>, 2>{
             loadStrip(QStringLiteral(":/coins/coins-front.jpg")),
             loadStrip(QStringLiteral(":/coins/coins-back.jpg"))};

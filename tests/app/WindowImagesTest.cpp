@@ -1,6 +1,6 @@
 // The main window's pictures as the resources hold them.
 
-#include "app/AppResources.h"
+#include "resources/ProgramResources.h"
 
 #include <QImage>
 #include <QSet>
@@ -11,7 +11,7 @@ namespace zavolin {
 namespace {
 
 QImage resourceImage(const QString& name) {
-    initAppResources();
+    initProgramResources();
     QImage image(QStringLiteral(":/images/") + name);
     EXPECT_FALSE(image.isNull()) << name.toStdString();
     return image;

@@ -1,6 +1,8 @@
 // The two coin-strip pictures compiled into the program: their format and size, and that the
 // back's coins lie exactly behind the front's when the printed sheet is turned over.
 
+#include "resources/ProgramResources.h"
+
 #include <QColor>
 #include <QImage>
 #include <QImageReader>
@@ -12,9 +14,6 @@
 
 // The resources live in a static library: their registration must be pulled in by hand.
 // (Kept in the global namespace, where the registration function is declared.)
-static void initResources() {
-    Q_INIT_RESOURCE(resources);
-}
 
 namespace {
 
@@ -37,7 +36,7 @@ struct CoinSpan {
 };
 
 QImage loadStrip(const char* path) {
-    initResources();
+    zavolin::initProgramResources();
     QImageReader reader(QString::fromLatin1(path));
     EXPECT_EQ(reader.format(), QByteArray("jpeg")) << path;
     const QImage image = reader.read();

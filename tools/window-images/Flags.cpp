@@ -9,22 +9,30 @@
 namespace windowimages {
 namespace {
 
-constexpr int IconSize = 32;
-// A 3:2 field, centred in the icon.
-const QRectF Field(1, 6, 30, 20);
+// The button flag is a 3:2 field centred in a 32 x 32 icon; the about window's flag fills its
+// whole 32 x 20 picture.
+QSize canvasOf(FlagFormat format) {
+    return format == FlagFormat::Button ? QSize(32, 32) : QSize(32, 20);
+}
 
-QImage flag(const std::function<void(QPainter&, const QRectF&)>& paintField) {
-    QImage image = transparentCanvas(IconSize, IconSize);
+QRectF fieldOf(FlagFormat format) {
+    return format == FlagFormat::Button ? QRectF(1, 6, 30, 20) : QRectF(0, 0, 32, 20);
+}
+
+QImage flag(FlagFormat format, const std::function<void(QPainter&, const QRectF&)>& paintField) {
+    const QSize canvas = canvasOf(format);
+    const QRectF field = fieldOf(format);
+    QImage image = transparentCanvas(canvas.width(), canvas.height());
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.save();
-    p.setClipRect(Field);
+    p.setClipRect(field);
     p.setPen(Qt::NoPen);
-    paintField(p, Field);
+    paintField(p, field);
     p.restore();
     p.setPen(QPen(QColor(30, 30, 30, 160), 1.0));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(Field.adjusted(0.5, 0.5, -0.5, -0.5));
+    p.drawRect(field.adjusted(0.5, 0.5, -0.5, -0.5));
     return image;
 }
 
@@ -43,15 +51,15 @@ void horizontalBands(QPainter& p, const QRectF& f,
 
 } // namespace
 
-QImage germanFlag() {
-    return flag([](QPainter& p, const QRectF& f) {
+QImage germanFlag(FlagFormat format) {
+    return flag(format, [](QPainter& p, const QRectF& f) {
         horizontalBands(p, f,
                         {{QColor(0, 0, 0), 1}, {QColor(221, 0, 0), 1}, {QColor(255, 206, 0), 1}});
     });
 }
 
-QImage britishFlag() {
-    return flag([](QPainter& p, const QRectF& f) {
+QImage britishFlag(FlagFormat format) {
+    return flag(format, [](QPainter& p, const QRectF& f) {
         const QColor blue(1, 33, 105), red(200, 16, 46);
         p.fillRect(f, blue);
         const QLineF down(f.topLeft(), f.bottomRight());
@@ -71,15 +79,15 @@ QImage britishFlag() {
     });
 }
 
-QImage spanishFlag() {
-    return flag([](QPainter& p, const QRectF& f) {
+QImage spanishFlag(FlagFormat format) {
+    return flag(format, [](QPainter& p, const QRectF& f) {
         const QColor red(170, 21, 27), yellow(241, 191, 0);
         horizontalBands(p, f, {{red, 1}, {yellow, 2}, {red, 1}});
     });
 }
 
-QImage italianFlag() {
-    return flag([](QPainter& p, const QRectF& f) {
+QImage italianFlag(FlagFormat format) {
+    return flag(format, [](QPainter& p, const QRectF& f) {
         const QColor colours[] = {QColor(0, 146, 70), QColor(244, 245, 240), QColor(206, 43, 55)};
         const double width = f.width() / 3;
         for (int i = 0; i < 3; ++i)

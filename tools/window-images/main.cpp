@@ -1,5 +1,7 @@
-// Writes the main window's pictures into the folder named on the command line.
+// Writes the pictures of the main window and the about window into the folder named on the command
+// line.
 
+#include "AboutBackground.h"
 #include "BackgroundTile.h"
 #include "Flags.h"
 #include "ToolbarIcons.h"
@@ -39,6 +41,11 @@ int main(int argc, char* argv[]) {
         {"flag-gb.png", britishFlag()},
         {"flag-es.png", spanishFlag()},
         {"flag-it.png", italianFlag()},
+        {"flag-de-32x20.png", germanFlag(FlagFormat::About)},
+        {"flag-gb-32x20.png", britishFlag(FlagFormat::About)},
+        {"flag-es-32x20.png", spanishFlag(FlagFormat::About)},
+        {"flag-it-32x20.png", italianFlag(FlagFormat::About)},
+        {"about-background.png", aboutBackground()},
         {"zavolin-32.png", windowIcon(32)},
         {"zavolin-64.png", windowIcon(64)},
     };

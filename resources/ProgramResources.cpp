@@ -1,4 +1,4 @@
-#include "AppResources.h"
+#include "ProgramResources.h"
 
 #include <QtGlobal>
 
@@ -10,7 +10,7 @@ static void registerResources() {
 
 namespace zavolin {
 
-void initAppResources() {
+void initProgramResources() {
     static const bool registered = [] {
         registerResources();
         return true;

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLabel>
+
+namespace zavolin {
+
+// A picture that can be clicked, like an image control with a click event.
+class FlagLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit FlagLabel(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+} // namespace zavolin

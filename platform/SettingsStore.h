@@ -1,0 +1,54 @@
+#pragma once
+
+#include "Replaceable.h"
+
+#include <QString>
+
+namespace zavolin {
+
+// One setting the program keeps between runs: its key in the section "Optionen" and the text
+// read while nothing is stored under it.
+struct Setting {
+    const char* key;
+    const char* missing;
+};
+
+// Every persisted setting, in one place.
+namespace Settings {
+inline constexpr Setting Sprache{"Sprache", "0"};
+inline constexpr Setting LeftMargin{"LeftMargin", "0"};
+inline constexpr Setting TopMargin{"TopMargin", "0"};
+} // namespace Settings
+
+// The per-user settings store: text values by key in the section "Optionen" of the
+// application named by the program's title. Tests put a fake in its place.
+class SettingsStore : public Replaceable<SettingsStore> {
+public:
+    virtual ~SettingsStore() = default;
+    // The stored text, or defaultText when none is stored (or the store cannot be read).
+    virtual QString text(const QString& key, const QString& defaultText) = 0;
+    // Stores the text at once; raises PathFileAccessError when it cannot be stored.
+    virtual void setText(const QString& key, const QString& value) = 0;
+    static SettingsStore& real();
+};
+
+// The store kept by QSettings, in its usual per-user place or in the given file.
+class QSettingsStore : public SettingsStore {
+public:
+    QSettingsStore() = default;
+    explicit QSettingsStore(QString fileName)
+        : m_fileName(std::move(fileName)) {}
+
+    QString text(const QString& key, const QString& defaultText) override;
+    void setText(const QString& key, const QString& value) override;
+
+private:
+    QString m_fileName;
+};
+
+// The setting's stored text, or its text for "nothing stored".
+QString readSetting(const Setting& setting);
+// Stores the setting's text at once; raises PathFileAccessError when it cannot be stored.
+void writeSetting(const Setting& setting, const QString& value);
+
+} // namespace zavolin

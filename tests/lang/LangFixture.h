@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/SettingsStore.h"
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+namespace zavolin::test {
+
+// A settings store in memory that records every write.
+class FakeSettingsStore : public SettingsStore {
+public:
+    QString text(const QString& key, const QString& defaultText) override {
+        return values.value(key, defaultText);
+    }
+    void setText(const QString& key, const QString& value) override {
+        values.insert(key, value);
+        writes << key + QLatin1Char('=') + value;
+    }
+
+    QMap<QString, QString> values;
+    QStringList writes;
+};
+
+// The language table extracted into a fresh directory as LangFile, LangBase German and the
+// settings in memory; LangBase and LangFile are put back afterwards.
+class LangTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    FakeSettingsStore settings;
+
+private:
+    qint16 m_savedBase = 0;
+    QString m_savedFile;
+    SettingsStore* m_savedStore = nullptr;
+};
+
+// The table's bytes as the resources hold them.
+QByteArray tableBytes();
+
+// The texts of the table, by text number, in the languages 0 to 3 (empty where it has none).
+struct TableText {
+    qint16 number;
+    QString texts[4];
+};
+const QList<TableText>& expectedTexts();
+
+// Writes the bytes to a new file in a fresh directory and returns its path.
+QString fileWith(const QByteArray& bytes, const QString& name = QStringLiteral("test.ini"));
+
+} // namespace zavolin::test
