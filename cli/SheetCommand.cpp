@@ -1,5 +1,6 @@
 #include "SheetCommand.h"
 
+#include "PluginPictureSets.h"
 #include "QuietStandardError.h"
 #include "platform/CupsQueuePrinter.h"
 #include "platform/DefaultPrinter.h"
@@ -116,7 +117,8 @@ void makeSheet(const SheetRequest& r) {
     if (r.output != SheetRequest::Output::Print)
         checkWritable(r.outputPath);
     PictureClip clip;
-    clip.setPicture(pictureSet(r.pictures));
+    clip.setPicture(r.pictureSet.isEmpty() ? pictureSet(r.pictures)
+                                           : pluginPictureSet(r.pictureSet));
     const std::unique_ptr<Printer> printer = printerFor(r);
 
     SizeTable sizes;

@@ -51,7 +51,16 @@ QString apply(SheetRequest& r, bool& outputSeen, const QString& option, const QS
                 .arg(value);
         r.copies = *n;
     } else if (option == QLatin1String("--pictures")) {
+        if (!r.pictureSet.isEmpty())
+            return QStringLiteral("give one picture set only: --pictures or --picture-set");
         r.pictures = value;
+    } else if (option == QLatin1String("--picture-set")) {
+        if (value.isEmpty())
+            return QStringLiteral("--picture-set needs a number or a name (see "
+                                  "--list-picture-sets)");
+        if (!r.pictures.isEmpty())
+            return QStringLiteral("give one picture set only: --pictures or --picture-set");
+        r.pictureSet = value;
     } else if (option == QLatin1String("--paper")) {
         if (value.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
             r.paper = PdfPaper::A4;
@@ -82,7 +91,8 @@ bool takesValue(const QString& option) {
         QStringLiteral("--denomination"), QStringLiteral("--side"),
         QStringLiteral("--left-margin"),  QStringLiteral("--top-margin"),
         QStringLiteral("--copies"),       QStringLiteral("--pictures"),
-        QStringLiteral("--paper"),        QStringLiteral("--output")};
+        QStringLiteral("--paper"),        QStringLiteral("--output"),
+        QStringLiteral("--picture-set")};
     return withValue.contains(option);
 }
 
@@ -105,6 +115,10 @@ ParsedArguments parseSheetArguments(const QStringList& arguments) {
             parsed.help = true;
             return parsed;
         }
+        if (option == QLatin1String("--list-picture-sets")) {
+            parsed.listPictureSets = true;
+            continue;
+        }
         if (option == QLatin1String("--print")) {
             if (outputSeen) {
                 parsed.error = QStringLiteral(
@@ -126,6 +140,8 @@ ParsedArguments parseSheetArguments(const QStringList& arguments) {
         if (!parsed.error.isEmpty())
             return parsed;
     }
+    if (parsed.listPictureSets)
+        return parsed;
     if (!outputSeen) {
         parsed.error =
             QStringLiteral("say where the sheet goes: --output FILE.pdf, --output FILE.png or "
@@ -140,8 +156,10 @@ QString sheetUsage() {
     return QStringLiteral(
         "Usage: zavolin-sheet [--denomination 1|2|5|10|20|50|100|200|500|1000|coins]\n"
         "                     [--side front|back] [--left-margin MM] [--top-margin MM]\n"
-        "                     [--copies N] [--pictures FILE] [--paper A4|Letter]\n"
+        "                     [--copies N] [--pictures FILE | --picture-set N|NAME]\n"
+        "                     [--paper A4|Letter]\n"
         "                     (--output FILE.pdf | --output FILE.png | --print)\n"
+        "       zavolin-sheet --list-picture-sets\n"
         "\n"
         "Makes one page of Zavolin play money without opening the program's window, with the\n"
         "same page layout and the same drawing as the program.\n"
@@ -155,6 +173,12 @@ QString sheetUsage() {
         "  --pictures FILE   a picture set as one PNG, JPEG or SVG image: 10 rows of 2 cells,\n"
         "                    row d for the d-th value, front left and back right; without it\n"
         "                    the banknotes stay empty\n"
+        "  --picture-set N|NAME  the picture set of an installed plug-in (the libraries\n"
+        "                    Zavolin*.dll beside the command, as the program finds them): its\n"
+        "                    number N in the list of --list-picture-sets, counted from 1, or its\n"
+        "                    name as listed there\n"
+        "  --list-picture-sets  print the names of the installed picture sets, one a line, in\n"
+        "                    the order the program lists them, and make no sheet\n"
         "  --paper P         A4 or Letter for file output (default A4); the page has 5 mm\n"
         "                    unprintable edges, like a common printer\n"
         "  --output FILE.pdf write the page to a PDF file\n"

@@ -18,6 +18,8 @@ struct SheetRequest {
     qint16 TopMargin = 0;
     int copies = 1;
     QString pictures; // a picture set as one image; empty for empty banknote cells
+    // A plug-in's picture set instead: its position in the list (from 1) or its Info text.
+    QString pictureSet;
     PdfPaper paper = PdfPaper::A4;
     Output output = Output::Print;
     QString outputPath; // for Pdf and Png
@@ -26,7 +28,8 @@ struct SheetRequest {
 struct ParsedArguments {
     std::optional<SheetRequest> request; // set when the arguments are complete and valid
     bool help = false;
-    QString error; // one line saying what is wrong
+    bool listPictureSets = false; // list the plug-ins' picture sets instead of making a sheet
+    QString error;                // one line saying what is wrong
 };
 
 // Reads the arguments after the program name.

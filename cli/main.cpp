@@ -1,3 +1,4 @@
+#include "PluginPictureSets.h"
 #include "SheetCommand.h"
 #include "SheetRequest.h"
 #include "errors/ConsoleReporter.h"
@@ -45,7 +46,7 @@ int main(int argc, char* argv[]) {
         std::fputs(zavolin::sheetUsage().toLocal8Bit(), stdout);
         return 0;
     }
-    if (!parsed.request) {
+    if (!parsed.request && !parsed.listPictureSets) {
         say(parsed.error);
         return Failed;
     }
@@ -55,6 +56,13 @@ int main(int argc, char* argv[]) {
     UnwindingEnd end;
     zavolin::ProgramEnd::replace(&end);
     try {
+        if (parsed.listPictureSets) {
+            for (QString name : zavolin::listPictureSets())
+                std::fputs((name.replace(QLatin1Char('\n'), QLatin1Char(' ')) + QLatin1Char('\n'))
+                               .toLocal8Bit(),
+                           stdout);
+            return 0;
+        }
         zavolin::makeSheet(*parsed.request);
     } catch (const zavolin::CommandEnded&) {
         return Failed;

@@ -1,0 +1,140 @@
+// The plug-in path: registering a library in the helper process, creating an object and
+// reading a member, and cutting a cell from a large raster picture set. Each benchmark checks
+// its time against the target it is held to and says so in its label. The class registry is a
+// temporary one, never the user's.
+
+#include "BenchReporter.h"
+#include "PictureSets.h"
+#include "platform/PictureClip.h"
+#include "platform/PictureLoader.h"
+#include "platform/component/ClassRegistry.h"
+#include "platform/component/ComponentObject.h"
+#include "plugins/RegServe.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <chrono>
+
+namespace zavolin::bench {
+namespace {
+
+constexpr double RegisterTargetMs = 50;
+constexpr double CreateTargetMs = 5;
+constexpr double FirstCellTargetMs = 20;
+const QString ExampleProgId = QStringLiteral("ZavolinExample.clsPicture");
+
+// A class registry of the benchmarks' own.
+void privateRegistry() {
+    static QTemporaryDir data;
+    static const bool set = qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    (void)set;
+}
+
+QString examplePlugin() {
+    return QStringLiteral(ZAVOLIN_EXAMPLE_PLUGIN);
+}
+
+QString verdict(double ms, double target) {
+    return QStringLiteral("target <= %1 ms: %2")
+        .arg(target)
+        .arg(ms <= target ? QStringLiteral("ok") : QStringLiteral("OVER"));
+}
+
+bool failed(benchmark::State& state) {
+    const QString failure = benchReporter().takeFailure();
+    if (failure.isEmpty())
+        return false;
+    state.SkipWithError(failure.toLocal8Bit().constData());
+    return true;
+}
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// RegServe(path, true) of the SDK's example: the helper process starts, loads the library,
+// runs DllRegisterServer (which rewrites the registry) and ends. Unregistered between runs,
+// outside the time, so that every run writes the registry.
+void RegisterPlugin(benchmark::State& state) {
+    privateRegistry();
+    double total = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        RegServe(examplePlugin(), true);
+        const double ms = msSince(start);
+        total += ms;
+        state.SetIterationTime(ms / 1000);
+        if (registeredLibrary(ExampleProgId).isEmpty()) {
+            state.SkipWithError("the example did not register");
+            return;
+        }
+        RegServe(examplePlugin(), false);
+    }
+    if (failed(state))
+        return;
+    state.SetLabel(verdict(total / double(state.iterations()), RegisterTargetMs).toStdString());
+}
+BENCHMARK(RegisterPlugin)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2);
+
+// createObject of the example's class and one member read, then the release: what
+// IsPicturePlugin does for each library at start-up.
+void CreateObjectAndReadTyp(benchmark::State& state) {
+    privateRegistry();
+    RegServe(examplePlugin(), true);
+    if (failed(state))
+        return;
+    const auto start = Clock::now();
+    for (auto _ : state) {
+        const auto object = createObject(ExampleProgId);
+        benchmark::DoNotOptimize(object->call(QStringLiteral("Typ")));
+    }
+    const double ms = msSince(start) / double(state.iterations());
+    RegServe(examplePlugin(), false);
+    state.SetLabel(verdict(ms, CreateTargetMs).toStdString());
+}
+BENCHMARK(CreateObjectAndReadTyp)->Unit(benchmark::kMicrosecond);
+
+const std::shared_ptr<const Picture>& rasterPicture() {
+    static const std::shared_ptr<const Picture> picture = loadPicture(encodedRasterSet("PNG"));
+    return picture;
+}
+
+// GraphicCell(k) the first time after the set was given to the clip: the cell's image is cut
+// from the 2400 x 6200 set.
+void FirstGraphicCellOfRasterSet(benchmark::State& state) {
+    const auto& picture = rasterPicture();
+    PictureClip clip;
+    double total = 0;
+    int k = 0;
+    for (auto _ : state) {
+        clip.setPicture(picture);
+        const auto start = Clock::now();
+        benchmark::DoNotOptimize(clip.GraphicCell(k));
+        const double ms = msSince(start);
+        total += ms;
+        state.SetIterationTime(ms / 1000);
+        k = (k + 7) % PictureClip::CellCount;
+    }
+    state.SetLabel(verdict(total / double(state.iterations()), FirstCellTargetMs).toStdString());
+}
+BENCHMARK(FirstGraphicCellOfRasterSet)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// GraphicCell(k) again: the cell made before is handed out.
+void GraphicCellAgain(benchmark::State& state) {
+    PictureClip clip;
+    clip.setPicture(rasterPicture());
+    for (int k = 0; k < PictureClip::CellCount; ++k)
+        clip.GraphicCell(k);
+    int k = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(clip.GraphicCell(k));
+        k = (k + 1) % PictureClip::CellCount;
+    }
+}
+BENCHMARK(GraphicCellAgain)->Unit(benchmark::kNanosecond);
+
+} // namespace
+} // namespace zavolin::bench

@@ -1,0 +1,93 @@
+#include "PluginPictureSets.h"
+
+#include "platform/FileList.h"
+#include "platform/PictureClip.h"
+#include "platform/RuntimeError.h"
+#include "plugins/AddPicture.h"
+#include "plugins/CreatePicture.h"
+#include "plugins/UnregisterPlugins.h"
+
+#include <QRegularExpression>
+
+namespace zavolin {
+namespace {
+
+// The plug-ins registered and listed for as long as it lives.
+class PluginSession {
+public:
+    PluginSession() = default;
+    // Not in the constructor: when a failure ends the command half way through, the
+    // destructor still unregisters what was registered so far.
+    void start() { AddPicture(m_appPath, m_lstFiles, m_cmbAuswahl); }
+    ~PluginSession() {
+        // Runs while a failure unwinds too; a failure of its own has been reported already.
+        try {
+            UnregisterPlugins(m_appPath, m_lstFiles);
+        } catch (...) {
+        }
+    }
+    PluginSession(const PluginSession&) = delete;
+    PluginSession& operator=(const PluginSession&) = delete;
+
+    PluginEntries& entries() { return m_cmbAuswahl; }
+    const FileList& files() const { return m_lstFiles; }
+
+private:
+    QString m_appPath;
+    FileList m_lstFiles;
+    PluginEntries m_cmbAuswahl;
+};
+
+QStringList infoTexts(const PluginEntries& entries) {
+    QStringList texts;
+    for (const PluginEntry& entry : entries.entries())
+        texts << entry.Info;
+    return texts;
+}
+
+int chosenEntry(const PluginEntries& entries, const QString& choice) {
+    static const QRegularExpression number(QStringLiteral("^[0-9]{1,9}$"));
+    const int count = entries.listCount();
+    if (number.match(choice).hasMatch()) {
+        const int position = choice.toInt();
+        if (position >= 1 && position <= count)
+            return position - 1;
+        raise(ErrNo::InvalidPropertyValue,
+              count == 0 ? QStringLiteral("there is no picture set %1: no picture set is "
+                                          "installed beside the command")
+                               .arg(choice)
+                         : QStringLiteral("there is no picture set %1 (1 to %2, see "
+                                          "--list-picture-sets)")
+                               .arg(choice)
+                               .arg(count));
+    }
+    const qsizetype found = infoTexts(entries).indexOf(choice);
+    if (found < 0)
+        raise(
+            ErrNo::InvalidPropertyValue,
+            QStringLiteral("there is no picture set \"%1\" (see --list-picture-sets)").arg(choice));
+    return int(found);
+}
+
+} // namespace
+
+QStringList listPictureSets() {
+    PluginSession session;
+    session.start();
+    return infoTexts(session.entries());
+}
+
+std::shared_ptr<const Picture> pluginPictureSet(const QString& choice) {
+    PluginSession session;
+    session.start();
+    session.entries().setListIndex(chosenEntry(session.entries(), choice));
+    PictureClip clpPics;
+    CreatePicture(session.files(), session.entries(), clpPics);
+    if (!clpPics.picture())
+        raise(ErrNo::InvalidPicture,
+              QStringLiteral("the picture set \"%1\" gave no picture")
+                  .arg(session.entries().item(session.entries().listIndex()).Info));
+    return clpPics.picture();
+}
+
+} // namespace zavolin

@@ -1,0 +1,40 @@
+#include "ClassRegistry.h"
+
+#include "platform/RuntimeError.h"
+
+#include <QFile>
+#include <zavolin/plugin.h>
+
+namespace zavolin {
+
+QString classRegistryPath() {
+    char* path = zv_registry_path();
+    const QString result = path ? QFile::decodeName(path) : QString();
+    zv_free(path);
+    return result;
+}
+
+RegisteredClass registeredClass(const QString& progId) {
+    char* path = nullptr;
+    char* name = nullptr;
+    const int32_t status = zv_lookup_class(progId.toUtf8().constData(), &path, &name);
+    RegisteredClass found;
+    if (path)
+        found.library = QFile::decodeName(path);
+    if (name)
+        found.className = QString::fromUtf8(name);
+    zv_free(path);
+    zv_free(name);
+    if (status == ZV_OK || status == ZV_E_NOT_REGISTERED)
+        return found;
+    raise(ErrNo::CantCreateObject,
+          QStringLiteral("Cannot create an object of class \"%1\": the class registry %2 cannot "
+                         "be read.")
+              .arg(progId, classRegistryPath()));
+}
+
+QString registeredLibrary(const QString& progId) {
+    return registeredClass(progId).library;
+}
+
+} // namespace zavolin

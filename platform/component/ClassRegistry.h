@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace zavolin {
+
+// The component system's per-user class registry (ProgID -> library), read through the
+// component library so that the program and the plug-ins' registration calls share one
+// definition of the file: $XDG_DATA_HOME/Zavolin/classes.ini.
+
+// The registry file's path; empty when no home directory is known.
+QString classRegistryPath();
+
+// A class as registered: its library and its name in that library.
+struct RegisteredClass {
+    QString library;   // empty when the ProgID is not registered
+    QString className; // the registered ProgID's part after its first "."
+};
+
+// The class registered for the ProgID. Raises CantCreateObject when the registry cannot be
+// read.
+RegisteredClass registeredClass(const QString& progId);
+
+// Its library alone, empty when the ProgID is not registered.
+QString registeredLibrary(const QString& progId);
+
+} // namespace zavolin

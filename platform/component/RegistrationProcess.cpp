@@ -1,0 +1,93 @@
+#include "RegistrationProcess.h"
+
+#include "platform/RuntimeError.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace zavolin {
+
+RegistrationProcess::RegistrationProcess() {
+    // What the library prints is its own business; ZAVOLIN_DEBUG shows it.
+    if (qEnvironmentVariableIsSet("ZAVOLIN_DEBUG"))
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    else
+        m_process.setStandardErrorFile(QProcess::nullDevice());
+}
+
+RegistrationProcess::~RegistrationProcess() {
+    stop();
+}
+
+QString RegistrationProcess::helperPath() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/zavolin-regsvr");
+}
+
+bool RegistrationProcess::load(const QString& libraryPath, int limitMs) {
+    const QDeadlineTimer deadline(limitMs);
+    m_process.start(helperPath(), {libraryPath});
+    if (!m_process.waitForStarted(int(std::max<qint64>(deadline.remainingTime(), 1000))))
+        raise(ErrNo::FileNotFound,
+              QStringLiteral("File not found: the registration helper %1 cannot be started "
+                             "(%2).")
+                  .arg(helperPath(), m_process.errorString()));
+    if (readLine(deadline) == "loaded")
+        return true;
+    stop();
+    return false;
+}
+
+bool RegistrationProcess::findEntry(const QByteArray& name) {
+    send(name);
+    // Looking a name up takes no time worth a limit of its own; a helper that does not
+    // answer has died.
+    return readLine(QDeadlineTimer(5000)) == "found";
+}
+
+bool RegistrationProcess::start() {
+    send("run");
+    return readLine(QDeadlineTimer(5000)) == "started";
+}
+
+bool RegistrationProcess::wait(int limitMs) {
+    const QDeadlineTimer deadline(limitMs);
+    if (readLine(deadline).startsWith("returned"))
+        return true;
+    // No word within the limit: still running unless it died on the way (a crash).
+    return m_process.state() == QProcess::NotRunning;
+}
+
+void RegistrationProcess::stop() {
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.kill();
+    m_process.waitForFinished(-1);
+}
+
+void RegistrationProcess::release(int limitMs) {
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    send("free");
+    m_process.closeWriteChannel();
+    if (!m_process.waitForFinished(limitMs))
+        stop();
+}
+
+QByteArray RegistrationProcess::readLine(QDeadlineTimer deadline) {
+    while (!m_process.canReadLine()) {
+        if (m_process.state() == QProcess::NotRunning || deadline.hasExpired())
+            return {};
+        // Returns on data, on the helper's end and on time-out; the loop tells them apart.
+        m_process.waitForReadyRead(int(std::clamp<qint64>(deadline.remainingTime(), 1, 60000)));
+    }
+    return m_process.readLine().trimmed();
+}
+
+void RegistrationProcess::send(const QByteArray& line) {
+    if (m_process.state() != QProcess::Running)
+        return;
+    m_process.write(line + '\n');
+    m_process.waitForBytesWritten(1000);
+}
+
+} // namespace zavolin

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "PluginEntry.h"
+#include "platform/FileList.h"
+#include "platform/PictureClip.h"
+
+namespace zavolin {
+
+// Asks the plug-in of the chosen cmbAuswahl entry for its picture set and makes it the
+// picture of clpPics: creates an object of the class of the entry's library in lstFiles,
+// calls GetPicture(1, 1) on it and releases it. With no entry chosen it does nothing, and
+// after a failure clpPics keeps the picture it had. Module "frmZavolin", procedure
+// "CreatePicture".
+void CreatePicture(const FileList& lstFiles, const PluginList& cmbAuswahl, PictureClip& clpPics);
+
+} // namespace zavolin

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/FileList.h"
+
+#include <QString>
+
+namespace zavolin {
+
+// The shutdown's unregistration: RegServe(AppPath + separator + name, false) for every
+// library of lstFiles in list order, accepted as a plug-in at start-up or not. The body of
+// the main window's Form_QueryUnload, and reported as that procedure of "frmZavolin".
+void UnregisterPlugins(const QString& AppPath, const FileList& lstFiles);
+
+} // namespace zavolin

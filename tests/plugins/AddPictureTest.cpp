@@ -1,0 +1,175 @@
+// Finding, registering, testing and listing the plug-ins beside the program.
+#include "plugins/AddPicture.h"
+
+#include "PluginFolder.h"
+#include "plugins/IsPicturePlugin.h"
+#include "plugins/PluginFiles.h"
+#include "plugins/RegServe.h"
+#include "support/ScriptedReporter.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+
+using namespace zavolin;
+using namespace zavolin::test;
+
+namespace {
+
+class Discovery : public PluginStateTest {};
+
+QList<PluginEntry> entries(const PluginEntries& list) {
+    return list.entries();
+}
+
+} // namespace
+
+TEST(ProgIdRule, CutsTheFileNameAtItsFirstDot) {
+    EXPECT_EQ(progIdOf("Zavolin.dll"), "Zavolin.clsPicture");
+    EXPECT_EQ(progIdOf("ZavolinEuro.dll"), "ZavolinEuro.clsPicture");
+    EXPECT_EQ(progIdOf("ZavolinEuro.v2.dll"), "ZavolinEuro.clsPicture");
+    EXPECT_EQ(libraryPath("/opt/zavolin", "ZavolinEuro.dll"), "/opt/zavolin/ZavolinEuro.dll");
+    // The separator is always added.
+    EXPECT_EQ(libraryPath("/", "Zavolin.dll"), "//Zavolin.dll");
+}
+
+TEST_F(Discovery, WithoutLibrariesTheListStaysEmpty) {
+    add("ZavolinAccepted.dll", "Zavolin.txt");
+    addPicture();
+    EXPECT_EQ(AppPath, folder());
+    EXPECT_EQ(lstFiles.path(), folder());
+    EXPECT_EQ(lstFiles.pattern(), "Zavolin*.dll");
+    EXPECT_EQ(lstFiles.count(), 0);
+    EXPECT_EQ(cmbAuswahl.listCount(), 0);
+    EXPECT_EQ(log(), QStringList());
+}
+
+TEST_F(Discovery, ARejectedLibraryLeavesNoEntryAndTheNextPointsAtItsOwnPosition) {
+    add("ZavolinLowerTyp.dll", "ZavolinA.dll");
+    add("ZavolinAccepted.dll", "ZavolinB.dll");
+    addPicture();
+
+    EXPECT_EQ(entries(cmbAuswahl), QList<PluginEntry>({{"Fixture ZavolinB", 1}}));
+    EXPECT_EQ(registered("ZavolinA.clsPicture"), folder() + "/ZavolinA.dll");
+    EXPECT_FALSE(IsPicturePlugin("ZavolinA.clsPicture")) << "Typ in lower case";
+    EXPECT_TRUE(IsPicturePlugin("ZavolinB.clsPicture"));
+    EXPECT_FALSE(IsPicturePlugin("ZavolinC.clsPicture")) << "not registered";
+
+    // One library after the other; each class made twice, each object asked one thing.
+    const QStringList startUp = log().mid(0, 13);
+    EXPECT_EQ(startUp, QStringList({
+                           "ZavolinA.dll register",
+                           "ZavolinA.dll create",
+                           "ZavolinA.dll create",
+                           "ZavolinA.dll call Typ",
+                           "ZavolinA.dll release",
+                           "ZavolinA.dll release",
+                           "ZavolinB.dll register",
+                           "ZavolinB.dll create",
+                           "ZavolinB.dll create",
+                           "ZavolinB.dll call Typ",
+                           "ZavolinB.dll release",
+                           "ZavolinB.dll call Info",
+                           "ZavolinB.dll release",
+                       }));
+    EXPECT_EQ(logged("second-call"), QStringList());
+
+    // Choosing the one entry creates B's picture set, not A's.
+    const int before = int(log().size());
+    createPicture(0);
+    ASSERT_NE(clpPics.picture(), nullptr);
+    EXPECT_EQ(log().mid(before),
+              QStringList({"ZavolinB.dll create", "ZavolinB.dll call GetPicture",
+                           "ZavolinB.dll arguments 1 1", "ZavolinB.dll release"}));
+}
+
+TEST_F(Discovery, ANameWithTwoDotsIsCutAtTheFirst) {
+    add("ZavolinAccepted.dll", "ZavolinTwo.dots.dll");
+    addPicture();
+    EXPECT_EQ(registered("ZavolinTwo.clsPicture"), folder() + "/ZavolinTwo.dots.dll");
+    EXPECT_EQ(entries(cmbAuswahl), QList<PluginEntry>({{"Fixture ZavolinTwo", 0}}));
+    createPicture(0);
+    EXPECT_NE(clpPics.picture(), nullptr);
+}
+
+TEST_F(Discovery, LibrariesThatDoNotRegisterFailAtLine80AndTheRestGoOn) {
+    add("ZavolinPlain.dll", "ZavolinA.dll");   // no DllRegisterServer
+    add("ZavolinCrashes.dll", "ZavolinB.dll"); // its registration crashes
+    add("ZavolinAccepted.dll", "ZavolinC.dll");
+    ScriptedReporter reporter({Ignore});
+    ScopedReplacement<ErrorReporter> replaced(reporter);
+    addPicture();
+
+    ASSERT_EQ(reporter.reports.size(), 2);
+    for (const Report& report : reporter.reports) {
+        EXPECT_EQ(report.module, "frmZavolin");
+        EXPECT_EQ(report.procedure, "AddPicture");
+        EXPECT_EQ(report.number, ErrNo::CantCreateObject);
+        EXPECT_EQ(report.line, 80);
+    }
+    EXPECT_EQ(entries(cmbAuswahl), QList<PluginEntry>({{"Fixture ZavolinC", 2}}));
+}
+
+TEST_F(Discovery, CancelLeavesTheRemainingLibrariesAlone) {
+    add("ZavolinPlain.dll", "ZavolinA.dll");
+    add("ZavolinAccepted.dll", "ZavolinB.dll");
+    ScriptedReporter reporter({Cancel});
+    ScopedReplacement<ErrorReporter> replaced(reporter);
+    addPicture();
+    EXPECT_EQ(reporter.reports.size(), 1);
+    EXPECT_EQ(cmbAuswahl.listCount(), 0);
+    EXPECT_EQ(log(), QStringList());
+    EXPECT_EQ(registered("ZavolinB.clsPicture"), QString());
+}
+
+TEST_F(Discovery, AnAcceptedPluginWithoutInfoFailsAtLine90AndIgnoreSkipsIt) {
+    add("ZavolinNoInfo.dll", "ZavolinA.dll");
+    add("ZavolinAccepted.dll", "ZavolinB.dll");
+    ScriptedReporter reporter({Ignore});
+    ScopedReplacement<ErrorReporter> replaced(reporter);
+    addPicture();
+    ASSERT_EQ(reporter.reports.size(), 1);
+    EXPECT_EQ(reporter.reports[0].number, ErrNo::MemberNotSupported);
+    EXPECT_EQ(reporter.reports[0].line, 90);
+    EXPECT_EQ(entries(cmbAuswahl), QList<PluginEntry>({{"Fixture ZavolinB", 1}}));
+}
+
+TEST_F(Discovery, ALibraryOfAnotherInterfaceVersionIsPassedOverQuietly) {
+    // Any report would fail the test; a call into the library would abort it.
+    add("ZavolinOtherVersion.dll", "ZavolinA.dll");
+    add("ZavolinAccepted.dll", "ZavolinB.dll");
+    addPicture();
+    EXPECT_EQ(entries(cmbAuswahl), QList<PluginEntry>({{"Fixture ZavolinB", 1}}));
+    EXPECT_EQ(logged("register"), QStringList({"ZavolinA.dll", "ZavolinB.dll"}));
+    EXPECT_EQ(logged("create"), QStringList({"ZavolinB.dll", "ZavolinB.dll"}));
+}
+
+TEST_F(Discovery, AHangingRegistrationCostsFiveSecondsAndStartUpGoesOn) {
+    add("ZavolinHangs.dll", "ZavolinA.dll"); // registers, then never returns
+    add("ZavolinAccepted.dll", "ZavolinB.dll");
+    QElapsedTimer clock;
+    clock.start();
+    addPicture();
+    // The time-out, and the other library's registration, creation and test.
+    const qint64 elapsed = clock.elapsed();
+    EXPECT_GE(elapsed, RegistrationTimeoutMs - 250);
+    EXPECT_LE(elapsed, RegistrationTimeoutMs + 750);
+    // What it registered before it was stopped stands, and the registry is whole.
+    EXPECT_EQ(entries(cmbAuswahl),
+              QList<PluginEntry>({{"Fixture ZavolinA", 0}, {"Fixture ZavolinB", 1}}));
+    // Its unregistration does not hang.
+    clock.restart();
+    RegServe(folder() + "/ZavolinA.dll", false);
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_EQ(registered("ZavolinA.clsPicture"), QString());
+}
+
+TEST_F(Discovery, TheSdkExampleIsAPictureSet) {
+    ASSERT_TRUE(QFile::copy(ZAVOLIN_EXAMPLE_PLUGIN, folder() + "/ZavolinExample.dll"));
+    addPicture();
+    EXPECT_EQ(entries(cmbAuswahl), QList<PluginEntry>({{"Example picture set", 0}}));
+    createPicture(0);
+    ASSERT_NE(clpPics.picture(), nullptr);
+    EXPECT_EQ(clpPics.picture()->size(), QSizeF(800, 2080));
+    // Cells of the notes' proportions: 100 x 52.
+    EXPECT_EQ(clpPics.GraphicCell(19)->size(), QSizeF(400, 208));
+}

@@ -1,0 +1,107 @@
+// Creating the chosen plug-in's picture set and handing it to the picture clip.
+#include "plugins/CreatePicture.h"
+
+#include "PluginFolder.h"
+#include "support/ScriptedReporter.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <zavolin/plugin.h>
+
+using namespace zavolin;
+using namespace zavolin::test;
+
+namespace {
+
+class PictureCreation : public PluginStateTest {};
+
+} // namespace
+
+TEST_F(PictureCreation, WithNothingChosenTheClipKeepsWhatItHad) {
+    addPicture();
+    CreatePicture(lstFiles, cmbAuswahl, clpPics);
+    EXPECT_EQ(clpPics.picture(), nullptr);
+
+    add("ZavolinAccepted.dll", "ZavolinA.dll");
+    addPicture();
+    createPicture(0);
+    const auto first = clpPics.picture();
+    ASSERT_NE(first, nullptr);
+    cmbAuswahl.setListIndex(-1);
+    CreatePicture(lstFiles, cmbAuswahl, clpPics);
+    EXPECT_EQ(clpPics.picture(), first);
+}
+
+TEST_F(PictureCreation, EachChoiceAsksAFreshObjectAndReplacesThePicture) {
+    add("ZavolinAccepted.dll", "ZavolinA.dll");
+    addPicture();
+    createPicture(0);
+    const auto first = clpPics.picture();
+    createPicture(0);
+    ASSERT_NE(clpPics.picture(), nullptr);
+    EXPECT_NE(clpPics.picture(), first);
+    EXPECT_EQ(logged("call GetPicture"), QStringList({"ZavolinA.dll", "ZavolinA.dll"}));
+    EXPECT_EQ(logged("create").size(), logged("release").size());
+}
+
+TEST_F(PictureCreation, AStringInsteadOfAPictureFailsAtLine60AndTheClipKeepsItsPicture) {
+    add("ZavolinAccepted.dll", "ZavolinA.dll");
+    add("ZavolinStringPicture.dll", "ZavolinB.dll");
+    addPicture();
+    ASSERT_EQ(cmbAuswahl.listCount(), 2);
+    createPicture(0);
+    const auto before = clpPics.picture();
+    ASSERT_NE(before, nullptr);
+
+    ScriptedReporter reporter({Ignore});
+    ScopedReplacement<ErrorReporter> replaced(reporter);
+    createPicture(1);
+    ASSERT_EQ(reporter.reports.size(), 1);
+    EXPECT_EQ(reporter.reports[0].module, "frmZavolin");
+    EXPECT_EQ(reporter.reports[0].procedure, "CreatePicture");
+    EXPECT_EQ(reporter.reports[0].number, ErrNo::TypeMismatch);
+    EXPECT_EQ(reporter.reports[0].line, 60);
+    EXPECT_EQ(clpPics.picture(), before);
+    EXPECT_EQ(log().last(), "ZavolinB.dll release");
+}
+
+TEST_F(PictureCreation, AClassNoLongerRegisteredFailsAtLine50) {
+    add("ZavolinAccepted.dll", "ZavolinA.dll");
+    addPicture();
+    ASSERT_EQ(zv_unregister_class("ZavolinA.clsPicture"), ZV_OK);
+    ScriptedReporter reporter({Ignore});
+    ScopedReplacement<ErrorReporter> replaced(reporter);
+    createPicture(0);
+    // Ignoring the creation leaves no object for GetPicture.
+    ASSERT_EQ(reporter.reports.size(), 2);
+    EXPECT_EQ(reporter.reports[0].number, ErrNo::CantCreateObject);
+    EXPECT_EQ(reporter.reports[0].line, 50);
+    EXPECT_EQ(reporter.reports[1].number, 91);
+    EXPECT_EQ(reporter.reports[1].line, 60);
+    EXPECT_EQ(clpPics.picture(), nullptr);
+}
+
+TEST_F(PictureCreation, RowDMinusOneHoldsDenominationDFrontLeftBackRight) {
+    // The built-in SVG set of one library, a PNG set of the same colours from another.
+    add("ZavolinAccepted.dll", "ZavolinA.dll");
+    add("ZavolinAccepted.dll", "ZavolinB.dll");
+    QImage raster(40, 100, QImage::Format_RGB32);
+    for (int k = 0; k < 20; ++k)
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 20; ++x)
+                raster.setPixelColor((k % 2) * 20 + x, (k / 2) * 10 + y, fixtureColour(k));
+    QFile png(folder() + "/ZavolinB.picture");
+    ASSERT_TRUE(png.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(raster.save(&png, "PNG"));
+    png.close();
+    addPicture();
+    ASSERT_EQ(cmbAuswahl.listCount(), 2);
+
+    for (int entry = 0; entry < 2; ++entry) {
+        createPicture(entry);
+        for (int k = 0; k < 20; ++k)
+            EXPECT_EQ(centreColour(*clpPics.GraphicCell(k)), fixtureColour(k))
+                << "set " << entry << ", cell " << k;
+    }
+}

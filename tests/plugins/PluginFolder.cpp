@@ -1,0 +1,87 @@
+#include "PluginFolder.h"
+
+#include "platform/component/ClassRegistry.h"
+#include "plugins/AddPicture.h"
+#include "plugins/CreatePicture.h"
+#include "support/TestEnvironment.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTextStream>
+
+namespace zavolin::test {
+
+QString fixturesFolder() {
+    return QStringLiteral(ZAVOLIN_FIXTURES_DIR);
+}
+
+void PluginTest::SetUp() {
+    m_oldData = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(freshDirectory(QStringLiteral("data"))));
+    m_log = freshDirectory(QStringLiteral("log")) + QStringLiteral("/fixtures.log");
+    qputenv("ZAVOLIN_FIXTURE_LOG", QFile::encodeName(m_log));
+    m_folder = freshDirectory(QStringLiteral("program"));
+    ProgramInfo info = programInfo();
+    info.directory = m_folder;
+    m_program = std::make_unique<ScopedProgramInfo>(info);
+}
+
+void PluginTest::TearDown() {
+    m_program.reset();
+    qunsetenv("ZAVOLIN_FIXTURE_LOG");
+    qputenv("XDG_DATA_HOME", m_oldData);
+}
+
+QString PluginTest::add(const QString& fixture, const QString& name) {
+    const QString target = m_folder + QLatin1Char('/') + (name.isEmpty() ? fixture : name);
+    // A copy, not a link: each copy is a library of its own to the loader.
+    EXPECT_TRUE(QFile::copy(fixturesFolder() + QLatin1Char('/') + fixture, target))
+        << target.toStdString();
+    return target;
+}
+
+QStringList PluginTest::log() const {
+    QFile file(m_log);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QStringList PluginTest::logged(const QString& event) const {
+    QStringList names;
+    for (const QString& line : log()) {
+        const qsizetype blank = line.indexOf(QLatin1Char(' '));
+        if (line.mid(blank + 1) == event)
+            names << line.left(blank);
+    }
+    return names;
+}
+
+QString PluginTest::registered(const QString& progId) {
+    return registeredLibrary(progId);
+}
+
+void PluginStateTest::addPicture() {
+    AddPicture(AppPath, lstFiles, cmbAuswahl);
+}
+
+void PluginStateTest::createPicture(int entry) {
+    cmbAuswahl.setListIndex(entry);
+    CreatePicture(lstFiles, cmbAuswahl, clpPics);
+}
+
+QColor centreColour(const Picture& picture) {
+    QImage image(100, 52, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    picture.draw(painter, QRectF(0, 0, 100, 52));
+    painter.end();
+    return image.pixelColor(50, 26);
+}
+
+QColor fixtureColour(int k) {
+    return QColor(12 * k + 8, 240 - 10 * k, (53 * k) % 256);
+}
+
+} // namespace zavolin::test

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/FileList.h"
+#include "platform/PictureClip.h"
+#include "platform/ProgramInfo.h"
+#include "platform/RuntimeError.h"
+#include "plugins/PluginEntry.h"
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace zavolin::test {
+
+// The folder of built fixture plug-ins ("ZavolinAccepted.dll", ...).
+QString fixturesFolder();
+
+// A test of its own with its own class registry and plug-in log: the registry is a fresh
+// XDG_DATA_HOME, the fixtures log to ZAVOLIN_FIXTURE_LOG, and the program's folder (AppPath)
+// is a fresh folder into which the test copies the fixtures it wants beside the program.
+class PluginTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The program's folder for this test.
+    const QString& folder() const { return m_folder; }
+    // Copies a fixture beside the program, under its own name or another one; returns the
+    // copy's path.
+    QString add(const QString& fixture, const QString& name = {});
+    // The fixtures' log lines so far ("ZavolinB.dll create", ...).
+    QStringList log() const;
+    // The log lines of one event ("register", "create", ...): the file names, in order.
+    QStringList logged(const QString& event) const;
+    // The library registered for the ProgID, empty when none.
+    static QString registered(const QString& progId);
+
+private:
+    QString m_folder;
+    QString m_log;
+    QByteArray m_oldData;
+    std::unique_ptr<ScopedProgramInfo> m_program;
+};
+
+// A plug-in test with the main window's plug-in state.
+class PluginStateTest : public PluginTest {
+protected:
+    void addPicture();
+    // Chooses entry `entry` of cmbAuswahl and creates its picture set.
+    void createPicture(int entry);
+
+    QString AppPath;
+    FileList lstFiles;
+    PluginEntries cmbAuswahl;
+    PictureClip clpPics;
+};
+
+// What a picture draws in the middle of a cell-sized image.
+QColor centreColour(const Picture& picture);
+
+// The colour of cell k of the fixtures' built-in set.
+QColor fixtureColour(int k);
+
+} // namespace zavolin::test

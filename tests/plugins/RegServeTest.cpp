@@ -1,0 +1,62 @@
+// Running a library's registration entry points in the helper process.
+#include "plugins/RegServe.h"
+
+#include "PluginFolder.h"
+#include "support/ScriptedReporter.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+
+using namespace zavolin;
+using namespace zavolin::test;
+
+namespace {
+
+class Registration : public PluginTest {};
+
+} // namespace
+
+TEST_F(Registration, RunsTheRegisterAndUnregisterEntryPoints) {
+    const QString path = add("ZavolinAccepted.dll", "ZavolinEuro.dll");
+    RegServe(path, true);
+    EXPECT_EQ(registered("ZavolinEuro.clsPicture"), path);
+    RegServe(path, false);
+    EXPECT_EQ(registered("ZavolinEuro.clsPicture"), QString());
+    EXPECT_EQ(log(), QStringList({"ZavolinEuro.dll register", "ZavolinEuro.dll unregister"}));
+}
+
+TEST_F(Registration, PassesQuietlyOverLibrariesThatCannotServe) {
+    // The test's own reporter fails the test on any report.
+    QFile junk(folder() + "/ZavolinJunk.dll");
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a library");
+    junk.close();
+    const QString plain = add("ZavolinPlain.dll");
+    const QString crashes = add("ZavolinCrashes.dll");
+
+    QElapsedTimer clock;
+    clock.start();
+    RegServe(junk.fileName(), true);
+    RegServe(folder() + "/ZavolinMissing.dll", true);
+    RegServe(plain, true);
+    RegServe(plain, false);
+    RegServe(crashes, true);
+    EXPECT_LT(clock.elapsed(), 2000);
+
+    EXPECT_EQ(registered("ZavolinCrashes.clsPicture"), QString());
+    EXPECT_EQ(log(), QStringList({"ZavolinCrashes.dll register"}));
+    // The crash stayed in the helper; the library can still be unregistered.
+    RegServe(crashes, false);
+    EXPECT_EQ(logged("unregister"), QStringList({"ZavolinCrashes.dll"}));
+}
+
+TEST_F(Registration, StopsAnEntryPointThatDoesNotReturnAfterFiveSeconds) {
+    const QString hangs = add("ZavolinHangs.dll");
+    QElapsedTimer clock;
+    clock.start();
+    RegServe(hangs, true);
+    const qint64 elapsed = clock.elapsed();
+    EXPECT_GE(elapsed, RegistrationTimeoutMs - 250);
+    EXPECT_LE(elapsed, RegistrationTimeoutMs + 250);
+    EXPECT_EQ(logged("register"), QStringList({"ZavolinHangs.dll"}));
+}
