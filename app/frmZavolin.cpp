@@ -1,7 +1,25 @@
 #include "frmZavolin.h"
 
+#include "errors/Trap.h"
+#include "lang/Allgemein.h"
+#include "lang/LangState.h"
+#include "lang/MainWindowLayout.h"
+#include "lang/frmInfo.h"
+#include "platform/Conversions.h"
+#include "platform/Printer.h"
 #include "resources/ProgramResources.h"
+#include "sheet/CoinStrips.h"
+#include "sheet/PaintCoins.h"
+#include "sheet/PaintNotes.h"
+#include "sheet/PreviewBox.h"
+#include "sheet/frmPrint.h"
 #include "ui_frmZavolin.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QRadioButton>
+#include <QTimer>
 
 namespace zavolin {
 
@@ -11,6 +29,7 @@ frmZavolin::frmZavolin(QWidget* parent)
     // The definition's pictures come from the resources; they must be registered first.
     initProgramResources();
     m_ui->setupUi(this);
+    cmbAuswahl = ComboPluginList(m_ui->cmbAuswahl);
 
     // A window definition cannot mark a named action as a separator line.
     m_ui->mnuBar6->setSeparator(true);
@@ -19,12 +38,120 @@ frmZavolin::frmZavolin(QWidget* parent)
     QIcon icon = windowIcon();
     icon.addFile(QStringLiteral(":/images/zavolin-64.png"));
     setWindowIcon(icon);
+
+    connectControls();
 }
 
 frmZavolin::~frmZavolin() = default;
 
-void frmZavolin::Form_Load() {
-    show();
+PreviewBox& frmZavolin::Bild() const {
+    return *m_ui->Bild;
+}
+
+QRadioButton* frmZavolin::optIndex(qint16 Index) const {
+    Ui::frmZavolin& ui = *m_ui;
+    QRadioButton* const options[] = {ui.optIndex_0, ui.optIndex_1, ui.optIndex_2, ui.optIndex_3,
+                                     ui.optIndex_4, ui.optIndex_5, ui.optIndex_6, ui.optIndex_7,
+                                     ui.optIndex_8, ui.optIndex_9, ui.optIndex_10};
+    if (Index < 0 || Index > 10)
+        zavolin::raise(
+            ErrNo::SubscriptOutOfRange,
+            QStringLiteral("Subscript out of range: there is no option button %1.").arg(Index));
+    return options[Index];
+}
+
+void frmZavolin::connectControls() {
+    Ui::frmZavolin& ui = *m_ui;
+
+    // Option buttons: a change of the selection, by the user or by code, runs the handler
+    // once, for the button that became selected.
+    for (qint16 i = 0; i <= 10; ++i)
+        connect(optIndex(i), &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                optIndex_Click(i);
+        });
+
+    // The lists: only the user's choice runs the handler here; code that selects an entry
+    // runs the handler itself, exactly once.
+    connect(ui.cmbAuswahl, &QComboBox::activated, this, [this] { cmbAuswahl_Click(); });
+    connect(ui.cmbSide, &QComboBox::activated, this, [this] { cmbSide_Click(); });
+
+    // The copies: every change, typed or set by code.
+    connect(ui.txtCopy, &QLineEdit::textChanged, this, [this] { txtCopy_Change(); });
+    ui.txtCopy->installEventFilter(this);
+
+    const std::pair<QPushButton*, qint16> buttons[] = {
+        {ui.PicBut_0, 0},   {ui.PicBut_1, 1},   {ui.PicBut_2, 2},   {ui.PicBut_3, 3},
+        {ui.PicBut_10, 10}, {ui.PicBut_11, 11}, {ui.PicBut_12, 12}, {ui.PicBut_13, 13}};
+    for (const auto& [button, index] : buttons)
+        connect(button, &QPushButton::clicked, this,
+                [this, index = index] { PicBut_click(index); });
+
+    connect(ui.mnuHomepage, &QAction::triggered, this, [this] { mnuHomepage_Click(); });
+    connect(ui.mnuEMail, &QAction::triggered, this, [this] { mnuEMail_Click(); });
+    connect(ui.mnuUeber, &QAction::triggered, this, [this] { mnuUeber_Click(); });
+}
+
+bool frmZavolin::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_ui->txtCopy && event->type() == QEvent::FocusIn) {
+        txtCopy_GotFocus();
+        // A click that brings the focus moves the cursor afterwards and drops the selection:
+        // select again once the click has been handled.
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+            QTimer::singleShot(0, m_ui->txtCopy, [edit = m_ui->txtCopy] {
+                if (edit->hasFocus())
+                    edit->selectAll();
+            });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmZavolin::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmZavolin::Form_Resize() {
+    MainWindowLayout layout;
+    layout.minimised = isMinimized();
+    // The client area: the window less its (hidden) menu bar.
+    layout.ScaleWidth = m_ui->centralwidget->width();
+    layout.ScaleHeight = m_ui->centralwidget->height();
+    layout.printer = &Printer::current();
+    layout.sizes = &SizeTable;
+    layout.geometry = &Geometry;
+    layout.Denom = Denom;
+    layout.Side = Side;
+    layout.PreviewScale = &PreviewScale;
+    layout.paintNotes = [this](qint16 index, float scale) {
+        PaintNotes(Bild(), index, scale, sheet(), clpPics);
+    };
+    layout.paintCoins = [this](qint16 index, float scale) {
+        PaintCoins(Bild(), index, scale, sheet(), &imgCoins(Side));
+    };
+    // Selecting the button runs optIndex_Click when it changes the selection.
+    layout.chooseDenom = [this] { optIndex(Denom)->setChecked(true); };
+    zavolin::Form_Resize(*m_ui, layout);
+}
+
+void frmZavolin::showPrintAdjustment() {
+    frmPrint::showModal(
+        Offsets.LeftMargin, Offsets.TopMargin,
+        [](qint16 number) { return GetLang(add16(LangBase, number)); }, this);
+}
+
+void frmZavolin::repaintPreview(Trap& trap, qint32 testLabel, qint32 notesLabel,
+                                qint32 coinsLabel) {
+    paintSheet(trap, Bild(), PreviewScale, testLabel, notesLabel, coinsLabel);
+}
+
+void frmZavolin::paintSheet(Trap& trap, DrawingSurface& target, float scale, qint32 testLabel,
+                            qint32 notesLabel, qint32 coinsLabel) {
+    if (trap.test(testLabel, [&] { return Denom > 0; }))
+        trap.at(notesLabel,
+                [&] { PaintNotes(target, sheetIndex(Denom, Side), scale, sheet(), clpPics); });
+    else
+        trap.at(coinsLabel, [&] { PaintCoins(target, Denom, scale, sheet(), &imgCoins(Side)); });
 }
 
 } // namespace zavolin

@@ -1,7 +1,17 @@
 #pragma once
 
+#include "ComboPluginList.h"
+#include "platform/FileList.h"
+#include "platform/PictureClip.h"
+#include "sheet/PageGeometry.h"
+#include "sheet/SheetContext.h"
+#include "sheet/SizeTable.h"
+
 #include <QMainWindow>
+#include <QString>
 #include <memory>
+
+class QRadioButton;
 
 namespace Ui {
 class frmZavolin;
@@ -9,8 +19,14 @@ class frmZavolin;
 
 namespace zavolin {
 
-// The main window: the controls of its window definition and, as the program grows, the
-// state and handlers that the selection controls, the toolbar and the painters share.
+class DrawingSurface;
+class PreviewBox;
+class Trap;
+class frmInfo;
+
+// The main window, the program's start-up object: it owns the state that the selection
+// controls, the toolbar and the painters share, and its handlers bear the names of the
+// controls and events they serve.
 class frmZavolin : public QMainWindow {
     Q_OBJECT
 
@@ -20,12 +36,72 @@ public:
 
     // The window's controls, for the procedures that work on them directly.
     Ui::frmZavolin& ui() const { return *m_ui; }
+    // The preview box: the painters' target on screen.
+    PreviewBox& Bild() const;
 
-    // The load handler: runs the start-up sequence and shows the window.
-    void Form_Load();
+    // The load handler: runs the start-up sequence and shows the window. False when another
+    // instance already runs: then nothing was shown or stored and this instance must end.
+    bool Form_Load();
+
+    // Selection controls.
+    void optIndex_Click(qint16 Index);
+    void cmbAuswahl_Click();
+    void cmbSide_Click();
+    void txtCopy_Change();
+    void txtCopy_GotFocus();
+
+    // Toolbar and help menu.
+    void PicBut_click(qint16 Index);
+    void mnuHomepage_Click();
+    void mnuEMail_Click();
+    void mnuUeber_Click();
+
+    // Shutdown, run in this order when the window closes.
+    void Form_QueryUnload(qint16& Cancel, qint16 UnloadMode);
+    void Form_Unload(qint16& Cancel);
+
+    // The denomination button of that index; raises SubscriptOutOfRange outside 0..10.
+    QRadioButton* optIndex(qint16 Index) const;
+
+    // What the painters read besides their target: the sizes, the page geometry and the
+    // print offsets as they are now.
+    SheetContext sheet() const { return {SizeTable, Geometry, Offsets}; }
+
+    // The window's state (all zero until the start-up sets it).
+    qint16 Denom = 0;
+    qint16 Side = 0;
+    float PreviewScale = 0;
+    zavolin::SizeTable SizeTable;
+    PageGeometry Geometry;
+    // LeftMargin and TopMargin, the print offsets; the print adjustment dialog changes them.
+    PrintOffsets Offsets;
+    QString AppPath;
+    FileList lstFiles;
+    PictureClip clpPics;
+    ComboPluginList cmbAuswahl;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void connectControls();
+    // The layout of the controls and the preview; runs on every resize, the first at show.
+    void Form_Resize();
+    // The print adjustment dialog, modal.
+    void showPrintAdjustment();
+
+    // The preview repaint shared by the handlers: the notes of the current choice, or the coin
+    // sheet, at the preview's scale, under the handler's trap with its labels.
+    void repaintPreview(Trap& trap, qint32 testLabel, qint32 notesLabel, qint32 coinsLabel);
+    // The current sheet on any target at the given scale.
+    void paintSheet(Trap& trap, DrawingSurface& target, float scale, qint32 testLabel,
+                    qint32 notesLabel, qint32 coinsLabel);
+
     std::unique_ptr<Ui::frmZavolin> m_ui;
+    std::unique_ptr<frmInfo> m_info;
+    bool m_unloaded = false;
 };
 
 } // namespace zavolin

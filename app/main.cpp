@@ -7,6 +7,9 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     zavolin::frmZavolin window;
-    window.Form_Load();
+    // A second instance ends at once, having shown and stored nothing; a window closed while
+    // it started has ended the program already.
+    if (!window.Form_Load() || !window.isVisible())
+        return 0;
     return app.exec();
 }

@@ -1,0 +1,42 @@
+#include "ComboPluginList.h"
+
+#include "platform/RuntimeError.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+
+namespace zavolin {
+
+void ComboPluginList::addItem(const PluginEntry& entry) {
+    const QSignalBlocker quiet(m_list);
+    const int selected = m_list->currentIndex();
+    m_list->addItem(entry.Info, entry.position);
+    m_list->setCurrentIndex(selected);
+}
+
+int ComboPluginList::listCount() const {
+    return m_list->count();
+}
+
+PluginEntry ComboPluginList::item(int index) const {
+    if (index < 0 || index >= m_list->count())
+        raise(ErrNo::SubscriptOutOfRange,
+              QStringLiteral("Subscript out of range: the picture-set list has no entry %1.")
+                  .arg(index));
+    return {m_list->itemText(index), m_list->itemData(index).toInt()};
+}
+
+int ComboPluginList::listIndex() const {
+    return m_list->currentIndex();
+}
+
+void ComboPluginList::setListIndex(int index) {
+    if (index < -1 || index >= m_list->count())
+        raise(ErrNo::InvalidPropertyValue,
+              QStringLiteral("Invalid property value: the picture-set list has no entry %1.")
+                  .arg(index));
+    const QSignalBlocker quiet(m_list);
+    m_list->setCurrentIndex(index);
+}
+
+} // namespace zavolin

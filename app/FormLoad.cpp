@@ -1,0 +1,70 @@
+// The start-up sequence of the main window.
+#include "errors/Trap.h"
+#include "frmZavolin.h"
+#include "lang/Allgemein.h"
+#include "lang/LangState.h"
+#include "lang/MainWindowCaptions.h"
+#include "lang/ModResFiles.h"
+#include "lang/frmInfo.h"
+#include "platform/Conversions.h"
+#include "platform/PreviousInstance.h"
+#include "platform/Printer.h"
+#include "platform/ProgramInfo.h"
+#include "platform/SettingsStore.h"
+#include "plugins/AddPicture.h"
+#include "plugins/CreatePicture.h"
+#include "sheet/PreviewBox.h"
+#include "sheet/ScaleFactor.h"
+#include "sheet/SizeNotes.h"
+#include "ui_frmZavolin.h"
+
+#include <QCoreApplication>
+
+namespace zavolin {
+
+bool frmZavolin::Form_Load() {
+    Trap trap(QStringLiteral("frmZavolin"), QStringLiteral("Form_Load"));
+    bool anotherInstance = false;
+    trap.run([&] {
+        // A lock that cannot be checked is reported; going on then runs this instance.
+        trap.at(20, [&] { anotherInstance = PreviousInstance::current().running(); });
+        if (anotherInstance)
+            return;
+        trap.at(90, [&] { LangBase = textToInt16(readSetting(Settings::Sprache)); });
+        trap.at(120, [&] { LangFile = GetTempDir() + QLatin1String(LangFileName); });
+        trap.at(130, [&] { SaveResItemToDisk(1000, QStringLiteral("CUSTOM"), LangFile); });
+        trap.at(150, [&] { setWindowTitle(titleWithVersion(programInfo())); });
+        trap.at(160, [&] { Sprache(*m_ui, [this] { cmbSide_Click(); }); });
+        trap.at(170, [&] {
+            m_info = std::make_unique<frmInfo>(this);
+            m_info->exec();
+        });
+        trap.at(180, [&] { SizeNotes(SizeTable); });
+        trap.at(190, [&] { Denom = 1; });
+        trap.at(200, [&] { AddPicture(AppPath, lstFiles, cmbAuswahl); });
+        trap.at(210, [&] {
+            // An empty list has no entry 0: InvalidPropertyValue.
+            cmbAuswahl.setListIndex(0);
+            cmbAuswahl_Click();
+        });
+        trap.at(220, [&] { CreatePicture(lstFiles, cmbAuswahl, clpPics); });
+        trap.at(230, [&] {
+            ScaleFactor(Printer::current(), SizeTable, Denom, Side, Geometry,
+                        [this] { Bild().clear(); });
+        });
+        trap.at(240, [&] { Offsets.LeftMargin = textToInt16(readSetting(Settings::LeftMargin)); });
+        trap.at(250, [&] { Offsets.TopMargin = textToInt16(readSetting(Settings::TopMargin)); });
+        trap.at(260, [&] { m_info.reset(); });
+        trap.at(270, [&] { show(); });
+        trap.at(280, [&] { QCoreApplication::processEvents(); });
+    });
+    if (anotherInstance)
+        return false;
+    // Left through the error window: the start-up window is shown all the same.
+    m_info.reset();
+    if (!isVisible())
+        show();
+    return true;
+}
+
+} // namespace zavolin

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "sheet/PageGeometry.h"
+#include "sheet/SizeTable.h"
+
+#include <QSize>
+#include <QtGlobal>
+#include <functional>
+
+namespace Ui {
+class frmZavolin;
+}
+
+namespace zavolin {
+
+class Printer;
+
+// What the main window's layout reads from the window and writes back, besides its controls.
+// The window owns all of it and fills one of these for each layout.
+struct MainWindowLayout {
+    // The window's state: minimised, and its client area (ScaleWidth x ScaleHeight) in pixels.
+    bool minimised = false;
+    double ScaleWidth = 0;
+    double ScaleHeight = 0;
+    // The screen the background is tiled over, in pixels; empty for the window's own screen.
+    QSize screenSize;
+
+    Printer* printer = nullptr;
+    const SizeTable* sizes = nullptr;
+    PageGeometry* geometry = nullptr;
+    qint16 Denom = 0;
+    qint16 Side = 0;
+    // Written by the layout: preview pixels per millimetre of paper.
+    float* PreviewScale = nullptr;
+
+    // Paint the current sheet on Bild: PaintNotes with the sheet index, PaintCoins with Denom;
+    // both with the scale given.
+    std::function<void(qint16 index, float scale)> paintNotes;
+    std::function<void(qint16 index, float scale)> paintCoins;
+    // Marks the option button optIndex(Denom) as chosen, with the selection handling that
+    // brings.
+    std::function<void()> chooseDenom;
+};
+
+// The main window's resize handler: tiles the background picture imgHG over the whole screen
+// into the window's persistent background, lays out the controls (positionieren) and marks
+// optIndex(Denom) as chosen. Does nothing for a minimised window.
+void Form_Resize(Ui::frmZavolin& ui, const MainWindowLayout& window);
+
+// Places the toolbar along the right edge, sizes the preview Bild to the paper's proportions
+// with its shadow behind it, puts the selection panel to its right, recomputes the page
+// geometry (ScaleFactor) and PreviewScale, and repaints the preview. Positions are worked out
+// in floating point and rounded to the nearest pixel.
+void positionieren(Ui::frmZavolin& ui, const MainWindowLayout& window);
+
+} // namespace zavolin

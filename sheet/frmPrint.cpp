@@ -1,0 +1,164 @@
+#include "frmPrint.h"
+
+#include "errors/Trap.h"
+#include "platform/Conversions.h"
+#include "platform/RuntimeError.h"
+#include "platform/Units.h"
+
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace zavolin {
+namespace {
+
+const QString Module = QStringLiteral("frmPrint");
+
+constexpr int OffsetLimit = 20;
+
+// A place in the window definition, in twips.
+QRect pixelRect(double left, double top, double width, double height) {
+    return QRect(pixelsOf(left), pixelsOf(top), pixelsOf(width), pixelsOf(height));
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QRect& place) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(place);
+    return label;
+}
+
+QScrollBar* makeBar(QWidget* parent, const char* name, const QRect& place) {
+    auto* bar = new QScrollBar(Qt::Vertical, parent);
+    bar->setObjectName(QLatin1String(name));
+    bar->setGeometry(place);
+    // A spin control: one step per click, on an arrow or on the track alike. The upper arrow
+    // lowers the value and so raises the offset shown.
+    bar->setRange(-OffsetLimit, OffsetLimit);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    return bar;
+}
+
+// The labels keep their defined places; a text wider than its label (fonts here are larger
+// than the ones the places were made for) is set smaller rather than cut off.
+void fitToWidth(QLabel* label) {
+    QFont font = label->font();
+    if (font.pointSizeF() <= 0)
+        return;
+    const qreal smallest = qMin<qreal>(6.0, font.pointSizeF());
+    while (font.pointSizeF() - 0.5 >= smallest &&
+           QFontMetricsF(font).horizontalAdvance(label->text()) > label->width())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+}
+
+QString text(const frmPrint::TextLookup& lookup, qint16 number) {
+    if (!lookup)
+        raise(ErrNo::InvalidProcedureCall,
+              QStringLiteral("The print adjustment has no texts to show."));
+    return lookup(number);
+}
+
+// The number a label shows, as a 16-bit offset.
+qint16 shownNumber(const QLabel* label) {
+    return textToInt16(label->text());
+}
+
+// The scroll bar rejects a value outside its limits instead of keeping the nearest one.
+void setBarValue(QScrollBar* bar, double value) {
+    const double rounded = roundHalfEven(value);
+    if (rounded < bar->minimum() || rounded > bar->maximum())
+        raise(ErrNo::InvalidPropertyValue,
+              QStringLiteral("Invalid property value: %1 is outside the scroll bar's limits "
+                             "%2 to %3.")
+                  .arg(rounded)
+                  .arg(bar->minimum())
+                  .arg(bar->maximum()));
+    bar->setValue(int(rounded));
+}
+
+} // namespace
+
+frmPrint::frmPrint(qint16& LeftMargin, qint16& TopMargin, TextLookup text, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint)
+    , m_LeftMargin(LeftMargin)
+    , m_TopMargin(TopMargin)
+    , m_text(std::move(text)) {
+    setObjectName(QStringLiteral("frmPrint"));
+    setFixedSize(pixelsOf(4035), pixelsOf(2220));
+
+    lblMoveDown = makeLabel(this, "lblMoveDown", pixelRect(240, 285, 2055, 375));
+    lblTopMargin = makeLabel(this, "lblTopMargin", pixelRect(2520, 240, 375, 375));
+    vscTopMargin = makeBar(this, "vscTopMargin", pixelRect(2880, 240, 255, 375));
+    lblMM[0] = makeLabel(this, "lblMM_0", pixelRect(3240, 270, 495, 255));
+    lblMoveRight = makeLabel(this, "lblMoveRight", pixelRect(240, 810, 2055, 375));
+    lblLeftMargin = makeLabel(this, "lblLeftMargin", pixelRect(2520, 720, 375, 375));
+    vscLeftMargin = makeBar(this, "vscLeftMargin", pixelRect(2880, 720, 255, 375));
+    lblMM[1] = makeLabel(this, "lblMM_1", pixelRect(3240, 810, 495, 255));
+    for (QLabel* mm : lblMM)
+        mm->setText(QStringLiteral("mm"));
+    for (QLabel* value : {lblTopMargin, lblLeftMargin}) {
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    }
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(pixelRect(2760, 1440, 975, 495));
+    cmdOK->setDefault(true);
+
+    // Every change of a bar's value runs its handler, the one Form_Load makes included.
+    connect(vscTopMargin, &QScrollBar::valueChanged, this, [this] { vscTopMargin_Change(); });
+    connect(vscLeftMargin, &QScrollBar::valueChanged, this, [this] { vscLeftMargin_Change(); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+
+    Form_Load();
+}
+
+void frmPrint::showModal(qint16& LeftMargin, qint16& TopMargin, TextLookup text, QWidget* parent) {
+    frmPrint dialog(LeftMargin, TopMargin, std::move(text), parent);
+    dialog.exec();
+}
+
+void frmPrint::Form_Load() {
+    Trap trap(Module, QStringLiteral("Form_Load"));
+    trap.run([&] {
+        trap.at(20, [&] { setWindowTitle(text(m_text, 111)); });
+        trap.at(30, [&] { lblLeftMargin->setNum(m_LeftMargin); });
+        trap.at(40, [&] { setBarValue(vscLeftMargin, -double(shownNumber(lblLeftMargin))); });
+        trap.at(50, [&] { lblTopMargin->setNum(m_TopMargin); });
+        trap.at(60, [&] { setBarValue(vscTopMargin, -double(shownNumber(lblTopMargin))); });
+        trap.at(70, [&] {
+            lblMoveDown->setText(text(m_text, 109));
+            fitToWidth(lblMoveDown);
+        });
+        trap.at(80, [&] {
+            lblMoveRight->setText(text(m_text, 110));
+            fitToWidth(lblMoveRight);
+        });
+    });
+}
+
+void frmPrint::vscLeftMargin_Change() {
+    Trap trap(Module, QStringLiteral("vscLeftMargin_Change"));
+    trap.run([&] {
+        trap.at(20, [&] { lblLeftMargin->setNum(-vscLeftMargin->value()); });
+        trap.at(30, [&] { m_LeftMargin = shownNumber(lblLeftMargin); });
+    });
+}
+
+void frmPrint::vscTopMargin_Change() {
+    Trap trap(Module, QStringLiteral("vscTopMargin_Change"));
+    trap.run([&] {
+        trap.at(20, [&] { lblTopMargin->setNum(-vscTopMargin->value()); });
+        trap.at(30, [&] { m_TopMargin = shownNumber(lblTopMargin); });
+    });
+}
+
+void frmPrint::cmdOK_Click() {
+    accept();
+}
+
+} // namespace zavolin

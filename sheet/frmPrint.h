@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <array>
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+namespace zavolin {
+
+// The print adjustment dialog: shifts the whole printout by whole millimetres, -20 to 20,
+// downwards (TopMargin) and to the right (LeftMargin). Each scroll bar works as a spin control
+// whose value is the negated offset; every click changes the offset at once, so there is no
+// cancel. Loading the dialog (constructing it) runs Form_Load; OK or closing the window
+// unloads it.
+class frmPrint : public QDialog {
+    Q_OBJECT
+
+public:
+    // The text of a number in the current language (109 "Move down:", 110 "Move right:",
+    // 111 the title).
+    using TextLookup = std::function<QString(qint16 number)>;
+
+    frmPrint(qint16& LeftMargin, qint16& TopMargin, TextLookup text, QWidget* parent = nullptr);
+
+    // Loads the dialog, shows it modally and unloads it when it closes.
+    static void showModal(qint16& LeftMargin, qint16& TopMargin, TextLookup text,
+                          QWidget* parent = nullptr);
+
+    void Form_Load();
+    void vscLeftMargin_Change();
+    void vscTopMargin_Change();
+    void cmdOK_Click();
+
+    QLabel* lblMoveDown = nullptr;
+    QLabel* lblTopMargin = nullptr;
+    QScrollBar* vscTopMargin = nullptr;
+    std::array<QLabel*, 2> lblMM{};
+    QLabel* lblMoveRight = nullptr;
+    QLabel* lblLeftMargin = nullptr;
+    QScrollBar* vscLeftMargin = nullptr;
+    QPushButton* cmdOK = nullptr;
+
+private:
+    qint16& m_LeftMargin;
+    qint16& m_TopMargin;
+    TextLookup m_text;
+};
+
+} // namespace zavolin

@@ -1,0 +1,164 @@
+// The selection controls: what each choice stores, paints and clears.
+#include "WindowFixture.h"
+#include "lang/LangState.h"
+#include "sheet/PreviewBox.h"
+#include "support/ScriptedReporter.h"
+#include "ui_frmZavolin.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+using namespace zavolin;
+using namespace zavolin::test;
+
+namespace {
+
+bool near(const QColor& a, const QColor& b) {
+    return qAbs(a.red() - b.red()) <= 2 && qAbs(a.green() - b.green()) <= 2 &&
+           qAbs(a.blue() - b.blue()) <= 2;
+}
+
+// The first pixel of that colour, or (-1, -1).
+QPoint find(const QImage& image, const QColor& colour) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (near(image.pixelColor(x, y), colour))
+                return {x, y};
+    return {-1, -1};
+}
+
+// The user picks the next entry of a list with the keyboard.
+void pickNext(QComboBox* list) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(list, &press);
+}
+
+const QColor Black(0, 0, 0);
+
+class Selection : public WindowTest {
+protected:
+    // A window showing banknote 1 as its layout painted it, with a black mark in the
+    // preview's top left corner that only clearing removes.
+    std::unique_ptr<frmZavolin> loadWithMark() {
+        auto window = load();
+        EXPECT_TRUE(window->ui().optIndex_1->isChecked());
+        EXPECT_GT(window->PreviewScale, 0);
+        PreviewBox& bild = window->Bild();
+        bild.setForeColor(Black);
+        bild.line(0, 0, 4, 0);
+        bild.setForeColor(QColor(192, 192, 192));
+        return window;
+    }
+
+    static bool marked(frmZavolin& window) {
+        return near(window.Bild().image().pixelColor(1, 0), Black);
+    }
+};
+
+} // namespace
+
+TEST_F(Selection, TheCoinButtonAfterABanknoteClearsThePreviewAndDrawsTheCoinSheet) {
+    add("ZavolinAccepted.dll");
+    const auto window = loadWithMark();
+    EXPECT_EQ(window->Denom, 1);
+    const QPoint note = find(window->Bild().image(), fixtureColour(0));
+    ASSERT_NE(note, QPoint(-1, -1)) << "no note of value 1, front, in the preview";
+    ASSERT_TRUE(marked(*window));
+
+    window->ui().optIndex_0->click();
+    EXPECT_EQ(window->Denom, 0);
+    const QImage coins = window->Bild().image();
+    EXPECT_FALSE(marked(*window));
+    EXPECT_EQ(find(coins, fixtureColour(0)), QPoint(-1, -1));
+    // The coin strips are drawn: many pixels are neither background nor cut line.
+    int drawn = 0;
+    for (int y = 0; y < coins.height(); ++y)
+        for (int x = 0; x < coins.width(); ++x) {
+            const QColor c = coins.pixelColor(x, y);
+            drawn += c != window->Bild().backColor() && c != QColor(192, 192, 192);
+        }
+    EXPECT_GT(drawn, coins.width() * coins.height() / 10);
+}
+
+TEST_F(Selection, TheBackSideRepaintsOverThePreviewAndALanguageSwitchShowsTheFront) {
+    add("ZavolinAccepted.dll");
+    const auto window = loadWithMark();
+    const QPoint note = find(window->Bild().image(), fixtureColour(0));
+    ASSERT_NE(note, QPoint(-1, -1));
+
+    pickNext(window->ui().cmbSide);
+    EXPECT_EQ(window->Side, 1);
+    EXPECT_TRUE(near(window->Bild().image().pixelColor(note), fixtureColour(1)));
+    EXPECT_TRUE(marked(*window)) << "a side change must not clear the preview";
+
+    window->ui().PicBut_11->click();
+    EXPECT_EQ(LangBase, 1000);
+    EXPECT_EQ(window->ui().cmbSide->currentText(), "Front");
+    EXPECT_EQ(window->Side, 0);
+    EXPECT_TRUE(near(window->Bild().image().pixelColor(note), fixtureColour(0)));
+    EXPECT_TRUE(marked(*window));
+    EXPECT_EQ(settings.writes, QStringList({"Sprache= 1000"}));
+}
+
+TEST_F(Selection, AnotherPictureSetIsCreatedAndDrawnWithoutClearing) {
+    add("ZavolinAccepted.dll", "ZavolinA.dll");
+    add("ZavolinAccepted.dll", "ZavolinB.dll");
+    const auto window = loadWithMark();
+    const int before = logged("create").count("ZavolinB.dll");
+
+    pickNext(window->ui().cmbAuswahl);
+    EXPECT_EQ(window->ui().cmbAuswahl->currentIndex(), 1);
+    EXPECT_EQ(window->lstFiles.listIndex(), 1);
+    EXPECT_EQ(logged("create").count("ZavolinB.dll"), before + 1);
+    EXPECT_NE(find(window->Bild().image(), fixtureColour(0)), QPoint(-1, -1));
+    EXPECT_TRUE(marked(*window));
+}
+
+TEST_F(Selection, CopiesAboveTenAreCorrectedAfterOneMessage) {
+    add("ZavolinAccepted.dll");
+    const auto window = load();
+    QLineEdit* copies = window->ui().txtCopy;
+    for (const char* text : {"11", "10.5", "1e2", "1 1", "12 abc", "&HB"}) {
+        SCOPED_TRACE(text);
+        messages.informed.clear();
+        copies->setText("5");
+        copies->setText(QString::fromLatin1(text));
+        EXPECT_EQ(messages.informed, QStringList({"Max 10 Kopien!"}));
+        EXPECT_EQ(copies->text(), "10");
+    }
+}
+
+TEST_F(Selection, CopiesUpToTenOrNoNumberStayWithoutAMessage) {
+    add("ZavolinAccepted.dll");
+    const auto window = load();
+    QLineEdit* copies = window->ui().txtCopy;
+    for (const char* text : {"10,5", "10", "0", "-3", "Kopien", ""}) {
+        SCOPED_TRACE(text);
+        copies->setText(QString::fromLatin1(text));
+        EXPECT_EQ(copies->text(), QString::fromLatin1(text));
+    }
+    EXPECT_EQ(messages.informed, QStringList());
+}
+
+TEST_F(Selection, FocusOnTheCopiesSelectsTheWholeText) {
+    add("ZavolinAccepted.dll");
+    const auto window = load();
+    QLineEdit* copies = window->ui().txtCopy;
+    copies->setText("7");
+    copies->deselect();
+    QFocusEvent tab(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(copies, &tab);
+    EXPECT_EQ(copies->selectedText(), "7");
+
+    // A click: the line edit moves its cursor after the focus arrives; the text is selected
+    // again once the click is done.
+    copies->deselect();
+    QApplication::setActiveWindow(window.get());
+    window->ui().PicBut_0->setFocusPolicy(Qt::NoFocus);
+    copies->clearFocus();
+    copies->setFocus(Qt::MouseFocusReason);
+    copies->deselect();
+    QApplication::processEvents();
+    ASSERT_TRUE(copies->hasFocus());
+    EXPECT_EQ(copies->selectedText(), "7");
+}

@@ -1,0 +1,72 @@
+// Closing the main window: unregistering, saving the offsets, and the next start.
+#include "WindowFixture.h"
+#include "support/ScriptedReporter.h"
+#include "ui_frmZavolin.h"
+
+using namespace zavolin;
+using namespace zavolin::test;
+
+namespace {
+
+class Shutdown : public WindowTest {};
+
+} // namespace
+
+TEST_F(Shutdown, ClosingUnregistersEveryLibraryAndSavesTheOffsetsForTheNextStart) {
+    add("ZavolinLowerTyp.dll", "ZavolinA.dll");
+    add("ZavolinAccepted.dll", "ZavolinB.dll");
+    auto window = load();
+    window->Offsets = {-3, 4};
+    window->close();
+    // Both libraries, the refused one too, in list order.
+    EXPECT_EQ(logged("unregister"), QStringList({"ZavolinA.dll", "ZavolinB.dll"}));
+    EXPECT_EQ(settings.writes, QStringList({"LeftMargin=-3", "TopMargin=4"}));
+    window.reset();
+
+    const auto next = load();
+    EXPECT_EQ(next->Offsets.LeftMargin, -3);
+    EXPECT_EQ(next->Offsets.TopMargin, 4);
+    // Ending the program outside its event loop must not stop later modal windows: the next
+    // start's about window waited for its answer.
+    EXPECT_EQ(modalsClosed(), 2);
+}
+
+TEST_F(Shutdown, TheEndButtonClosesTheWindowOnce) {
+    add("ZavolinAccepted.dll");
+    auto window = load();
+    window->ui().PicBut_2->click();
+    EXPECT_FALSE(window->isVisible());
+    window->close();
+    EXPECT_EQ(logged("unregister"), QStringList({"ZavolinAccepted.dll"}));
+    EXPECT_EQ(settings.writes, QStringList({"LeftMargin=0", "TopMargin=0"}));
+}
+
+TEST_F(Shutdown, WithoutLibrariesTheOffsetsAreSavedAsUsual) {
+    ScriptedReporter reporter({Ignore});
+    ScopedReplacement<ErrorReporter> answers(reporter);
+    auto window = load();
+    window->Offsets.TopMargin = -20;
+    window->close();
+    EXPECT_EQ(settings.writes, QStringList({"LeftMargin=0", "TopMargin=-20"}));
+}
+
+TEST_F(Shutdown, AnOffsetThatCannotBeStoredIsReportedAtItsLine) {
+    class RefusingStore : public FakeSettings {
+    public:
+        void setText(const QString& key, const QString& value) override {
+            if (key == "LeftMargin")
+                raise(ErrNo::PathFileAccessError, "Path/File access error.");
+            FakeSettings::setText(key, value);
+        }
+    } refusing;
+    add("ZavolinAccepted.dll");
+    auto window = load();
+    ScopedReplacement<SettingsStore> store(refusing);
+    ScriptedReporter reporter({Ignore});
+    ScopedReplacement<ErrorReporter> answers(reporter);
+    window->close();
+    ASSERT_EQ(reporter.reports.size(), 1);
+    EXPECT_EQ(reporter.reports[0].procedure, "Form_Unload");
+    EXPECT_EQ(reporter.reports[0].line, 20);
+    EXPECT_EQ(refusing.writes, QStringList({"TopMargin=0"}));
+}
