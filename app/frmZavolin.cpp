@@ -20,6 +20,7 @@
 #include <QFocusEvent>
 #include <QRadioButton>
 #include <QTimer>
+#include <QWindowStateChangeEvent>
 
 namespace zavolin {
 
@@ -109,6 +110,15 @@ bool frmZavolin::eventFilter(QObject* watched, QEvent* event) {
 void frmZavolin::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     Form_Resize();
+}
+
+void frmZavolin::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    if ((change->oldState() & Qt::WindowMinimized) && !isMinimized())
+        Form_Resize();
 }
 
 void frmZavolin::Form_Resize() {

@@ -2,6 +2,7 @@
 #include "WindowFixture.h"
 #include "lang/LangState.h"
 #include "platform/ProgramInfo.h"
+#include "sheet/PreviewBox.h"
 #include "support/ScriptedReporter.h"
 #include "ui_frmZavolin.h"
 
@@ -150,4 +151,20 @@ TEST_F(StartUp, ASecondInstanceEndsAtOnceAndChangesNothing) {
     // No plug-in was registered, so the running instance keeps its own.
     EXPECT_EQ(log(), QStringList());
     // Its window never shown, it is never closed: nothing is unregistered or saved either.
+}
+
+TEST_F(StartUp, RestoringAMinimisedWindowLaysItOutAndRepaintsThePreview) {
+    add("ZavolinAccepted.dll", "ZavolinB.dll");
+    const auto window = load();
+    PreviewBox& bild = *window->ui().Bild;
+    window->setWindowState(Qt::WindowMinimized);
+    bild.clear();
+    // A restore keeps the size, so no resize event: the state change itself must lay out.
+    window->setWindowState(Qt::WindowNoState);
+    const QImage& image = bild.image();
+    int drawn = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            drawn += image.pixel(x, y) != bild.backColor().rgb();
+    EXPECT_GT(drawn, 0);
 }
