@@ -8,6 +8,7 @@
 #include "platform/Shell.h"
 #include "plugins/PluginFolder.h"
 #include "sheet/FakePrinter.h"
+#include "support/FakeSettingsStore.h"
 
 #include <QMap>
 #include <QStringList>
@@ -60,18 +61,7 @@ private:
     }
 };
 
-class FakeSettings : public SettingsStore {
-public:
-    QString text(const QString& key, const QString& defaultText) override {
-        return values.value(key, defaultText);
-    }
-    void setText(const QString& key, const QString& value) override {
-        values.insert(key, value);
-        writes << key + QLatin1Char('=') + value;
-    }
-    QMap<QString, QString> values;
-    QStringList writes;
-};
+using FakeSettings = FakeSettingsStore;
 
 class FakeMessageBoxes : public MessageBoxes {
 public:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/SettingsStore.h"
+#include "support/FakeSettingsStore.h"
 
 #include <QMap>
 #include <QString>
@@ -8,21 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace zavolin::test {
-
-// A settings store in memory that records every write.
-class FakeSettingsStore : public SettingsStore {
-public:
-    QString text(const QString& key, const QString& defaultText) override {
-        return values.value(key, defaultText);
-    }
-    void setText(const QString& key, const QString& value) override {
-        values.insert(key, value);
-        writes << key + QLatin1Char('=') + value;
-    }
-
-    QMap<QString, QString> values;
-    QStringList writes;
-};
 
 // The language table extracted into a fresh directory as LangFile, LangBase German and the
 // settings in memory; LangBase and LangFile are put back afterwards.

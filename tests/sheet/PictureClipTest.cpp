@@ -1,5 +1,6 @@
 #include "platform/PictureClip.h"
 
+#include "SheetFixture.h"
 #include "platform/PictureLoader.h"
 #include "platform/RasterPicture.h"
 #include "platform/RuntimeError.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 using namespace zavolin;
+using namespace zavolin::test;
 
 namespace {
 
@@ -50,15 +52,6 @@ QByteArray encoded(const QImage& image, const char* format) {
     buffer.open(QIODevice::WriteOnly);
     EXPECT_TRUE(image.save(&buffer, format));
     return bytes;
-}
-
-// Draws the picture into `target` of a white 300 × 200 canvas.
-QImage drawn(const Picture& picture, const QRectF& target) {
-    QImage canvas(300, 200, QImage::Format_RGB32);
-    canvas.fill(Qt::white);
-    QPainter painter(&canvas);
-    picture.draw(painter, target);
-    return canvas;
 }
 
 // Every pixel inside `inside` (less a margin for anti-aliased edges) has the colour, every

@@ -1,5 +1,6 @@
 // Vector cells as documents of their own: each holds only the artwork of its cell.
 
+#include "SheetFixture.h"
 #include "platform/PictureClip.h"
 #include "platform/PictureLoader.h"
 #include "platform/VectorPicture.h"
@@ -15,6 +16,7 @@
 #include <zlib.h>
 
 using namespace zavolin;
+using namespace zavolin::test;
 
 namespace {
 
@@ -68,14 +70,6 @@ QSet<QString> idsIn(const VectorPicture& cell) {
             pending.append(child);
     }
     return ids;
-}
-
-QImage drawn(const Picture& picture, const QRectF& target) {
-    QImage canvas(300, 200, QImage::Format_RGB32);
-    canvas.fill(Qt::white);
-    QPainter painter(&canvas);
-    picture.draw(painter, target);
-    return canvas;
 }
 
 QByteArray gzipped(const QByteArray& data) {

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/SettingsStore.h"
+
+#include <QMap>
+#include <QStringList>
+
+namespace zavolin::test {
+
+// A settings store in memory that records every write.
+class FakeSettingsStore : public SettingsStore {
+public:
+    QString text(const QString& key, const QString& defaultText) override {
+        return values.value(key, defaultText);
+    }
+    void setText(const QString& key, const QString& value) override {
+        values.insert(key, value);
+        writes << key + QLatin1Char('=') + value;
+    }
+
+    QMap<QString, QString> values;
+    QStringList writes;
+};
+
+} // namespace zavolin::test
