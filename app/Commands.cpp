@@ -7,6 +7,7 @@
 #include "platform/Printer.h"
 #include "platform/ProgramInfo.h"
 #include "platform/Shell.h"
+#include "sheet/CutLineColour.h"
 #include "sheet/PreviewBox.h"
 #include "ui_frmZavolin.h"
 
@@ -30,7 +31,7 @@ void frmZavolin::PicBut_click(qint16 Index) {
             // Opens the print job and its first page.
             trap.at(100, [&] { printer.printLine(QString()); });
             // The cut lines print light grey, as the preview shows them.
-            trap.at(110, [&] { printer.setForeColor(QColor(192, 192, 192)); });
+            trap.at(110, [&] { printer.setForeColor(CutLineGrey); });
             paintSheet(trap, printer, 1, 130, 140, 160);
             trap.at(180, [&] { printer.endDoc(); });
             // [190]..[210]

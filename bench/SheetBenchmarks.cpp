@@ -10,6 +10,7 @@
 #include "platform/RuntimeError.h"
 #include "platform/VectorPicture.h"
 #include "sheet/CoinStrips.h"
+#include "sheet/CutLineColour.h"
 #include "sheet/PaintCoins.h"
 #include "sheet/PaintNotes.h"
 #include "sheet/PreviewBox.h"
@@ -32,8 +33,6 @@ constexpr double PreviewTargetMs = 5;
 constexpr double PrintTargetMs = 250;
 constexpr double RasterPdfTargetBytes = 1.5e6;
 constexpr double VectorPdfTargetBytes = 300e3;
-// Grey, colour 7 of the 16-colour palette: the cut lines' colour on paper.
-const QColor CutLineGrey(192, 192, 192);
 
 enum class Set {
     RasterPng,

@@ -8,6 +8,7 @@
 #include "platform/PictureLoader.h"
 #include "platform/RuntimeError.h"
 #include "sheet/CoinStrips.h"
+#include "sheet/CutLineColour.h"
 #include "sheet/PaintCoins.h"
 #include "sheet/PaintNotes.h"
 #include "sheet/PreviewBox.h"
@@ -27,8 +28,6 @@ namespace {
 
 // The client height of the program's window as it first opens.
 constexpr double WindowClientHeight = 673;
-// The cut lines' light grey.
-const QColor CutLineGrey(192, 192, 192);
 
 // Stands in for a picture set when none is given: every banknote cell stays empty.
 class EmptyPictureSet : public Picture {

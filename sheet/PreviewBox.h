@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CutLineColour.h"
 #include "platform/DrawingSurface.h"
 
 #include <QColor>
@@ -44,7 +45,7 @@ private:
     void fitImage();
 
     QImage m_image;
-    QColor m_foreColor{192, 192, 192};
+    QColor m_foreColor = CutLineGrey;
     QColor m_backColor{255, 255, 255};
 };
 
