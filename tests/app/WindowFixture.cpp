@@ -24,6 +24,7 @@ void WindowTest::SetUp() {
 
 void WindowTest::TearDown() {
     m_closer.stop();
+    answerModal = nullptr;
     m_instance.reset();
     m_shell.reset();
     m_messages.reset();
@@ -45,6 +46,10 @@ void WindowTest::closeModal() {
         popup->close();
         ++m_closed;
     } else if (QWidget* modal = QApplication::activeModalWidget()) {
+        if (answerModal && answerModal(modal)) {
+            ++m_closed;
+            return;
+        }
         if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();
         else

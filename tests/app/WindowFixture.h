@@ -13,6 +13,7 @@
 #include <QMap>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 namespace zavolin::test {
@@ -93,6 +94,8 @@ protected:
     std::unique_ptr<frmZavolin> load();
     // The modal windows closed so far.
     int modalsClosed() const { return m_closed; }
+    // Answers a modal window as a user would; returns false to have it closed as usual.
+    std::function<bool(QWidget* modal)> answerModal;
 
     FakeSettings settings;
     RecordingPrinter printer;

@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <iostream>
@@ -124,27 +123,6 @@ PrintedSheet printSheet(const QStringList& arguments, const QString& queue) {
               << qPrintable(arguments.join(QLatin1Char(' '))) << "): PDF after " << timer.elapsed()
               << " ms\n";
     return printed;
-}
-
-std::optional<int> jobCopies(const QString& jobId, QString* why) {
-    const QString number = jobId.section(QLatin1Char('-'), -1);
-    // ipptool finds its test files by name in CUPS's data folder; give the usual place first.
-    const QString test = QStringLiteral("/usr/share/cups/ipptool/get-job-attributes.test");
-    const SheetRun r =
-        runProgram(QStringLiteral("ipptool"),
-                   {QStringLiteral("-tv"), QStringLiteral("ipp://localhost/jobs/") + number,
-                    QFileInfo::exists(test) ? test : QStringLiteral("get-job-attributes.test")},
-                   plainEnvironment());
-    static const QRegularExpression copies(QStringLiteral("^\\s*copies \\(integer\\) = (\\d+)"),
-                                           QRegularExpression::MultilineOption);
-    const QRegularExpressionMatch m = copies.match(r.output);
-    if (!m.hasMatch()) {
-        if (why)
-            *why = QStringLiteral("ipptool (cups-ipp-utils) gave no copies for job %1: %2 %3")
-                       .arg(jobId, r.output.right(400), r.errors.trimmed());
-        return std::nullopt;
-    }
-    return m.captured(1).toInt();
 }
 
 QString systemDefaultPrinter() {

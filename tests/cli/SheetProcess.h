@@ -48,9 +48,6 @@ struct PrintedSheet {
 // apart from every other job on the scheduler, also those of tests running beside this one.
 PrintedSheet printSheet(const QStringList& arguments, const QString& queue);
 
-// The copies the scheduler holds for the job (its IPP attribute "copies", read with ipptool).
-std::optional<int> jobCopies(const QString& jobId, QString* why = nullptr);
-
 // The scheduler's default destination (lpstat -d), empty when there is none.
 QString systemDefaultPrinter();
 

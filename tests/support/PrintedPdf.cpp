@@ -139,6 +139,25 @@ QString waitForJobPdf(const QString& jobId, const QDateTime& since, std::chrono:
     }
 }
 
+std::optional<int> jobCopies(const QString& jobId, QString* why) {
+    const QString number = jobId.section(QLatin1Char('-'), -1);
+    // ipptool finds its test files by name in CUPS's data folder; give the usual place first.
+    const QString test = QStringLiteral("/usr/share/cups/ipptool/get-job-attributes.test");
+    const Run r = run(QStringLiteral("ipptool"),
+                      {QStringLiteral("-tv"), QStringLiteral("ipp://localhost/jobs/") + number,
+                       QFileInfo::exists(test) ? test : QStringLiteral("get-job-attributes.test")});
+    static const QRegularExpression copies(QStringLiteral("^\\s*copies \\(integer\\) = (\\d+)"),
+                                           QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch m = copies.match(r.output);
+    if (!m.hasMatch()) {
+        if (why)
+            *why = QStringLiteral("ipptool (cups-ipp-utils) gave no copies for job %1: %2 %3")
+                       .arg(jobId, r.output.right(400), r.errors.trimmed());
+        return std::nullopt;
+    }
+    return m.captured(1).toInt();
+}
+
 int pdfPageCount(const QString& pdf) {
     const Run r = run(QStringLiteral("pdfinfo"), {pdf});
     static const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"),

@@ -43,6 +43,9 @@ QString waitForJobPdf(const QString& jobId, const QDateTime& since,
                       std::chrono::milliseconds limit = std::chrono::seconds(60),
                       QString* why = nullptr);
 
+// The copies the scheduler holds for the job (its IPP attribute "copies", read with ipptool).
+std::optional<int> jobCopies(const QString& jobId, QString* why = nullptr);
+
 // Page count, page size (millimetres, from pdfinfo) and text (pdftotext) of a PDF file.
 int pdfPageCount(const QString& pdf);
 std::optional<QSizeF> pdfPageSize(const QString& pdf, int page = 1);
