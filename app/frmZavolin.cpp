@@ -32,8 +32,10 @@ frmZavolin::frmZavolin(QWidget* parent)
     m_ui->setupUi(this);
     cmbAuswahl = ComboPluginList(m_ui->cmbAuswahl);
 
-    // A window definition cannot mark a named action as a separator line.
+    // A window definition cannot mark a named action as a separator line. Its caption "-"
+    // only said so: the style would draw it beside the line.
     m_ui->mnuBar6->setSeparator(true);
+    m_ui->mnuBar6->setText(QString());
 
     // The definition carries the small icon; add the large one for task switchers and docks.
     QIcon icon = windowIcon();

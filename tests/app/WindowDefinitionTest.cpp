@@ -200,6 +200,7 @@ TEST_F(WindowDefinitionTest, HelpMenuIsHiddenAndListsHomePageEmailSeparatorAbout
     EXPECT_EQ(items[1]->objectName(), QStringLiteral("mnuEMail"));
     EXPECT_EQ(items[2]->objectName(), QStringLiteral("mnuBar6"));
     EXPECT_TRUE(items[2]->isSeparator());
+    EXPECT_EQ(items[2]->text(), QString()); // no stray dash beside the line
     EXPECT_EQ(items[3]->objectName(), QStringLiteral("mnuUeber"));
     for (int i : {0, 1, 3})
         EXPECT_FALSE(items[i]->isSeparator());
