@@ -71,9 +71,11 @@ protected:
     // Presses the print button and measures the page cups-pdf writes.
     PrintedLines print(frmZavolin& w) {
         const QDateTime since = QDateTime::currentDateTime().addSecs(-2);
+        const QString before = realPrinter->lastDelivery();
         w.ui().PicBut_0->click();
         PrintedLines printed;
         printed.jobId = realPrinter->lastDelivery();
+        EXPECT_NE(printed.jobId, before) << "no job was handed to CUPS";
         QString why;
         const QString pdf = waitForJobPdf(printed.jobId, since, std::chrono::seconds(60), &why);
         EXPECT_FALSE(pdf.isEmpty()) << qPrintable(why);
