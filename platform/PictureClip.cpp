@@ -57,8 +57,16 @@ QRect rasterCellRect(const QSize& size, int k) {
 void PictureClip::setPicture(std::shared_ptr<const Picture> picture) {
     m_picture = std::move(picture);
     m_cells.fill(nullptr);
-    m_svgParts.reset();
-    m_svgRead = false;
+    const auto* vector = dynamic_cast<const VectorPicture*>(m_picture.get());
+    const QByteArray document = vector ? vector->document() : QByteArray();
+    // The same set created again (the program does so while starting) keeps its reading.
+    if (document.isEmpty()) {
+        m_svgDocument.clear();
+        m_svgParts = {};
+    } else if (document != m_svgDocument || !m_svgParts.valid()) {
+        m_svgDocument = document;
+        m_svgParts = SvgParts::readInBackground(document);
+    }
 }
 
 QRectF PictureClip::cellRect(const QSizeF& size, int k) {
@@ -91,7 +99,7 @@ std::shared_ptr<const Picture> PictureClip::makeCell(int k) const {
     if (auto vector = dynamic_cast<const VectorPicture*>(m_picture.get())) {
         const QRectF cell =
             cellRect(vector->source().size(), k).translated(vector->source().topLeft());
-        if (auto own = ownVectorCell(*vector, cell))
+        if (auto own = ownVectorCell(cell))
             return own;
         // The whole set's renderer, clipped to the cell: right on screen and paper, only
         // larger in a printed file.
@@ -100,16 +108,13 @@ std::shared_ptr<const Picture> PictureClip::makeCell(int k) const {
     return std::make_shared<CroppedPicture>(m_picture, cellRect(m_picture->size(), k));
 }
 
-std::shared_ptr<const Picture> PictureClip::ownVectorCell(const VectorPicture& set,
-                                                          const QRectF& cell) const {
-    if (!m_svgRead) {
-        m_svgRead = true;
-        if (!set.document().isEmpty())
-            m_svgParts = SvgParts::read(set.document());
-    }
-    if (!m_svgParts)
+std::shared_ptr<const Picture> PictureClip::ownVectorCell(const QRectF& cell) const {
+    if (!m_svgParts.valid())
         return nullptr;
-    QByteArray document = m_svgParts->partDocument(cell);
+    const std::shared_ptr<const SvgParts>& parts = m_svgParts.get();
+    if (!parts)
+        return nullptr;
+    QByteArray document = parts->partDocument(cell);
     auto renderer = std::make_shared<QSvgRenderer>();
     if (!renderer->load(document) || !renderer->isValid())
         return nullptr;

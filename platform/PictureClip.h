@@ -2,8 +2,10 @@
 
 #include "Picture.h"
 
+#include <QByteArray>
 #include <QRectF>
 #include <array>
+#include <future>
 #include <memory>
 
 namespace zavolin {
@@ -23,7 +25,8 @@ public:
     static constexpr int Cols = 2;
     static constexpr int CellCount = Rows * Cols;
 
-    // Replaces the picture set; the cells of the previous one are forgotten.
+    // Replaces the picture set; the cells of the previous one are forgotten. A vector set's
+    // document starts being read for its cells at once, unless it is the one read already.
     void setPicture(std::shared_ptr<const Picture> picture);
     const std::shared_ptr<const Picture>& picture() const { return m_picture; }
 
@@ -36,16 +39,15 @@ public:
 
 private:
     std::shared_ptr<const Picture> makeCell(int k) const;
-    // Cell `cell` of a vector set as a document of its own; null when the set's SVG text is
+    // Cell `cell` of the vector set as a document of its own; null when the set's SVG text is
     // unknown or cannot be split.
-    std::shared_ptr<const Picture> ownVectorCell(const VectorPicture& set,
-                                                 const QRectF& cell) const;
+    std::shared_ptr<const Picture> ownVectorCell(const QRectF& cell) const;
 
     std::shared_ptr<const Picture> m_picture;
     mutable std::array<std::shared_ptr<const Picture>, CellCount> m_cells;
-    // A vector set's document, read when its first cell is made.
-    mutable std::shared_ptr<const SvgParts> m_svgParts;
-    mutable bool m_svgRead = false;
+    // A vector set's document and its reading, which the first vector cell waits for.
+    QByteArray m_svgDocument;
+    std::shared_future<std::shared_ptr<const SvgParts>> m_svgParts;
 };
 
 } // namespace zavolin

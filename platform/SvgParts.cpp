@@ -1,10 +1,12 @@
 #include "SvgParts.h"
 
+#include <QCoreApplication>
 #include <QDomNamedNodeMap>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSvgRenderer>
+#include <QThread>
 #include <QTransform>
 #include <functional>
 #include <zlib.h>
@@ -241,6 +243,20 @@ std::unique_ptr<SvgParts> SvgParts::read(const QByteArray& svg) {
     result->measure(result->m_parts);
     indexIds(result->m_root, &result->m_byId);
     return result;
+}
+
+std::shared_future<std::shared_ptr<const SvgParts>>
+SvgParts::readInBackground(const QByteArray& svg) {
+    return std::async(std::launch::async,
+                      [svg]() -> std::shared_ptr<const SvgParts> {
+                          std::shared_ptr<SvgParts> parts = read(svg);
+                          // The renderer answers the main thread's questions from now on.
+                          if (parts && QCoreApplication::instance())
+                              parts->m_renderer->moveToThread(
+                                  QCoreApplication::instance()->thread());
+                          return parts;
+                      })
+        .share();
 }
 
 QByteArray SvgParts::partDocument(const QRectF& area) const {

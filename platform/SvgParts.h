@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QRectF>
 #include <QSet>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -24,6 +25,11 @@ public:
     // Reads plain or gzip-compressed SVG. Returns null when the document cannot be read or
     // measured; the caller then has to draw the whole document under a clip.
     static std::unique_ptr<SvgParts> read(const QByteArray& svg);
+    // read() on a thread of its own, for a document whose parts will be wanted soon: reading a
+    // large set takes tens of milliseconds that the caller can spend on other work. The result
+    // belongs to the application's main thread.
+    static std::shared_future<std::shared_ptr<const SvgParts>>
+    readInBackground(const QByteArray& svg);
     ~SvgParts();
 
     // The document showing `area`, given in the root's user coordinates (those of its view box).

@@ -3,6 +3,7 @@
 #include "SheetFixture.h"
 #include "platform/PictureClip.h"
 #include "platform/PictureLoader.h"
+#include "platform/RasterPicture.h"
 #include "platform/VectorPicture.h"
 
 #include <QBuffer>
@@ -120,6 +121,24 @@ TEST(VectorCells, GroupPerCellSetYieldsCellsHoldingOnlyTheirOwnGroup) {
     // Made once: the same cell, its renderer and document, every time.
     const auto first = clip.GraphicCell(4);
     EXPECT_EQ(clip.GraphicCell(4), first);
+}
+
+TEST(VectorCells, ASetReplacedOrGivenAgainWhileItIsReadYieldsTheRightCells) {
+    {
+        // Gone before its document was read.
+        PictureClip gone;
+        gone.setPicture(loadPicture(groupPerCellSet()));
+    }
+    PictureClip clip;
+    clip.setPicture(loadPicture(groupPerCellSet()));
+    QImage raster(20, 100, QImage::Format_RGB32);
+    raster.fill(Qt::red);
+    clip.setPicture(std::make_shared<RasterPicture>(raster));
+    EXPECT_EQ(std::dynamic_pointer_cast<const VectorPicture>(clip.GraphicCell(3)), nullptr);
+    // Created twice in a row, as the program does while it starts.
+    clip.setPicture(loadPicture(groupPerCellSet()));
+    clip.setPicture(loadPicture(groupPerCellSet()));
+    expectOnlyOwnGroups(clip);
 }
 
 TEST(VectorCells, CompressedSetIsSplitToo) {
