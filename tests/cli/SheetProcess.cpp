@@ -5,42 +5,11 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QRegularExpression>
 #include <iostream>
 
 namespace zavolin::test {
 namespace {
-
-constexpr int TimeoutMs = 120000;
-
-SheetRun runProgram(const QString& program, const QStringList& arguments,
-                    const QProcessEnvironment& environment) {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    SheetRun run;
-    if (!process.waitForStarted(TimeoutMs)) {
-        run.errors = program + QStringLiteral(": ") + process.errorString();
-        return run;
-    }
-    if (!process.waitForFinished(TimeoutMs)) {
-        process.kill();
-        process.waitForFinished(1000);
-        run.errors = program + QStringLiteral(": did not end within the time limit");
-        return run;
-    }
-    run.output = QString::fromLocal8Bit(process.readAllStandardOutput());
-    run.errors = QString::fromLocal8Bit(process.readAllStandardError());
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return run;
-}
-
-QProcessEnvironment plainEnvironment() {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-    return environment;
-}
 
 // The job sent by the user, from the scheduler's list of every job.
 QString jobOf(const QString& user) {
@@ -57,13 +26,6 @@ QString jobOf(const QString& user) {
 }
 
 } // namespace
-
-QStringList SheetRun::errorLines() const {
-    QString text = errors;
-    if (text.endsWith(QLatin1Char('\n')))
-        text.chop(1);
-    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
-}
 
 QString denominationName(int denom) {
     static const char* names[] = {"coins", "1",   "2",   "5",   "10",  "20",

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ExpectedSheet.h"
+#include "support/ProgramRun.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,14 +10,7 @@
 namespace zavolin::test {
 
 // How one run of zavolin-sheet ended.
-struct SheetRun {
-    int exitCode = -1; // -1 when it did not start, did not end or crashed
-    QString output;
-    QString errors;
-
-    // Standard error split into lines (a last line break ends the last line).
-    QStringList errorLines() const;
-};
+using SheetRun = ProgramRun;
 
 // What the command's environment differs in from the test's (whose HOME and XDG folders are
 // already a private temporary directory).

@@ -1,9 +1,10 @@
 #include "PrintedPdf.h"
 
+#include "ProgramRun.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
@@ -14,39 +15,10 @@
 namespace zavolin::test {
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString output;
-    QString errors;
-};
-
-Run run(const QString& program, const QStringList& arguments, int timeoutMs = 120000) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    Run result;
-    if (!process.waitForStarted(timeoutMs)) {
-        result.errors = program + QStringLiteral(": ") + process.errorString();
-        return result;
-    }
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished(1000);
-        result.errors = program + QStringLiteral(": timed out");
-        return result;
-    }
-    result.output = QString::fromLocal8Bit(process.readAllStandardOutput());
-    result.errors = QString::fromLocal8Bit(process.readAllStandardError());
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return result;
-}
-
 bool jobPending(const QString& jobId) {
-    const Run r =
-        run(QStringLiteral("lpstat"),
-            {QStringLiteral("-W"), QStringLiteral("not-completed"), QStringLiteral("-o")});
+    const ProgramRun r =
+        runProgram(QStringLiteral("lpstat"),
+                   {QStringLiteral("-W"), QStringLiteral("not-completed"), QStringLiteral("-o")});
     const QStringList lines = r.output.split(QLatin1Char('\n'));
     return std::any_of(lines.begin(), lines.end(), [&](const QString& line) {
         return line.section(QLatin1Char(' '), 0, 0) == jobId;
@@ -108,12 +80,15 @@ QString outputFolder() {
 }
 
 bool schedulerRunning() {
-    const Run r = run(QStringLiteral("lpstat"), {QStringLiteral("-r")}, 10000);
+    const ProgramRun r =
+        runProgram(QStringLiteral("lpstat"), {QStringLiteral("-r")}, plainEnvironment(), 10000);
     return r.exitCode == 0 && r.output.contains(QStringLiteral("scheduler is running"));
 }
 
 bool queueExists(const QString& queue) {
-    return run(QStringLiteral("lpstat"), {QStringLiteral("-p"), queue}, 10000).exitCode == 0;
+    return runProgram(QStringLiteral("lpstat"), {QStringLiteral("-p"), queue}, plainEnvironment(),
+                      10000)
+               .exitCode == 0;
 }
 
 } // namespace cups
@@ -143,9 +118,10 @@ std::optional<int> jobCopies(const QString& jobId, QString* why) {
     const QString number = jobId.section(QLatin1Char('-'), -1);
     // ipptool finds its test files by name in CUPS's data folder; give the usual place first.
     const QString test = QStringLiteral("/usr/share/cups/ipptool/get-job-attributes.test");
-    const Run r = run(QStringLiteral("ipptool"),
-                      {QStringLiteral("-tv"), QStringLiteral("ipp://localhost/jobs/") + number,
-                       QFileInfo::exists(test) ? test : QStringLiteral("get-job-attributes.test")});
+    const ProgramRun r =
+        runProgram(QStringLiteral("ipptool"),
+                   {QStringLiteral("-tv"), QStringLiteral("ipp://localhost/jobs/") + number,
+                    QFileInfo::exists(test) ? test : QStringLiteral("get-job-attributes.test")});
     static const QRegularExpression copies(QStringLiteral("^\\s*copies \\(integer\\) = (\\d+)"),
                                            QRegularExpression::MultilineOption);
     const QRegularExpressionMatch m = copies.match(r.output);
@@ -159,7 +135,7 @@ std::optional<int> jobCopies(const QString& jobId, QString* why) {
 }
 
 int pdfPageCount(const QString& pdf) {
-    const Run r = run(QStringLiteral("pdfinfo"), {pdf});
+    const ProgramRun r = runProgram(QStringLiteral("pdfinfo"), {pdf});
     static const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"),
                                           QRegularExpression::MultilineOption);
     const QRegularExpressionMatch m = pages.match(r.output);
@@ -167,9 +143,9 @@ int pdfPageCount(const QString& pdf) {
 }
 
 std::optional<QSizeF> pdfPageSize(const QString& pdf, int page) {
-    const Run r =
-        run(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QString::number(page),
-                                        QStringLiteral("-l"), QString::number(page), pdf});
+    const ProgramRun r =
+        runProgram(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QString::number(page),
+                                               QStringLiteral("-l"), QString::number(page), pdf});
     static const QRegularExpression size(
         QStringLiteral("^Page\\s+\\d+\\s+size:\\s+([\\d.]+)\\s+x\\s+([\\d.]+)\\s+pts"),
         QRegularExpression::MultilineOption);
@@ -181,7 +157,8 @@ std::optional<QSizeF> pdfPageSize(const QString& pdf, int page) {
 }
 
 QString pdfText(const QString& pdf) {
-    return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+    return runProgram(QStringLiteral("pdftotext"),
+                      {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
         .output;
 }
 
@@ -191,10 +168,11 @@ PageRaster PageRaster::render(const QString& pdf, int page, int dpi) {
     if (!dir.isValid())
         return raster;
     const QString prefix = dir.filePath(QStringLiteral("page"));
-    const Run r = run(QStringLiteral("pdftoppm"),
-                      {QStringLiteral("-gray"), QStringLiteral("-r"), QString::number(dpi),
-                       QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                       QString::number(page), QStringLiteral("-singlefile"), pdf, prefix});
+    const ProgramRun r =
+        runProgram(QStringLiteral("pdftoppm"),
+                   {QStringLiteral("-gray"), QStringLiteral("-r"), QString::number(dpi),
+                    QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                    QString::number(page), QStringLiteral("-singlefile"), pdf, prefix});
     if (r.exitCode != 0)
         return raster;
     raster.m_image = readPgm(prefix + QStringLiteral(".pgm"));
