@@ -26,4 +26,12 @@ BenchReporter& benchReporter() {
     return reporter;
 }
 
+bool failed(benchmark::State& state) {
+    const QString failure = benchReporter().takeFailure();
+    if (failure.isEmpty())
+        return false;
+    state.SkipWithError(failure.toLocal8Bit().constData());
+    return true;
+}
+
 } // namespace zavolin::bench

@@ -3,6 +3,7 @@
 #include "errors/ErrorReporter.h"
 
 #include <QString>
+#include <benchmark/benchmark.h>
 
 namespace zavolin::bench {
 
@@ -20,5 +21,8 @@ private:
 };
 
 BenchReporter& benchReporter();
+
+// Stops the benchmark when the error trap reported a failure; true when it did.
+bool failed(benchmark::State& state);
 
 } // namespace zavolin::bench

@@ -41,14 +41,6 @@ QString verdict(double ms, double target) {
         .arg(ms <= target ? QStringLiteral("ok") : QStringLiteral("OVER"));
 }
 
-bool failed(benchmark::State& state) {
-    const QString failure = benchReporter().takeFailure();
-    if (failure.isEmpty())
-        return false;
-    state.SkipWithError(failure.toLocal8Bit().constData());
-    return true;
-}
-
 using Clock = std::chrono::steady_clock;
 
 double msSince(Clock::time_point start) {

@@ -86,15 +86,6 @@ const PictureClip& clipFor(Set set) {
     return it->second;
 }
 
-// Stops the benchmark when the error trap reported a failure; true when it did.
-bool failed(benchmark::State& state) {
-    const QString failure = benchReporter().takeFailure();
-    if (failure.isEmpty())
-        return false;
-    state.SkipWithError(failure.toLocal8Bit().constData());
-    return true;
-}
-
 QString verdict(double value, double target) {
     return value <= target ? QStringLiteral("ok") : QStringLiteral("OVER");
 }

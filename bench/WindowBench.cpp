@@ -144,8 +144,7 @@ void BM_RepaintAfterResize(benchmark::State& state) {
             break;
         }
     }
-    if (const QString error = benchReporter().takeFailure(); !error.isEmpty())
-        state.SkipWithError(error.toLocal8Bit().constData());
+    failed(state);
     state.counters["rss_mb"] = statusMegabytes("VmRSS");
     state.counters["peak_rss_mb"] = statusMegabytes("VmHWM");
     state.SetLabel(QStringLiteral("target <= %1 ms, memory <= %2 MB")
