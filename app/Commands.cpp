@@ -1,14 +1,14 @@
 // The toolbar and the help menu.
+#include "MainWindowCaptions.h"
+#include "PreviewBox.h"
 #include "errors/Trap.h"
 #include "frmZavolin.h"
-#include "lang/MainWindowCaptions.h"
 #include "lang/frmInfo.h"
 #include "platform/Conversions.h"
 #include "platform/Printer.h"
 #include "platform/ProgramInfo.h"
 #include "platform/Shell.h"
 #include "sheet/CutLineColour.h"
-#include "sheet/PreviewBox.h"
 #include "ui_frmZavolin.h"
 
 #include <QCursor>

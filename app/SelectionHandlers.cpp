@@ -1,11 +1,11 @@
 // The selection controls: denomination, picture set, side and copies.
+#include "PreviewBox.h"
 #include "errors/Trap.h"
 #include "frmZavolin.h"
 #include "platform/Conversions.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Printer.h"
 #include "plugins/CreatePicture.h"
-#include "sheet/PreviewBox.h"
 #include "sheet/ScaleFactor.h"
 #include "ui_frmZavolin.h"
 

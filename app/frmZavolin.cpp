@@ -1,9 +1,11 @@
 #include "frmZavolin.h"
 
+#include "MainWindowLayout.h"
+#include "PreviewBox.h"
 #include "errors/Trap.h"
+#include "frmPrint.h"
 #include "lang/Allgemein.h"
 #include "lang/LangState.h"
-#include "lang/MainWindowLayout.h"
 #include "lang/frmInfo.h"
 #include "platform/Conversions.h"
 #include "platform/Printer.h"
@@ -11,8 +13,6 @@
 #include "sheet/CoinStrips.h"
 #include "sheet/PaintCoins.h"
 #include "sheet/PaintNotes.h"
-#include "sheet/PreviewBox.h"
-#include "sheet/frmPrint.h"
 #include "ui_frmZavolin.h"
 
 #include <QCloseEvent>

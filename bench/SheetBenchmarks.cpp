@@ -11,9 +11,9 @@
 #include "platform/VectorPicture.h"
 #include "sheet/CoinStrips.h"
 #include "sheet/CutLineColour.h"
+#include "sheet/ImageSurface.h"
 #include "sheet/PaintCoins.h"
 #include "sheet/PaintNotes.h"
-#include "sheet/PreviewBox.h"
 #include "sheet/PreviewScale.h"
 #include "sheet/ScaleFactor.h"
 #include "sheet/SizeNotes.h"
@@ -120,8 +120,7 @@ void previewRepaint(benchmark::State& state, Set set, qint16 denom, bool afterCh
     SizeNotes(sizes);
     PageGeometry geometry;
     ScaleFactor(*printer, sizes, denom, 0, geometry, {});
-    PreviewBox box;
-    box.resize(qRound(PreviewHeight / paperRatio(*printer, geometry)), PreviewHeight);
+    ImageSurface box(QSize(qRound(PreviewHeight / paperRatio(*printer, geometry)), PreviewHeight));
     const float scale = previewScale(PreviewHeight, *printer);
     const SheetContext sheet{sizes, geometry, {}};
     PictureClip ownClip;

@@ -4,9 +4,9 @@
 // them beside itself. The time from a real process start is measured by zavolin_bench_startup.
 
 #include "BenchReporter.h"
+#include "app/PreviewBox.h"
 #include "app/frmZavolin.h"
 #include "lang/frmInfo.h"
-#include "sheet/PreviewBox.h"
 
 #include <QApplication>
 #include <QDir>

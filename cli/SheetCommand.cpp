@@ -9,9 +9,9 @@
 #include "platform/RuntimeError.h"
 #include "sheet/CoinStrips.h"
 #include "sheet/CutLineColour.h"
+#include "sheet/ImageSurface.h"
 #include "sheet/PaintCoins.h"
 #include "sheet/PaintNotes.h"
-#include "sheet/PreviewBox.h"
 #include "sheet/PreviewScale.h"
 #include "sheet/ScaleFactor.h"
 #include "sheet/SizeNotes.h"
@@ -100,10 +100,8 @@ void paint(DrawingSurface& target, const SheetRequest& r, float scale, const She
 void writePreview(const SheetRequest& r, Printer& printer, const SheetContext& sheet,
                   const PictureClip& clip) {
     const QSizeF size = previewSize(WindowClientHeight, paperRatio(printer, sheet.geometry));
-    PreviewBox bild;
-    bild.resize(int(std::lround(size.width())), int(std::lround(size.height())));
-    bild.clear();
-    paint(bild, r, previewScale(bild.height(), printer), sheet, clip);
+    ImageSurface bild(QSize(int(std::lround(size.width())), int(std::lround(size.height()))));
+    paint(bild, r, previewScale(bild.scaleHeight(), printer), sheet, clip);
     QSaveFile file(r.outputPath);
     if (!file.open(QIODevice::WriteOnly) || !bild.image().save(&file, "PNG") || !file.commit())
         raise(ErrNo::PathFileAccessError,

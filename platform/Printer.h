@@ -36,6 +36,8 @@ public:
     // Prints one line of text below the previous one in the printer's font, starting a new
     // page when the page is full.
     virtual void printLine(const QString& text) = 0;
+    // Finishes the page and starts the next one of the same document.
+    virtual void newPage() = 0;
     // Finishes the page and hands the job to the printer.
     virtual void endDoc() = 0;
 

@@ -203,21 +203,32 @@ void QtPrinter::printLine(const QString& text) {
     ensureDocument();
     const QRect area = printableDeviceRect();
     const QFontMetricsF metrics(m_textFont, m_printer.get());
-    if (m_textY > 0 && m_textY + metrics.height() > area.height()) {
-        if (!m_printer->newPage()) {
-            abandonDocument();
-            raise(ErrNo::PrinterError,
-                  QStringLiteral("Printer error: the printer could not start a new page."));
-        }
-        preparePage();
-        m_textY = 0;
-    }
+    if (m_textY > 0 && m_textY + metrics.height() > area.height())
+        startNextPage();
     m_painter->setTransform(QTransform::fromTranslate(area.left(), area.top()));
     m_painter->setFont(m_textFont);
     m_painter->setPen(m_foreColor);
     if (!text.isEmpty())
         m_painter->drawText(QPointF(0, m_textY + metrics.ascent()), expandTabs(text));
     m_textY += metrics.lineSpacing();
+}
+
+void QtPrinter::startNextPage() {
+    if (!m_printer->newPage()) {
+        abandonDocument();
+        raise(ErrNo::PrinterError,
+              QStringLiteral("Printer error: the printer could not start a new page."));
+    }
+    preparePage();
+    m_textY = 0;
+}
+
+void QtPrinter::newPage() {
+    // A document not yet open gets its first page from the next output, as on paper a new
+    // page before anything was printed is that first page.
+    if (!m_painter->isActive())
+        return;
+    startNextPage();
 }
 
 void QtPrinter::endDoc() {

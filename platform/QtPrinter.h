@@ -47,6 +47,7 @@ public:
     void setCopies(int copies) override;
     void setForeColor(const QColor& color) override { m_foreColor = color; }
     void printLine(const QString& text) override;
+    void newPage() override;
     void endDoc() override;
 
     // The title the document is handed on with; the program's title unless set.
@@ -63,6 +64,8 @@ private:
     QTransform drawingTransform() const;
     QRect printableDeviceRect() const;
     void ensureDocument();
+    // Starts the next page; abandons the document when the printer cannot.
+    void startNextPage();
     void preparePage();
     void abandonDocument();
 

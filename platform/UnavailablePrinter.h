@@ -28,6 +28,7 @@ public:
     void setCopies(int) override { fail(); }
     void setForeColor(const QColor&) override { fail(); }
     void printLine(const QString&) override { fail(); }
+    void newPage() override { fail(); }
     void endDoc() override { fail(); }
 
 private:

@@ -1,8 +1,8 @@
 // The toolbar and the help menu.
 #include "WindowFixture.h"
+#include "app/PreviewBox.h"
 #include "lang/LangState.h"
 #include "platform/ProgramInfo.h"
-#include "sheet/PreviewBox.h"
 #include "support/ScriptedReporter.h"
 #include "ui_frmZavolin.h"
 

@@ -2,10 +2,10 @@
 // adjustment dialog answered as a user would, the real settings file across a restart, and the
 // real error window's end answer.
 #include "WindowFixture.h"
+#include "app/frmPrint.h"
 #include "errors/ErrPtnr.h"
 #include "lang/LangState.h"
 #include "platform/CupsQueuePrinter.h"
-#include "sheet/frmPrint.h"
 #include "support/PrintedPdf.h"
 #include "support/ScriptedReporter.h"
 #include "support/TestEnvironment.h"

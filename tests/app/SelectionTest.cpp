@@ -1,7 +1,7 @@
 // The selection controls: what each choice stores, paints and clears.
 #include "WindowFixture.h"
+#include "app/PreviewBox.h"
 #include "lang/LangState.h"
-#include "sheet/PreviewBox.h"
 #include "support/ScriptedReporter.h"
 #include "ui_frmZavolin.h"
 

@@ -1,8 +1,8 @@
 // The start-up sequence of the main window.
 #include "WindowFixture.h"
+#include "app/PreviewBox.h"
 #include "lang/LangState.h"
 #include "platform/ProgramInfo.h"
-#include "sheet/PreviewBox.h"
 #include "support/ScriptedReporter.h"
 #include "ui_frmZavolin.h"
 

@@ -47,6 +47,10 @@ public:
         fail();
         calls << QStringLiteral("line '%1'").arg(text);
     }
+    void newPage() override {
+        fail();
+        calls << QStringLiteral("newPage");
+    }
     void endDoc() override {
         fail();
         countAtEndDoc = count;

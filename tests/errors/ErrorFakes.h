@@ -88,6 +88,7 @@ public:
             raise(ErrNo::PrinterError, QStringLiteral("The printer is out of paper."));
         lines << text;
     }
+    void newPage() override {}
     void endDoc() override { ++endDocs; }
 
     QStringList lines;

@@ -1,11 +1,11 @@
 // The main window's layout and resize handling.
 
-#include "lang/MainWindowLayout.h"
+#include "app/MainWindowLayout.h"
 
+#include "app/PreviewBox.h"
 #include "errors/Trap.h"
 #include "resources/ProgramResources.h"
 #include "sheet/FakePrinter.h"
-#include "sheet/PreviewBox.h"
 #include "sheet/SizeNotes.h"
 #include "support/ScriptedReporter.h"
 #include "ui_frmZavolin.h"

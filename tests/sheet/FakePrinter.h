@@ -40,6 +40,7 @@ public:
     void setCopies(int) override { check(); }
     void setForeColor(const QColor&) override { check(); }
     void printLine(const QString&) override { check(); }
+    void newPage() override { check(); }
     void endDoc() override { check(); }
     void line(double, double, double, double) override { check(); }
     void paintPicture(const Picture&, double, double, double, double) override { check(); }

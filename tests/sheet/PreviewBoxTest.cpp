@@ -1,4 +1,4 @@
-#include "sheet/PreviewBox.h"
+#include "app/PreviewBox.h"
 
 #include "platform/RasterPicture.h"
 

@@ -1,6 +1,6 @@
 // The print adjustment dialog.
 
-#include "sheet/frmPrint.h"
+#include "app/frmPrint.h"
 
 #include "platform/RuntimeError.h"
 #include "support/ScriptedReporter.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CutLineColour.h"
 #include "platform/DrawingSurface.h"
+#include "sheet/ImageSurface.h"
 
 #include <QColor>
 #include <QImage>
@@ -28,9 +28,9 @@ public:
     // Erases everything drawn.
     void clear();
 
-    QColor foreColor() const { return m_foreColor; }
-    void setForeColor(const QColor& color) { m_foreColor = color; }
-    QColor backColor() const { return m_backColor; }
+    QColor foreColor() const { return m_surface.foreColor(); }
+    void setForeColor(const QColor& color) { m_surface.setForeColor(color); }
+    QColor backColor() const { return m_surface.backColor(); }
 
     // What the box shows, at the widget's current size.
     const QImage& image();
@@ -44,9 +44,7 @@ private:
     // resize event only when shown, so every use checks.
     void fitImage();
 
-    QImage m_image;
-    QColor m_foreColor = CutLineGrey;
-    QColor m_backColor{255, 255, 255};
+    ImageSurface m_surface;
 };
 
 } // namespace zavolin

@@ -1,8 +1,8 @@
 #include "MainWindowCaptions.h"
 
-#include "Allgemein.h"
-#include "LangState.h"
 #include "errors/Trap.h"
+#include "lang/Allgemein.h"
+#include "lang/LangState.h"
 #include "platform/Conversions.h"
 #include "platform/RuntimeError.h"
 #include "platform/SettingsStore.h"

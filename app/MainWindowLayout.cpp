@@ -1,11 +1,11 @@
 #include "MainWindowLayout.h"
 
 #include "PersistentBackground.h"
+#include "PreviewBox.h"
 #include "errors/Trap.h"
 #include "platform/Conversions.h"
 #include "platform/Printer.h"
 #include "platform/Units.h"
-#include "sheet/PreviewBox.h"
 #include "sheet/PreviewScale.h"
 #include "sheet/ScaleFactor.h"
 #include "ui_frmZavolin.h"

@@ -1,4 +1,4 @@
-#include "PreviewBox.h"
+#include "ImageSurface.h"
 
 #include "platform/Picture.h"
 #include "platform/RuntimeError.h"
@@ -8,7 +8,7 @@
 namespace zavolin {
 namespace {
 
-// Runs `draw` with a painter on the image; an empty box has nothing to draw on.
+// Runs `draw` with a painter on the image; an empty image has nothing to draw on.
 template <typename Draw>
 void drawOn(QImage& image, Draw&& draw) {
     if (image.isNull())
@@ -22,64 +22,32 @@ void drawOn(QImage& image, Draw&& draw) {
 
 } // namespace
 
-PreviewBox::PreviewBox(QWidget* parent)
-    : QWidget(parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    fitImage();
+ImageSurface::ImageSurface(QSize size) {
+    resize(size);
 }
 
-double PreviewBox::scaleWidth() {
-    return width();
-}
-
-double PreviewBox::scaleHeight() {
-    return height();
-}
-
-void PreviewBox::line(double x1, double y1, double x2, double y2) {
-    fitImage();
+void ImageSurface::line(double x1, double y1, double x2, double y2) {
     drawOn(m_image, [&](QPainter& painter) {
         painter.setPen(QPen(m_foreColor, 0));
         painter.drawLine(QLineF(x1, y1, x2, y2));
     });
-    update();
 }
 
-void PreviewBox::paintPicture(const Picture& picture, double x, double y, double width,
-                              double height) {
-    fitImage();
+void ImageSurface::paintPicture(const Picture& picture, double x, double y, double width,
+                                double height) {
     drawOn(m_image, [&](QPainter& painter) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.setRenderHint(QPainter::Antialiasing);
         picture.draw(painter, QRectF(x, y, width, height));
     });
-    update();
 }
 
-void PreviewBox::clear() {
-    fitImage();
-    m_image.fill(m_backColor);
-    update();
+void ImageSurface::clear() {
+    if (!m_image.isNull())
+        m_image.fill(m_backColor);
 }
 
-const QImage& PreviewBox::image() {
-    fitImage();
-    return m_image;
-}
-
-void PreviewBox::paintEvent(QPaintEvent*) {
-    fitImage();
-    QPainter painter(this);
-    painter.drawImage(0, 0, m_image);
-}
-
-void PreviewBox::resizeEvent(QResizeEvent* event) {
-    fitImage();
-    QWidget::resizeEvent(event);
-}
-
-void PreviewBox::fitImage() {
-    const QSize size = this->size();
+void ImageSurface::resize(QSize size) {
     if (m_image.size() == size)
         return;
     QImage image;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "CutLineColour.h"
+#include "platform/DrawingSurface.h"
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+
+namespace zavolin {
+
+// A drawing surface on an image that measures in pixels: what the preview shows and what a
+// PNG of the preview holds. Lines are drawn one pixel wide in the foreground colour, light grey
+// unless set otherwise; clear() fills the image with the background colour, white.
+class ImageSurface : public DrawingSurface {
+public:
+    explicit ImageSurface(QSize size = {});
+
+    double scaleWidth() override { return m_image.width(); }
+    double scaleHeight() override { return m_image.height(); }
+    void line(double x1, double y1, double x2, double y2) override;
+    void paintPicture(const Picture& picture, double x, double y, double width,
+                      double height) override;
+
+    // Erases everything drawn.
+    void clear();
+    // Brings the image to a new size, keeping what was drawn at its place.
+    void resize(QSize size);
+
+    QColor foreColor() const { return m_foreColor; }
+    void setForeColor(const QColor& color) { m_foreColor = color; }
+    QColor backColor() const { return m_backColor; }
+
+    const QImage& image() const { return m_image; }
+
+private:
+    QImage m_image;
+    QColor m_foreColor = CutLineGrey;
+    QColor m_backColor{255, 255, 255};
+};
+
+} // namespace zavolin
