@@ -8,7 +8,6 @@
 #include "platform/Printer.h"
 #include "platform/ProgramInfo.h"
 #include "platform/Shell.h"
-#include "sheet/CutLineColour.h"
 #include "ui_frmZavolin.h"
 
 #include <QCursor>
@@ -21,27 +20,18 @@ void frmZavolin::PicBut_click(qint16 Index) {
     trap.run([&] {
         switch (Index) {
         case 0: {
-            // Print the current sheet with the chosen number of copies.
-            Printer& printer = Printer::current();
-            qint16 copies = 0;
-            trap.at(60, [&] { copies = toInt16(printer.copies()); });
-            // [70]..[90] A count the printer refuses (0, negative, a word) leaves its own.
-            trap.quietly(
-                [&] { printer.setCopies(toInt32(roundHalfEven(Val(m_ui->txtCopy->text())))); });
-            // Opens the print job and its first page.
-            trap.at(100, [&] { printer.printLine(QString()); });
-            // The cut lines print light grey, as the preview shows them.
-            trap.at(110, [&] { printer.setForeColor(CutLineGrey); });
-            paintSheet(trap, printer, 1, 130, 140, 160);
-            trap.at(180, [&] { printer.endDoc(); });
-            // [190]..[210]
-            trap.quietly([&] { printer.setCopies(copies); });
+            // Print the current page with the chosen number of copies. A count the printer
+            // refuses (0, negative, a word) leaves its own.
+            PrintJob job;
+            job.copies = [this] { return toInt32(roundHalfEven(Val(m_ui->txtCopy->text()))); };
+            printPages(Printer::current(), {page()}, content(), job, trap,
+                       {60, 100, 110, {130, 140, 160}, 180});
             break;
         }
         case 1:
             trap.at(230, [&] { showPrintAdjustment(); });
             trap.at(240, [&] { Bild().clear(); });
-            repaintPreview(trap, 250, 260, 280);
+            repaintPreview(trap, {250, 260, 280});
             break;
         case 2:
             // The unload handlers end the program.

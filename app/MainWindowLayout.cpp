@@ -181,8 +181,8 @@ void positionieren(Ui::frmZavolin& ui, const MainWindowLayout& window) {
         placeButtons(140, {10, 11, 12}, 2.5, 3);
 
         trap.at(170, [&] {
-            ScaleFactor(need(window.printer, "printer"), need(window.sizes, "size table"),
-                        window.Denom, window.Side, need(window.geometry, "page geometry"),
+            ScaleFactor(need(window.printer, "printer"), need(window.content, "sheet").sheet.sizes,
+                        window.page.Denom, window.page.Side, need(window.geometry, "page geometry"),
                         [&] { ui.Bild->clear(); });
         });
         trap.at(180, [&] {
@@ -203,18 +203,9 @@ void positionieren(Ui::frmZavolin& ui, const MainWindowLayout& window) {
             need(window.PreviewScale, "preview scale") =
                 previewScale(ui.Bild->scaleHeight(), need(window.printer, "printer"));
         });
-        if (trap.test(220, [&] { return window.Denom > 0; })) {
-            trap.at(230, [&] {
-                if (window.paintNotes)
-                    window.paintNotes(qint16(sheetIndex(window.Denom, window.Side)),
-                                      need(window.PreviewScale, "preview scale"));
-            });
-        } else {
-            trap.at(250, [&] {
-                if (window.paintCoins)
-                    window.paintCoins(window.Denom, need(window.PreviewScale, "preview scale"));
-            });
-        }
+        if (window.content)
+            drawPage(*ui.Bild, window.page, need(window.PreviewScale, "preview scale"),
+                     *window.content, trap, {220, 230, 250});
         trap.at(270, [&] { ui.Bild->show(); });
         trap.at(280, [&] { move(ui.Frame1, bildLeft + 1.15 * bildWidth, bildTop); });
         trap.at(290, [&] { ui.Frame1->show(); });

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "sheet/PageEngine.h"
 #include "sheet/PageGeometry.h"
-#include "sheet/SizeTable.h"
 
 #include <QSize>
 #include <QtGlobal>
@@ -26,18 +26,14 @@ struct MainWindowLayout {
     QSize screenSize;
 
     Printer* printer = nullptr;
-    const SizeTable* sizes = nullptr;
+    // The page the preview shows and what it is drawn from; without content nothing is drawn.
+    PageRequest page;
+    const PageContent* content = nullptr;
+    // Written by the layout: the page geometry of the page's size (the one content's sheet
+    // refers to) and the preview pixels per millimetre of paper.
     PageGeometry* geometry = nullptr;
-    qint16 Denom = 0;
-    qint16 Side = 0;
-    // Written by the layout: preview pixels per millimetre of paper.
     float* PreviewScale = nullptr;
-
-    // Paint the current sheet on Bild: PaintNotes with the sheet index, PaintCoins with Denom;
-    // both with the scale given.
-    std::function<void(qint16 index, float scale)> paintNotes;
-    std::function<void(qint16 index, float scale)> paintCoins;
-    // Marks the option button optIndex(Denom) as chosen, with the selection handling that
+    // Marks the option button optIndex(page.Denom) as chosen, with the selection handling that
     // brings.
     std::function<void()> chooseDenom;
 };

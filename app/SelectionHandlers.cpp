@@ -20,7 +20,7 @@ void frmZavolin::optIndex_Click(qint16 Index) {
             ScaleFactor(Printer::current(), SizeTable, Denom, Side, Geometry,
                         [this] { Bild().clear(); });
         });
-        repaintPreview(trap, 40, 50, 70);
+        repaintPreview(trap, {40, 50, 70});
     });
 }
 
@@ -31,16 +31,17 @@ void frmZavolin::cmbAuswahl_Click() {
                 [&] { lstFiles.setListIndex(cmbAuswahl.item(cmbAuswahl.listIndex()).position); });
         trap.at(30, [&] { CreatePicture(lstFiles, cmbAuswahl, clpPics); });
         // The new pictures go over the old ones at the same places; nothing is cleared.
-        repaintPreview(trap, 40, 50, 70);
+        repaintPreview(trap, {40, 50, 70});
     });
 }
 
 void frmZavolin::cmbSide_Click() {
+    // Both sides of a set share their notes' outline, so the new side covers the old one.
     Trap trap(QStringLiteral("frmZavolin"), QStringLiteral("cmbSide_Click"));
     trap.run([&] {
         trap.at(20, [&] { Side = qint16(m_ui->cmbSide->currentIndex()); });
         // Both sides have one size: the geometry stands.
-        repaintPreview(trap, 30, 40, 60);
+        repaintPreview(trap, {30, 40, 60});
     });
 }
 

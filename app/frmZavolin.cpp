@@ -10,9 +10,6 @@
 #include "platform/Conversions.h"
 #include "platform/Printer.h"
 #include "resources/ProgramResources.h"
-#include "sheet/CoinStrips.h"
-#include "sheet/PaintCoins.h"
-#include "sheet/PaintNotes.h"
 #include "ui_frmZavolin.h"
 
 #include <QCloseEvent>
@@ -130,17 +127,11 @@ void frmZavolin::Form_Resize() {
     layout.ScaleWidth = m_ui->centralwidget->width();
     layout.ScaleHeight = m_ui->centralwidget->height();
     layout.printer = &Printer::current();
-    layout.sizes = &SizeTable;
+    const PageContent content = this->content();
+    layout.content = &content;
     layout.geometry = &Geometry;
-    layout.Denom = Denom;
-    layout.Side = Side;
+    layout.page = page();
     layout.PreviewScale = &PreviewScale;
-    layout.paintNotes = [this](qint16 index, float scale) {
-        PaintNotes(Bild(), index, scale, sheet(), clpPics);
-    };
-    layout.paintCoins = [this](qint16 index, float scale) {
-        PaintCoins(Bild(), index, scale, sheet(), &imgCoins(Side));
-    };
     // Selecting the button runs optIndex_Click when it changes the selection.
     layout.chooseDenom = [this] { optIndex(Denom)->setChecked(true); };
     zavolin::Form_Resize(*m_ui, layout);
@@ -152,18 +143,8 @@ void frmZavolin::showPrintAdjustment() {
         [](qint16 number) { return GetLang(add16(LangBase, number)); }, this);
 }
 
-void frmZavolin::repaintPreview(Trap& trap, qint32 testLabel, qint32 notesLabel,
-                                qint32 coinsLabel) {
-    paintSheet(trap, Bild(), PreviewScale, testLabel, notesLabel, coinsLabel);
-}
-
-void frmZavolin::paintSheet(Trap& trap, DrawingSurface& target, float scale, qint32 testLabel,
-                            qint32 notesLabel, qint32 coinsLabel) {
-    if (trap.test(testLabel, [&] { return Denom > 0; }))
-        trap.at(notesLabel,
-                [&] { PaintNotes(target, sheetIndex(Denom, Side), scale, sheet(), clpPics); });
-    else
-        trap.at(coinsLabel, [&] { PaintCoins(target, Denom, scale, sheet(), &imgCoins(Side)); });
+void frmZavolin::repaintPreview(Trap& trap, const DrawLabels& labels) {
+    drawPage(Bild(), page(), PreviewScale, content(), trap, labels);
 }
 
 } // namespace zavolin

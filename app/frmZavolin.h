@@ -3,6 +3,7 @@
 #include "ComboPluginList.h"
 #include "platform/FileList.h"
 #include "platform/PictureClip.h"
+#include "sheet/PageEngine.h"
 #include "sheet/PageGeometry.h"
 #include "sheet/SheetContext.h"
 #include "sheet/SizeTable.h"
@@ -19,7 +20,6 @@ class frmZavolin;
 
 namespace zavolin {
 
-class DrawingSurface;
 class PreviewBox;
 class Trap;
 class frmInfo;
@@ -66,6 +66,9 @@ public:
     // What the painters read besides their target: the sizes, the page geometry and the
     // print offsets as they are now.
     SheetContext sheet() const { return {SizeTable, Geometry, Offsets}; }
+    // The page the selection controls choose, and what it is drawn from.
+    PageRequest page() const { return {Denom, Side}; }
+    PageContent content() const { return {sheet(), clpPics}; }
 
     // The window's state (all zero until the start-up sets it).
     qint16 Denom = 0;
@@ -94,12 +97,9 @@ private:
     // The print adjustment dialog, modal.
     void showPrintAdjustment();
 
-    // The preview repaint shared by the handlers: the notes of the current choice, or the coin
-    // sheet, at the preview's scale, under the handler's trap with its labels.
-    void repaintPreview(Trap& trap, qint32 testLabel, qint32 notesLabel, qint32 coinsLabel);
-    // The current sheet on any target at the given scale.
-    void paintSheet(Trap& trap, DrawingSurface& target, float scale, qint32 testLabel,
-                    qint32 notesLabel, qint32 coinsLabel);
+    // The preview repaint shared by the handlers: the current page at the preview's scale,
+    // under the handler's trap with its labels.
+    void repaintPreview(Trap& trap, const DrawLabels& labels);
 
     std::unique_ptr<Ui::frmZavolin> m_ui;
     std::unique_ptr<frmInfo> m_info;

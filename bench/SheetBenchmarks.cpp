@@ -9,11 +9,8 @@
 #include "platform/PictureLoader.h"
 #include "platform/RuntimeError.h"
 #include "platform/VectorPicture.h"
-#include "sheet/CoinStrips.h"
-#include "sheet/CutLineColour.h"
 #include "sheet/ImageSurface.h"
-#include "sheet/PaintCoins.h"
-#include "sheet/PaintNotes.h"
+#include "sheet/PageEngine.h"
 #include "sheet/PreviewScale.h"
 #include "sheet/ScaleFactor.h"
 #include "sheet/SizeNotes.h"
@@ -90,14 +87,8 @@ QString verdict(double value, double target) {
     return value <= target ? QStringLiteral("ok") : QStringLiteral("OVER");
 }
 
-// Paints one page of denomination `denom` (0: the coin sheet) on the target at the scale.
-void paintPage(DrawingSurface& target, qint16 denom, float scale, const SheetContext& sheet,
-               const PictureClip* clip) {
-    if (denom > 0)
-        PaintNotes(target, qint16(sheetIndex(denom, 0)), scale, sheet, *clip);
-    else
-        PaintCoins(target, denom, scale, sheet, &imgCoins(0));
-}
+// The banknote cells of a coin sheet: none are drawn.
+const PictureClip NoNotes;
 
 template <typename Run>
 double timedMilliseconds(benchmark::State& state, Run&& run) {
@@ -125,12 +116,12 @@ void previewRepaint(benchmark::State& state, Set set, qint16 denom, bool afterCh
     const SheetContext sheet{sizes, geometry, {}};
     PictureClip ownClip;
     const std::shared_ptr<const Picture> picture = afterChoosing ? loadSet(set) : nullptr;
-    const PictureClip* clip = denom == 0 ? nullptr : afterChoosing ? &ownClip : &clipFor(set);
+    const PictureClip& clip = denom == 0 ? NoNotes : afterChoosing ? ownClip : clipFor(set);
     const auto repaint = [&] {
         if (afterChoosing)
             ownClip.setPicture(picture);
         box.clear();
-        paintPage(box, denom, scale, sheet, clip);
+        drawPage(box, {denom, 0}, scale, {sheet, clip});
         benchmark::DoNotOptimize(box.image().constBits());
     };
     repaint(); // makes the cells, as the first repaint after choosing a set does
@@ -141,8 +132,8 @@ void previewRepaint(benchmark::State& state, Set set, qint16 denom, bool afterCh
         return;
     state.counters["items"] = geometry.RowsPerPage;
     state.SetLabel(QStringLiteral("%1x%2 px, target <= 5 ms: %3")
-                       .arg(box.width())
-                       .arg(box.height())
+                       .arg(box.image().width())
+                       .arg(box.image().height())
                        .arg(verdict(ms, PreviewTargetMs))
                        .toStdString());
 }
@@ -154,7 +145,7 @@ void printedPage(benchmark::State& state, Set set, qint16 denom) {
     const QString target = folder.filePath(QStringLiteral("page.pdf"));
     SizeTable sizes;
     SizeNotes(sizes);
-    const PictureClip* clip = denom > 0 ? &clipFor(set) : nullptr;
+    const PictureClip& clip = denom > 0 ? clipFor(set) : NoNotes;
     float items = 0;
     QString error;
     const auto print = [&] {
@@ -162,9 +153,7 @@ void printedPage(benchmark::State& state, Set set, qint16 denom) {
             auto printer = openPdfFilePrinter(target, PdfPaper::A4);
             PageGeometry geometry;
             ScaleFactor(*printer, sizes, denom, 0, geometry, {});
-            printer->setForeColor(CutLineGrey);
-            paintPage(*printer, denom, 1, SheetContext{sizes, geometry, {}}, clip);
-            printer->endDoc();
+            printPages(*printer, {{denom, 0}}, {{sizes, geometry, {}}, clip}, PrintJob());
             items = geometry.RowsPerPage;
         } catch (const RuntimeError& e) {
             error = e.description();

@@ -7,11 +7,8 @@
 #include "platform/PictureClip.h"
 #include "platform/PictureLoader.h"
 #include "platform/RuntimeError.h"
-#include "sheet/CoinStrips.h"
-#include "sheet/CutLineColour.h"
 #include "sheet/ImageSurface.h"
-#include "sheet/PaintCoins.h"
-#include "sheet/PaintNotes.h"
+#include "sheet/PageEngine.h"
 #include "sheet/PreviewScale.h"
 #include "sheet/ScaleFactor.h"
 #include "sheet/SizeNotes.h"
@@ -89,19 +86,12 @@ std::unique_ptr<Printer> printerFor(const SheetRequest& request) {
     return openCupsQueuePrinter(choice.queue);
 }
 
-void paint(DrawingSurface& target, const SheetRequest& r, float scale, const SheetContext& sheet,
-           const PictureClip& clip) {
-    if (r.Denom > 0)
-        PaintNotes(target, qint16(sheetIndex(r.Denom, r.Side)), scale, sheet, clip);
-    else
-        PaintCoins(target, r.Denom, scale, sheet, &imgCoins(r.Side));
-}
-
-void writePreview(const SheetRequest& r, Printer& printer, const SheetContext& sheet,
-                  const PictureClip& clip) {
-    const QSizeF size = previewSize(WindowClientHeight, paperRatio(printer, sheet.geometry));
+void writePreview(const SheetRequest& r, Printer& printer, const PageRequest& page,
+                  const PageContent& content) {
+    const QSizeF size =
+        previewSize(WindowClientHeight, paperRatio(printer, content.sheet.geometry));
     ImageSurface bild(QSize(int(std::lround(size.width())), int(std::lround(size.height()))));
-    paint(bild, r, previewScale(bild.scaleHeight(), printer), sheet, clip);
+    drawPage(bild, page, previewScale(bild.scaleHeight(), printer), content);
     QSaveFile file(r.outputPath);
     if (!file.open(QIODevice::WriteOnly) || !bild.image().save(&file, "PNG") || !file.commit())
         raise(ErrNo::PathFileAccessError,
@@ -120,19 +110,20 @@ void makeSheet(const SheetRequest& r) {
 
     SizeTable sizes;
     SizeNotes(sizes);
+    const PageRequest page{r.Denom, r.Side};
     PageGeometry geometry;
-    ScaleFactor(*printer, sizes, r.Denom, r.Side, geometry, {});
-    const SheetContext sheet{sizes, geometry, {r.LeftMargin, r.TopMargin}};
+    ScaleFactor(*printer, sizes, page.Denom, page.Side, geometry, {});
+    const PageContent content{{sizes, geometry, {r.LeftMargin, r.TopMargin}}, clip};
 
     if (r.output == SheetRequest::Output::Png) {
-        writePreview(r, *printer, sheet, clip);
+        writePreview(r, *printer, page, content);
         return;
     }
-    if (r.output == SheetRequest::Output::Print)
-        printer->setCopies(r.copies);
-    printer->setForeColor(CutLineGrey);
-    paint(*printer, r, 1, sheet, clip);
-    printer->endDoc();
+    PrintJob job;
+    job.copies = [&] { return r.copies; };
+    // The command was asked for that many: a printer that cannot do them is an error.
+    job.refusedCopies = RefusedCopies::Fail;
+    printPages(*printer, {page}, content, job);
 }
 
 } // namespace zavolin

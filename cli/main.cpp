@@ -4,7 +4,7 @@
 #include "errors/ConsoleReporter.h"
 #include "platform/RuntimeError.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <cstdio>
 
 namespace {
@@ -34,14 +34,15 @@ void say(const QString& line) {
 
 int main(int argc, char* argv[]) {
     qInstallMessageHandler(quietQtMessages);
-    // Headless by nature: the preview is drawn off screen.
+    // Headless by nature: no window, the preview is drawn on an image. Fonts and pictures need
+    // a GUI application, not widgets.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zavolin-sheet"));
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("zavolin-sheet"));
 
     const zavolin::ParsedArguments parsed =
-        zavolin::parseSheetArguments(QApplication::arguments().mid(1));
+        zavolin::parseSheetArguments(QGuiApplication::arguments().mid(1));
     if (parsed.help) {
         std::fputs(zavolin::sheetUsage().toLocal8Bit(), stdout);
         return 0;

@@ -5,7 +5,7 @@
 
 namespace zavolin {
 
-void ScaleFactor(Printer& printer, const SizeTable& SizeTable, qint16 Denom, qint16 Side,
+void ScaleFactor(Printer& printer, const SizeTable& sizes, qint16 Denom, qint16 Side,
                  PageGeometry& geometry, const std::function<void()>& clearPreview) {
     Trap trap(QStringLiteral("frmZavolin"), QStringLiteral("ScaleFactor"));
     trap.run([&] {
@@ -22,12 +22,12 @@ void ScaleFactor(Printer& printer, const SizeTable& SizeTable, qint16 Denom, qin
             trap.at(60, [&] {
                 geometry.RowsPerPage =
                     rowsPerPage(float(printer.scaleHeight()), geometry,
-                                SizeTable.at(sheetIndex(Denom, Side)).Height, FirstNoteGap);
+                                sizes.at(sheetIndex(Denom, Side)).Height, FirstNoteGap);
             });
         } else {
             trap.at(80, [&] {
                 geometry.RowsPerPage = rowsPerPage(float(printer.scaleHeight()), geometry,
-                                                   SizeTable.at(0).Height, FirstStripGap);
+                                                   sizes.at(0).Height, FirstStripGap);
             });
         }
         trap.at(100, [&] {
