@@ -30,7 +30,9 @@ void frmZavolin::cmbAuswahl_Click() {
         trap.at(20,
                 [&] { lstFiles.setListIndex(cmbAuswahl.item(cmbAuswahl.listIndex()).position); });
         trap.at(30, [&] { CreatePicture(lstFiles, cmbAuswahl, clpPics); });
-        // The new pictures go over the old ones at the same places; nothing is cleared.
+        // The new set's notes may be smaller or rounder than the old set's: what they leave
+        // uncovered would show the old set where it will not print.
+        trap.at(40, [&] { Bild().clear(); });
         repaintPreview(trap, {40, 50, 70});
     });
 }
