@@ -1,11 +1,13 @@
 #include "ComponentObject.h"
 
 #include "ClassRegistry.h"
-#include "ComponentLibrary.h"
-#include "NativeObject.h"
+#include "HostedObject.h"
+#include "PluginHost.h"
 #include "RefusedObject.h"
 #include "platform/PictureLoader.h"
 #include "platform/RuntimeError.h"
+
+#include <zavolin/plugin.h>
 
 namespace zavolin {
 namespace {
@@ -22,9 +24,11 @@ std::unique_ptr<ComponentObject> createObject(const QString& progId) {
     const QString& path = registered.library;
     if (path.isEmpty())
         cannotCreate(progId, QStringLiteral("the class is not registered."));
-    std::shared_ptr<ComponentLibrary> library = ComponentLibrary::load(path, progId);
+    // The library is loaded, asked and called in its host only: a crash or a hang there ends
+    // the host, not the program.
+    std::shared_ptr<PluginHost> host = PluginHost::of(path, progId);
 
-    const std::optional<int> version = library->interfaceVersion();
+    const std::optional<int> version = host->interfaceVersion();
     if (!version)
         cannotCreate(progId, QStringLiteral("its library %1 is no Zavolin component library (it "
                                             "has no %2).")
@@ -32,21 +36,15 @@ std::unique_ptr<ComponentObject> createObject(const QString& progId) {
     if (*version != ZV_INTERFACE_VERSION)
         return std::make_unique<RefusedObject>(progId, path, *version);
 
-    const zv_create_object_fn factory = library->factory();
-    if (!factory)
+    if (!host->hasFactory())
         cannotCreate(progId, QStringLiteral("its library %1 has no %2.")
                                  .arg(path, QLatin1String(ZV_FACTORY_FUNCTION_NAME)));
-    zv_object* object = nullptr;
-    const int32_t status = factory(registered.className.toUtf8().constData(), &object);
-    if (status == ZV_OK && object && object->vtbl)
-        return std::make_unique<NativeObject>(progId, std::move(library), object);
-    // A factory that failed but made something all the same: given back while its library
-    // is still loaded.
-    if (object && object->vtbl && object->vtbl->release)
-        object->vtbl->release(object);
+    const PluginHost::Created created = host->create(registered.className, progId);
+    if (created.object)
+        return std::make_unique<HostedObject>(progId, std::move(host), *created.object);
     cannotCreate(progId, QStringLiteral("its library %1 does not make class %2 (status %3).")
                              .arg(path, registered.className)
-                             .arg(status));
+                             .arg(created.status));
 }
 
 std::shared_ptr<const Picture> callPicture(ComponentObject& object, const QString& member,

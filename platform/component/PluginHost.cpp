@@ -1,0 +1,130 @@
+#include "PluginHost.h"
+
+#include "HostMessage.h"
+#include "PluginLimits.h"
+#include "host_protocol.h"
+#include "platform/RuntimeError.h"
+
+#include <QCoreApplication>
+#include <QHash>
+
+namespace zavolin {
+namespace {
+
+// The running hosts by library; a host leaves when its last object is released.
+QHash<QString, std::weak_ptr<PluginHost>>& hosts() {
+    static QHash<QString, std::weak_ptr<PluginHost>> running;
+    return running;
+}
+
+[[noreturn]] void cannotCreate(const QString& progId, const QString& why) {
+    raise(ErrNo::CantCreateObject,
+          QStringLiteral("Cannot create an object of class \"%1\": %2").arg(progId, why));
+}
+
+} // namespace
+
+QString PluginHost::helperPath() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/zavolin-host");
+}
+
+std::shared_ptr<PluginHost> PluginHost::of(const QString& library, const QString& progId) {
+    if (std::shared_ptr<PluginHost> running = hosts().value(library).lock();
+        running && running->m_channel.open())
+        return running;
+    std::shared_ptr<PluginHost> host(new PluginHost(library));
+    host->load(progId);
+    hosts().insert(library, host);
+    return host;
+}
+
+PluginHost::PluginHost(QString library)
+    : m_library(std::move(library)) {}
+
+PluginHost::~PluginHost() {
+    const auto it = hosts().constFind(m_library);
+    if (it != hosts().constEnd() && it->expired())
+        hosts().erase(it);
+}
+
+void PluginHost::load(const QString& progId) {
+    const QDeadlineTimer deadline = pluginStepDeadline();
+    if (!m_channel.start(helperPath(), {m_library}, deadline))
+        raise(ErrNo::FileNotFound,
+              QStringLiteral("File not found: the plug-in host %1 cannot be started (%2).")
+                  .arg(helperPath(), m_channel.why()));
+    const std::optional<QByteArray> answer = m_channel.receive(deadline);
+    if (!answer)
+        cannotCreate(progId, QStringLiteral("its library %1 could not be loaded (%2).")
+                                 .arg(m_library, m_channel.why()));
+    HostMessageReader reader(*answer);
+    const char kind = reader.kind();
+    if (kind == ZH_NOT_LOADED) {
+        const QString why = reader.text();
+        cannotCreate(progId, QStringLiteral("its library %1 cannot be loaded%2.")
+                                 .arg(m_library, why.isEmpty() ? QString()
+                                                               : QStringLiteral(" (%1)").arg(why)));
+    }
+    const bool hasVersion = reader.i32() != 0;
+    const qint32 version = reader.i32();
+    m_hasFactory = reader.i32() != 0;
+    if (kind != ZH_LOADED || !reader.complete()) {
+        m_channel.kill(QStringLiteral("it sent something that is no answer"));
+        cannotCreate(progId, QStringLiteral("its library %1 could not be loaded (%2).")
+                                 .arg(m_library, m_channel.why()));
+    }
+    if (hasVersion)
+        m_version = version;
+}
+
+PluginHost::Created PluginHost::create(const QString& className, const QString& progId) {
+    const std::optional<QByteArray> answer = m_channel.exchange(
+        HostMessageWriter(ZH_CREATE).text(className).bytes(), pluginStepDeadline());
+    if (answer) {
+        HostMessageReader reader(*answer);
+        const char kind = reader.kind();
+        const qint32 value = reader.i32();
+        if (reader.complete() && kind == ZH_OBJECT)
+            return {quint32(value), 0};
+        if (reader.complete() && kind == ZH_FAILED)
+            return {std::nullopt, value};
+        m_channel.kill(QStringLiteral("it sent something that is no answer"));
+    }
+    cannotCreate(progId, QStringLiteral("its library %1 failed while making class %2 (%3).")
+                             .arg(m_library, className, why()));
+}
+
+std::optional<PluginHost::Answer> PluginHost::invoke(quint32 object, const QString& member,
+                                                     const QList<ComVariant>& arguments) {
+    HostMessageWriter message(ZH_INVOKE);
+    message.i32(qint32(object)).text(member).i32(qint32(arguments.size()));
+    for (const ComVariant& argument : arguments)
+        message.variant(argument);
+    const std::optional<QByteArray> answer =
+        m_channel.exchange(message.bytes(), pluginStepDeadline());
+    if (!answer)
+        return std::nullopt;
+    HostMessageReader reader(*answer);
+    Answer result;
+    const char kind = reader.kind();
+    result.status = reader.i32();
+    result.value = reader.variant();
+    if (kind != ZH_RESULT || !reader.complete()) {
+        m_channel.kill(QStringLiteral("it sent something that is no answer"));
+        return std::nullopt;
+    }
+    return result;
+}
+
+void PluginHost::release(quint32 object) {
+    const std::optional<QByteArray> answer = m_channel.exchange(
+        HostMessageWriter(ZH_RELEASE).i32(qint32(object)).bytes(), pluginStepDeadline());
+    if (answer && HostMessageReader(*answer).kind() != ZH_RELEASED)
+        m_channel.kill(QStringLiteral("it sent something that is no answer"));
+}
+
+QString PluginHost::why() const {
+    return QStringLiteral("its plug-in host ended: %1").arg(m_channel.why());
+}
+
+} // namespace zavolin

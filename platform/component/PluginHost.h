@@ -1,0 +1,66 @@
+#pragma once
+
+#include "ComVariant.h"
+#include "HostChannel.h"
+
+#include <QList>
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace zavolin {
+
+// A plug-in library loaded in a process of its own, zavolin-host beside the program, where
+// its objects live and its code runs. One host serves all objects of its library while any of
+// them lives, so that asking a library several things costs one process start; it ends when
+// the last of them is released. A host that crashes, hangs past the step limit or answers
+// nonsense is ended; everything asked of it from then on fails.
+class PluginHost {
+public:
+    // The running host of the library, or a new one. Raises CantCreateObject naming the
+    // class asked for when the library cannot be loaded.
+    static std::shared_ptr<PluginHost> of(const QString& library, const QString& progId);
+    ~PluginHost();
+    PluginHost(const PluginHost&) = delete;
+    PluginHost& operator=(const PluginHost&) = delete;
+
+    // The helper's path: zavolin-host in the folder of the running executable.
+    static QString helperPath();
+
+    const QString& library() const { return m_library; }
+    // The interface version the library says it is built for; nullopt when it does not say.
+    std::optional<int> interfaceVersion() const { return m_version; }
+    bool hasFactory() const { return m_hasFactory; }
+
+    // Asks the library's factory for an object of the class: its number in the host, or the
+    // factory's status when it made none. Raises CantCreateObject when the host fails.
+    struct Created {
+        std::optional<quint32> object;
+        qint32 status = 0;
+    };
+    Created create(const QString& className, const QString& progId);
+
+    // A member call's status and value (nullopt when the plug-in left it malformed); nullopt
+    // when the host failed, which why() then tells.
+    struct Answer {
+        qint32 status = 0;
+        std::optional<ComVariant> value;
+    };
+    std::optional<Answer> invoke(quint32 object, const QString& member,
+                                 const QList<ComVariant>& arguments);
+    // Releases the object; a host that does not answer is ended.
+    void release(quint32 object);
+
+    QString why() const;
+
+private:
+    explicit PluginHost(QString library);
+    void load(const QString& progId);
+
+    QString m_library;
+    HostChannel m_channel;
+    std::optional<int> m_version;
+    bool m_hasFactory = false;
+};
+
+} // namespace zavolin

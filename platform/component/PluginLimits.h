@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDeadlineTimer>
+
+namespace zavolin {
+
+// How long each step of a plug-in's code may take before it is given up on: loading the
+// library, registering it, creating an object, each member call, each answer of a helper. One
+// value for the whole program, 5000 ms; the program never changes it. Tests shorten it so that
+// a library that hangs costs them little.
+constexpr int DefaultPluginLimitMs = 5000;
+int pluginLimitMs();
+void setPluginLimitMs(int ms);
+
+// While one lives, every step of plug-in code also ends by its deadline: what one library may
+// cost in all, from its registration to the last question asked of it, while the program
+// starts. Budgets do not nest: an inner one is the outer one's.
+class PluginBudget {
+public:
+    PluginBudget();
+    ~PluginBudget();
+    PluginBudget(const PluginBudget&) = delete;
+    PluginBudget& operator=(const PluginBudget&) = delete;
+
+private:
+    bool m_outermost;
+};
+
+// The deadline of a step that starts now: the step's limit, but no later than the budget.
+QDeadlineTimer pluginStepDeadline();
+
+} // namespace zavolin
