@@ -4,7 +4,9 @@
 #include "RuntimeError.h"
 #include "VectorPicture.h"
 
+#include <QBuffer>
 #include <QImage>
+#include <QImageReader>
 #include <QSvgRenderer>
 
 namespace zavolin {
@@ -36,6 +38,26 @@ std::shared_ptr<const Picture> loadSvg(const QByteArray& bytes) {
     return std::make_shared<VectorPicture>(std::move(renderer), bytes);
 }
 
+// A raster picture whose pixels would not fit the memory a picture may take is refused by
+// its size, read from its header, before anything is decoded: a few KB of PNG can stand for
+// gigabytes of pixels.
+void checkRasterSize(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (!size.isValid())
+        return;
+    const qint64 limitBytes = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    const qint64 pixelBytes = qint64(size.width()) * size.height() * 4;
+    if (limitBytes > 0 && pixelBytes > limitBytes)
+        invalidPicture(QStringLiteral("the picture is %1 × %2 pixels, more than the %3 "
+                                      "megapixels a picture may have.")
+                           .arg(size.width())
+                           .arg(size.height())
+                           .arg(limitBytes / 4 / 1000000));
+}
+
 } // namespace
 
 std::shared_ptr<const Picture> loadPicture(const QByteArray& bytes) {
@@ -43,6 +65,7 @@ std::shared_ptr<const Picture> loadPicture(const QByteArray& bytes) {
         invalidPicture(QStringLiteral("the picture data is empty."));
     if (looksLikeSvg(bytes))
         return loadSvg(bytes);
+    checkRasterSize(bytes);
     QImage image;
     if (!image.loadFromData(bytes))
         invalidPicture(QStringLiteral("the data is neither a PNG, JPEG nor SVG picture."));
