@@ -1,5 +1,6 @@
 #include "PluginPictureSets.h"
 
+#include "errors/ConsoleReporter.h"
 #include "platform/FileList.h"
 #include "platform/PictureClip.h"
 #include "platform/RuntimeError.h"
@@ -17,8 +18,14 @@ class PluginSession {
 public:
     PluginSession() = default;
     // Not in the constructor: when a failure ends the command half way through, the
-    // destructor still unregisters what was registered so far.
-    void start() { AddPicture(m_appPath, m_lstFiles, m_cmbAuswahl); }
+    // destructor still unregisters what was registered so far. A library that fails is told
+    // in its line and passed over, as ignoring it in the window would: the others are still
+    // listed.
+    void start() {
+        ConsoleReporter passOver(QStringLiteral("zavolin-sheet"), Ignore);
+        const ScopedReplacement<ErrorReporter> reporting(passOver);
+        AddPicture(m_appPath, m_lstFiles, m_cmbAuswahl);
+    }
     ~PluginSession() {
         // Runs while a failure unwinds too; a failure of its own has been reported already.
         try {

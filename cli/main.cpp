@@ -4,7 +4,9 @@
 #include "errors/ConsoleReporter.h"
 #include "platform/RuntimeError.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -51,6 +53,17 @@ int main(int argc, char* argv[]) {
         say(parsed.error);
         return Failed;
     }
+
+    // The plug-ins are registered for this run alone, in a registry of its own: the window's
+    // registry holds the classes of a window that may be open, and this run would unregister
+    // them at its end.
+    QTemporaryDir registry;
+    if (!registry.isValid()) {
+        say(QStringLiteral("cannot make a folder for the plug-ins' registry: %1")
+                .arg(registry.errorString()));
+        return Failed;
+    }
+    qputenv("ZAVOLIN_CLASS_REGISTRY", QFile::encodeName(registry.filePath("classes.ini")));
 
     zavolin::ConsoleReporter reporter(QStringLiteral("zavolin-sheet"));
     zavolin::ErrorReporter::replace(&reporter);

@@ -6,8 +6,9 @@
 
 namespace zavolin {
 
-ConsoleReporter::ConsoleReporter(QString prefix)
-    : m_prefix(std::move(prefix)) {}
+ConsoleReporter::ConsoleReporter(QString prefix, ErrorChoice answer)
+    : m_prefix(std::move(prefix))
+    , m_answer(answer) {}
 
 qint16 ConsoleReporter::OnError(const QString& aktModul, const QString& aktProc) {
     const CurrentError& e = currentError();
@@ -17,7 +18,7 @@ qint16 ConsoleReporter::OnError(const QString& aktModul, const QString& aktProc)
                              .arg(e.description, aktModul, aktProc)
                              .arg(e.line);
     std::fputs(line.toLocal8Bit().constData(), stderr);
-    return End;
+    return m_answer;
 }
 
 } // namespace zavolin

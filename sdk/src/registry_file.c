@@ -37,6 +37,11 @@ static char* join(const char* a, const char* b) {
 }
 
 char* zv_registry_file_path(void) {
+    /* A program that registers plug-ins for one run of its own (the headless command) names a
+     * private registry, so that it leaves the classes of a running window alone. */
+    const char* own = getenv("ZAVOLIN_CLASS_REGISTRY");
+    if (own && own[0] == '/')
+        return join(own, "");
     const char* data = getenv("XDG_DATA_HOME");
     if (data && data[0] == '/')
         return join(data, FileName);
