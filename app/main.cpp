@@ -1,3 +1,4 @@
+#include "SystemShutdown.h"
 #include "frmZavolin.h"
 
 #include <QApplication>
@@ -11,5 +12,7 @@ int main(int argc, char* argv[]) {
     // it started has ended the program already.
     if (!window.Form_Load() || !window.isVisible())
         return 0;
+    // From now on the window holds what the user would lose: ending by the system closes it.
+    const zavolin::SystemShutdown systemEnd(window);
     return app.exec();
 }

@@ -1,0 +1,66 @@
+#include "SystemShutdown.h"
+
+#include <QGuiApplication>
+#include <QSessionManager>
+#include <QSocketNotifier>
+#include <QWidget>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace zavolin {
+namespace {
+
+// A signal handler may only write a byte; the window is closed from the event loop.
+int g_signalPipe[2] = {-1, -1};
+struct sigaction g_previousTerm;
+struct sigaction g_previousHup;
+
+extern "C" void onEndSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
+}
+
+} // namespace
+
+SystemShutdown::SystemShutdown(QWidget& window)
+    : m_window(window) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) == 0) {
+        m_notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, this);
+        connect(m_notifier, &QSocketNotifier::activated, this, [this] {
+            char byte;
+            [[maybe_unused]] const ssize_t read = ::read(g_signalPipe[0], &byte, 1);
+            closeWindow();
+        });
+        struct sigaction action {};
+        action.sa_handler = onEndSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        sigaction(SIGTERM, &action, &g_previousTerm);
+        sigaction(SIGHUP, &action, &g_previousHup);
+    } else {
+        qWarning("zavolin: the settings cannot be kept when the system ends the program (%s)",
+                 std::strerror(errno));
+    }
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(app, &QGuiApplication::commitDataRequest, this, [this] { closeWindow(); });
+}
+
+SystemShutdown::~SystemShutdown() {
+    if (!m_notifier)
+        return;
+    sigaction(SIGTERM, &g_previousTerm, nullptr);
+    sigaction(SIGHUP, &g_previousHup, nullptr);
+    ::close(g_signalPipe[0]);
+    ::close(g_signalPipe[1]);
+    g_signalPipe[0] = g_signalPipe[1] = -1;
+}
+
+void SystemShutdown::closeWindow() {
+    // The same close as the title bar's: the unload handlers run once, whoever asks first.
+    m_window.close();
+}
+
+} // namespace zavolin
