@@ -7,6 +7,7 @@
 #include "platform/ProgramInfo.h"
 #include "platform/RuntimeError.h"
 #include "platform/component/ComponentObject.h"
+#include "platform/component/PluginLimits.h"
 
 namespace zavolin {
 namespace {
@@ -32,6 +33,9 @@ void AddPicture(QString& AppPath, FileList& lstFiles, PluginList& cmbAuswahl) {
         int count = 0;
         trap.at(50, [&] { count = lstFiles.count(); });
         for (int i = 0; i < count; ++i) {
+            // Everything one library runs while the program starts, its registration to its
+            // Info, shares one step's limit: a faulty library holds the start up no longer.
+            const PluginBudget budget;
             QString progId;
             trap.at(60, [&] { RegServe(libraryPath(AppPath, lstFiles.name(i)), true); });
             trap.at(70, [&] { progId = progIdOf(lstFiles.name(i)); });
