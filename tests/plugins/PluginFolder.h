@@ -4,6 +4,7 @@
 #include "platform/PictureClip.h"
 #include "platform/ProgramInfo.h"
 #include "platform/RuntimeError.h"
+#include "platform/component/RegistrationProcess.h"
 #include "plugins/PluginEntry.h"
 
 #include <QColor>
@@ -16,6 +17,26 @@ namespace zavolin::test {
 
 // The folder of built fixture plug-ins ("ZavolinAccepted.dll", ...).
 QString fixturesFolder();
+
+// How long each registration step may take for the scope; the limit set before comes back
+// afterwards.
+class ScopedRegistrationTimeout {
+public:
+    explicit ScopedRegistrationTimeout(int ms)
+        : m_old(registrationTimeoutMs()) {
+        setRegistrationTimeoutMs(ms);
+    }
+    ~ScopedRegistrationTimeout() { setRegistrationTimeoutMs(m_old); }
+    ScopedRegistrationTimeout(const ScopedRegistrationTimeout&) = delete;
+    ScopedRegistrationTimeout& operator=(const ScopedRegistrationTimeout&) = delete;
+
+private:
+    int m_old;
+};
+
+// A registration limit for the tests that wait for a library that hangs: short, so that each
+// costs little, yet a hundred times what a library that answers takes (bench/PluginBench.cpp).
+constexpr int ShortRegistrationTimeoutMs = 500;
 
 // A test of its own with its own class registry and plug-in log: the registry is a fresh
 // XDG_DATA_HOME, the fixtures log to ZAVOLIN_FIXTURE_LOG, and the program's folder (AppPath)
