@@ -5,8 +5,8 @@
 #include "app/PreviewBox.h"
 #include "errors/Trap.h"
 #include "resources/ProgramResources.h"
-#include "sheet/FakePrinter.h"
 #include "sheet/SizeNotes.h"
+#include "support/FakePrinter.h"
 #include "support/ScriptedReporter.h"
 #include "ui_frmZavolin.h"
 
