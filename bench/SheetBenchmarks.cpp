@@ -141,8 +141,8 @@ void previewRepaint(benchmark::State& state, Set set, qint16 denom, bool afterCh
         return;
     state.counters["items"] = geometry.RowsPerPage;
     state.SetLabel(QStringLiteral("%1x%2 px, target <= 5 ms: %3")
-                       .arg(box.width())
-                       .arg(box.height())
+                       .arg(box.image().width())
+                       .arg(box.image().height())
                        .arg(verdict(ms, PreviewTargetMs))
                        .toStdString());
 }
