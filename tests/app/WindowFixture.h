@@ -6,11 +6,11 @@
 #include "platform/RuntimeError.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
-#include "plugins/PluginFolder.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakePrinter.h"
 #include "support/FakeSettingsStore.h"
 #include "support/FakeShell.h"
+#include "support/PluginFolder.h"
 
 #include <QMap>
 #include <QStringList>

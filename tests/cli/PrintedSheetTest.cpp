@@ -1,10 +1,10 @@
 // End to end through a real CUPS: zavolin-sheet --print -> lp -> cups-pdf -> a PDF on disk,
 // rendered at 600 dpi, its grey cut lines measured in millimetres on paper and held against
 // the layout worked out from the queue's paper and imageable area alone.
-#include "ExpectedSheet.h"
 #include "LineMatch.h"
 #include "PictureSets.h"
 #include "SheetProcess.h"
+#include "support/ExpectedSheet.h"
 #include "support/PrintedPdf.h"
 #include "support/TestEnvironment.h"
 

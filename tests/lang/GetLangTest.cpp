@@ -1,8 +1,9 @@
 // Text lookup through the extracted table.
 
-#include "LangFixture.h"
 #include "lang/Allgemein.h"
 #include "lang/LangState.h"
+#include "support/LangFixture.h"
+#include "support/TestEnvironment.h"
 
 using namespace zavolin;
 using namespace zavolin::test;

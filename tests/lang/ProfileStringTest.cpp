@@ -2,7 +2,8 @@
 
 #include "platform/ProfileString.h"
 
-#include "LangFixture.h"
+#include "support/LangFixture.h"
+#include "support/TestEnvironment.h"
 
 using namespace zavolin;
 using namespace zavolin::test;

@@ -2,8 +2,8 @@
 
 #include "platform/SettingsStore.h"
 
-#include "LangFixture.h"
 #include "platform/RuntimeError.h"
+#include "support/LangFixture.h"
 #include "support/TestEnvironment.h"
 
 #include <QFile>

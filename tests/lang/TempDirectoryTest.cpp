@@ -2,9 +2,9 @@
 
 #include "platform/TempDirectory.h"
 
-#include "LangFixture.h"
 #include "lang/Allgemein.h"
 #include "platform/RuntimeError.h"
+#include "support/LangFixture.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // Finding, registering, testing and listing the plug-ins beside the program.
 #include "plugins/AddPicture.h"
 
-#include "PluginFolder.h"
+#include "PluginState.h"
 #include "plugins/IsPicturePlugin.h"
 #include "plugins/PluginFiles.h"
 #include "plugins/RegServe.h"

@@ -1,7 +1,7 @@
 // Running a library's registration entry points in the helper process.
 #include "plugins/RegServe.h"
 
-#include "PluginFolder.h"
+#include "support/PluginFolder.h"
 #include "support/ScriptedReporter.h"
 
 #include <QElapsedTimer>
