@@ -2,8 +2,9 @@
 
 #include "platform/ProfileString.h"
 
-#include "support/LangFixture.h"
 #include "support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
 
 using namespace zavolin;
 using namespace zavolin::test;

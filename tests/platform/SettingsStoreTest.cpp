@@ -3,11 +3,11 @@
 #include "platform/SettingsStore.h"
 
 #include "platform/RuntimeError.h"
-#include "support/LangFixture.h"
 #include "support/TestEnvironment.h"
 
 #include <QFile>
 #include <QSettings>
+#include <gtest/gtest.h>
 
 using namespace zavolin;
 using namespace zavolin::test;
