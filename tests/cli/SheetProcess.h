@@ -42,6 +42,13 @@ struct PrintedSheet {
 // apart from every other job on the scheduler, also those of tests running beside this one.
 PrintedSheet printSheet(const QStringList& arguments, const QString& queue);
 
+// The files and folders in the folder, hidden ones too.
+QStringList filesIn(const QString& folder);
+
+// Holds the run to how bad input must end: status 2, exactly one line on standard error that
+// names the command and contains `says`, nothing on standard output. `what` names the case.
+void expectOneLineFailure(const SheetRun& run, const QString& says, const QString& what);
+
 // The scheduler's default destination (lpstat -d), empty when there is none.
 QString systemDefaultPrinter();
 
