@@ -4,14 +4,11 @@
 
 namespace zavolin {
 
-// How long a library's registration entry point may run before it is stopped.
-constexpr int RegistrationTimeoutMs = 5000;
-
 // Runs the self-registration entry point of the library at `path`: "DllRegisterServer" when
 // `reg` is true, "DllUnregisterServer" when false, in a helper process that is stopped after
-// RegistrationTimeoutMs. Tells nobody whether the entry point ran or what it returned: a
-// library that cannot be loaded or lacks the entry point is passed over quietly. Module
-// "modRegDLL".
+// registrationTimeoutMs() (platform/component/RegistrationProcess.h). Tells nobody whether the
+// entry point ran or what it returned: a library that cannot be loaded or lacks the entry point
+// is passed over quietly. Module "modRegDLL".
 void RegServe(QString path, bool reg);
 
 } // namespace zavolin

@@ -4,8 +4,21 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <atomic>
 
 namespace zavolin {
+
+namespace {
+std::atomic<int> g_registrationTimeoutMs{DefaultRegistrationTimeoutMs};
+} // namespace
+
+int registrationTimeoutMs() {
+    return g_registrationTimeoutMs.load();
+}
+
+void setRegistrationTimeoutMs(int ms) {
+    g_registrationTimeoutMs.store(ms);
+}
 
 RegistrationProcess::RegistrationProcess() {
     // What the library prints is its own business; ZAVOLIN_DEBUG shows it.
@@ -41,12 +54,12 @@ bool RegistrationProcess::findEntry(const QByteArray& name) {
     send(name);
     // Looking a name up takes no time worth a limit of its own; a helper that does not
     // answer has died.
-    return readLine(QDeadlineTimer(5000)) == "found";
+    return readLine(QDeadlineTimer(registrationTimeoutMs())) == "found";
 }
 
 bool RegistrationProcess::start() {
     send("run");
-    return readLine(QDeadlineTimer(5000)) == "started";
+    return readLine(QDeadlineTimer(registrationTimeoutMs())) == "started";
 }
 
 bool RegistrationProcess::wait(int limitMs) {

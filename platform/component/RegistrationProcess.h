@@ -7,6 +7,14 @@
 
 namespace zavolin {
 
+// How long each step of a registration may take before the helper is given up on: loading the
+// library, each answer of the helper, the entry point's run and the release. One value for the
+// whole program, 5000 ms; the program never changes it. Tests shorten it so that a library that
+// hangs costs them little.
+constexpr int DefaultRegistrationTimeoutMs = 5000;
+int registrationTimeoutMs();
+void setRegistrationTimeoutMs(int ms);
+
 // Runs a library's self-registration entry point in the helper process zavolin-regsvr
 // (beside the program), one step at a time, in the order of loading a library, finding the
 // entry point, running it on a thread of its own, waiting with a limit, stopping it and

@@ -36,7 +36,7 @@ protected:
 
 TEST_F(Commands, PrintingSetsTheCopiesOpensTheJobInGreyPaintsAndRestoresTheCount) {
     window->ui().optIndex_1->click();
-    printer.lines = printer.pictures = 0;
+    printer.linesDrawn = printer.pictures = 0;
     print("3");
     EXPECT_EQ(printer.calls,
               QStringList({"copies 3", "line ''", "colour #c0c0c0", "endDoc", "copies 2"}));
@@ -44,7 +44,7 @@ TEST_F(Commands, PrintingSetsTheCopiesOpensTheJobInGreyPaintsAndRestoresTheCount
     EXPECT_EQ(printer.count, 2);
     // One page of notes at true size: as many pictures as rows.
     EXPECT_EQ(printer.pictures, int(window->Geometry.RowsPerPage));
-    EXPECT_GT(printer.lines, 0);
+    EXPECT_GT(printer.linesDrawn, 0);
 }
 
 TEST_F(Commands, TheCopiesAreRoundedHalfToEven) {

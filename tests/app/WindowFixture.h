@@ -6,9 +6,11 @@
 #include "platform/RuntimeError.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
-#include "plugins/PluginFolder.h"
-#include "sheet/FakePrinter.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/FakePrinter.h"
 #include "support/FakeSettingsStore.h"
+#include "support/FakeShell.h"
+#include "support/PluginFolder.h"
 
 #include <QMap>
 #include <QStringList>
@@ -18,68 +20,7 @@
 
 namespace zavolin::test {
 
-// A printer that keeps a copy count (refusing anything below 1) and records the job.
-class RecordingPrinter : public FakePrinter {
-public:
-    int count = 1;
-    // The copy count when the document was handed over, -1 before.
-    int countAtEndDoc = -1;
-    QStringList calls;
-    int lines = 0;
-    int pictures = 0;
-
-    int copies() override {
-        fail();
-        return count;
-    }
-    void setCopies(int n) override {
-        fail();
-        if (n < 1)
-            raise(ErrNo::InvalidPropertyValue, QStringLiteral("Invalid property value."));
-        count = n;
-        calls << QStringLiteral("copies %1").arg(n);
-    }
-    void setForeColor(const QColor& c) override {
-        fail();
-        calls << QStringLiteral("colour ") + c.name();
-    }
-    void printLine(const QString& text) override {
-        fail();
-        calls << QStringLiteral("line '%1'").arg(text);
-    }
-    void newPage() override {
-        fail();
-        calls << QStringLiteral("newPage");
-    }
-    void endDoc() override {
-        fail();
-        countAtEndDoc = count;
-        calls << QStringLiteral("endDoc");
-    }
-    void line(double, double, double, double) override { ++lines; }
-    void paintPicture(const Picture&, double, double, double, double) override { ++pictures; }
-
-private:
-    void fail() const {
-        if (failing)
-            raise(ErrNo::PrinterError, QStringLiteral("Printer error: no printer."));
-    }
-};
-
 using FakeSettings = FakeSettingsStore;
-
-class FakeMessageBoxes : public MessageBoxes {
-public:
-    void inform(QWidget*, const QString& text) override { informed << text; }
-    bool askYesNo(QWidget*, const QString&) override { return false; }
-    QStringList informed;
-};
-
-class FakeShell : public Shell {
-public:
-    void open(const QString& target) override { opened << target; }
-    QStringList opened;
-};
 
 class FakeInstance : public PreviousInstance {
 public:

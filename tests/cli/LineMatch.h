@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExpectedSheet.h"
+#include "support/ExpectedSheet.h"
 #include "support/PrintedPdf.h"
 
 #include <optional>

@@ -1,10 +1,11 @@
 // End to end through a real CUPS: zavolin-sheet --print -> lp -> cups-pdf -> a PDF on disk,
 // rendered at 600 dpi, its grey cut lines measured in millimetres on paper and held against
-// the layout worked out from the queue's paper and imageable area alone.
-#include "ExpectedSheet.h"
+// the layout worked out from the queue's paper and imageable area alone; and a job the queue
+// refuses.
 #include "LineMatch.h"
 #include "PictureSets.h"
 #include "SheetProcess.h"
+#include "support/ExpectedSheet.h"
 #include "support/PrintedPdf.h"
 #include "support/TestEnvironment.h"
 
@@ -278,6 +279,23 @@ TEST_F(SheetThroughCups, CoinSheetOnTheMarginsQueueMovesByItsOffsets) {
     const auto [worst, compared] = expectMovedBy(p.lines, m.lines, -20, -20);
     EXPECT_EQ(compared, 11); // the right cut line and ten horizontal ones
     std::cout << "[ measure  ] -20/-20 mm: moved by -20 mm give or take " << worst << " mm\n";
+}
+
+TEST(SheetInput, AQueueThatRefusesTheJobIsReportedAndLeavesNoPrintFile) {
+    ZAVOLIN_SKIP_WITHOUT_CUPS();
+    ASSERT_TRUE(cups::queueExists(QString::fromLatin1(cups::RejectingQueue)))
+        << "run tools/cups-setup.sh as root";
+    const QString temp = freshDirectory(QStringLiteral("rejecting-tmp"));
+    SheetEnvironment environment;
+    environment.printer = QString::fromLatin1(cups::RejectingQueue);
+    environment.tmpDir = temp;
+    expectOneLineFailure(runSheet({QStringLiteral("--print"), QStringLiteral("--denomination"),
+                                   QStringLiteral("coins")},
+                                  environment),
+                         QStringLiteral("\"zavolin-rejecting\" refused the print job"),
+                         QStringLiteral("PRINTER=zavolin-rejecting"));
+    // The page written for lp goes too.
+    EXPECT_TRUE(filesIn(temp).isEmpty()) << qPrintable(filesIn(temp).join(QLatin1Char(' ')));
 }
 
 } // namespace zavolin::test

@@ -1,9 +1,9 @@
 // What zavolin-sheet writes to files: a PDF page like a common printer's and the preview as a
 // PNG, measured against the layout worked out from the paper alone.
-#include "ExpectedSheet.h"
 #include "LineMatch.h"
 #include "PictureSets.h"
 #include "SheetProcess.h"
+#include "support/ExpectedSheet.h"
 #include "support/PrintedPdf.h"
 #include "support/TestEnvironment.h"
 

@@ -4,8 +4,10 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QRegularExpression>
+#include <gtest/gtest.h>
 #include <iostream>
 
 namespace zavolin::test {
@@ -94,6 +96,25 @@ QString systemDefaultPrinter() {
         QStringLiteral("system default destination: (\\S+)"));
     const QRegularExpressionMatch m = destination.match(r.output);
     return m.hasMatch() ? m.captured(1) : QString();
+}
+
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
+}
+
+void expectOneLineFailure(const SheetRun& run, const QString& says, const QString& what) {
+    constexpr int BadInput = 2;
+    EXPECT_EQ(run.exitCode, BadInput) << qPrintable(what) << ": " << qPrintable(run.errors);
+    const QStringList lines = run.errorLines();
+    ASSERT_EQ(lines.size(), 1) << qPrintable(what) << ": standard error is\n"
+                               << qPrintable(run.errors);
+    EXPECT_TRUE(run.errors.endsWith(QLatin1Char('\n'))) << qPrintable(what);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("zavolin-sheet: "))) << qPrintable(lines[0]);
+    EXPECT_TRUE(lines[0].contains(says, Qt::CaseInsensitive))
+        << qPrintable(what) << ": expected \"" << qPrintable(says) << "\" in\n"
+        << qPrintable(lines[0]);
+    EXPECT_TRUE(run.output.isEmpty()) << qPrintable(what) << ": " << qPrintable(run.output);
 }
 
 } // namespace zavolin::test

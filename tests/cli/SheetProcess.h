@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExpectedSheet.h"
+#include "support/ExpectedSheet.h"
 #include "support/ProgramRun.h"
 
 #include <QString>
@@ -41,6 +41,13 @@ struct PrintedSheet {
 // printer) and waits for the job's PDF. The job is sent as a user of its own, so it is told
 // apart from every other job on the scheduler, also those of tests running beside this one.
 PrintedSheet printSheet(const QStringList& arguments, const QString& queue);
+
+// The files and folders in the folder, hidden ones too.
+QStringList filesIn(const QString& folder);
+
+// Holds the run to how bad input must end: status 2, exactly one line on standard error that
+// names the command and contains `says`, nothing on standard output. `what` names the case.
+void expectOneLineFailure(const SheetRun& run, const QString& says, const QString& what);
 
 // The scheduler's default destination (lpstat -d), empty when there is none.
 QString systemDefaultPrinter();

@@ -4,6 +4,8 @@
 #include "errors/Trap.h"
 #include "platform/CurrentError.h"
 #include "platform/ProgramInfo.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/FixedClock.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
@@ -80,7 +82,7 @@ class ErrPtnrTest : public ::testing::Test {
 protected:
     FixedClock clock;
     FixedOsVersion os;
-    RecordingMessageBoxes boxes;
+    FakeMessageBoxes boxes;
     ScopedReplacement<Clock> c{clock};
     ScopedReplacement<OsVersionSource> o{os};
     ScopedReplacement<MessageBoxes> m{boxes};

@@ -3,6 +3,7 @@
 #include "ErrorFakes.h"
 #include "errors/ProtocolMessages.h"
 #include "errors/ProtocolPrint.h"
+#include "support/FixedClock.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,10 @@
 #include "errors/ProtocolMessages.h"
 #include "errors/ProtocolPrint.h"
 #include "platform/ProgramInfo.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/FakePrinter.h"
+#include "support/FakeShell.h"
+#include "support/FixedClock.h"
 #include "support/TestEnvironment.h"
 
 #include <QClipboard>
@@ -33,8 +37,8 @@ class ProtocolActions : public ::testing::Test {
 protected:
     FixedClock clock;
     FixedOsVersion os;
-    RecordingMessageBoxes boxes;
-    RecordingShell shell;
+    FakeMessageBoxes boxes;
+    FakeShell shell;
     RecordingPrinter printer;
     ScopedReplacement<Clock> c{clock};
     ScopedReplacement<OsVersionSource> o{os};
@@ -58,18 +62,17 @@ protected:
 
 TEST_F(ProtocolActions, PrintSendsTheWrappedLinesAndEndsTheDocument) {
     window.cmdProtocol_Click(0);
-    EXPECT_EQ(printer.lines, printerLines(protocol()));
-    EXPECT_EQ(printer.lines.size(), 19);
+    EXPECT_EQ(printer.textLines, printerLines(protocol()));
+    EXPECT_EQ(printer.textLines.size(), 19);
     EXPECT_EQ(printer.endDocs, 1);
     EXPECT_TRUE(boxes.informed.isEmpty());
 }
 
 TEST_F(ProtocolActions, PrinterFailureIsToldToTheUser) {
-    printer.fail = true;
+    printer.failing = true;
     window.cmdProtocol_Click(0);
     ASSERT_EQ(boxes.informed.size(), 1);
-    EXPECT_EQ(boxes.informed[0],
-              protocolPrintFailed(QStringLiteral("The printer is out of paper.")));
+    EXPECT_EQ(boxes.informed[0], protocolPrintFailed(QStringLiteral("Printer error: no printer.")));
     EXPECT_EQ(printer.endDocs, 0);
 }
 

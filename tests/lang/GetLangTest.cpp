@@ -1,8 +1,10 @@
-// Text lookup through the extracted table.
+// Text lookup through the extracted table, and the other general procedures: the temporary
+// directory with its separator and cutting a text at its first NUL.
 
-#include "LangFixture.h"
 #include "lang/Allgemein.h"
 #include "lang/LangState.h"
+#include "support/LangFixture.h"
+#include "support/TestEnvironment.h"
 
 using namespace zavolin;
 using namespace zavolin::test;
@@ -62,4 +64,19 @@ TEST_F(GetLangTest, TextsAreCutTo254Characters) {
     LangFile = fileWith("[lang]\r\n0103 = " + text + "\r\n0105 = " + text.left(254) + "\r\n");
     EXPECT_EQ(lookUp(0, 103), QString(254, u'x'));
     EXPECT_EQ(lookUp(0, 105), QString(254, u'x'));
+}
+
+TEST(TempDirectory, GetTempDirReturnsTheRuntimeDirectoryWithItsSeparator) {
+    // The test environment provides a private runtime directory.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    ASSERT_FALSE(runtime.isEmpty());
+    EXPECT_EQ(GetTempDir(), runtime + QLatin1Char('/'));
+}
+
+TEST(TrimNull, CutsAtTheFirstNul) {
+    EXPECT_EQ(TrimNull(QStringLiteral("abc") + QChar(0) + QStringLiteral("d") + QChar(0)),
+              QStringLiteral("abc"));
+    EXPECT_EQ(TrimNull(QChar(0) + QStringLiteral("abc")), QString());
+    EXPECT_EQ(TrimNull(QStringLiteral("no nul  ")), QStringLiteral("no nul  "));
+    EXPECT_EQ(TrimNull(QString()), QString());
 }

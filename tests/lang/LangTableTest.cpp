@@ -1,6 +1,6 @@
 // The language table's raw bytes, as embedded and as committed.
 
-#include "LangFixture.h"
+#include "support/LangFixture.h"
 
 #include <QRegularExpression>
 

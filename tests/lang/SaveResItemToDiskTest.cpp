@@ -1,8 +1,8 @@
 // Extracting the embedded table to a file.
 
-#include "LangFixture.h"
 #include "errors/Trap.h"
 #include "lang/ModResFiles.h"
+#include "support/LangFixture.h"
 #include "support/ScriptedReporter.h"
 #include "support/TestEnvironment.h"
 

@@ -2,11 +2,11 @@
 
 #include "lang/frmInfo.h"
 
-#include "LangFixture.h"
 #include "lang/FlagLabel.h"
-#include "resources/ProgramResources.h"
 #include "lang/LangState.h"
 #include "platform/ProgramInfo.h"
+#include "resources/ProgramResources.h"
+#include "support/LangFixture.h"
 
 #include <QApplication>
 #include <QFontMetricsF>

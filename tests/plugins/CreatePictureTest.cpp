@@ -1,7 +1,7 @@
 // Creating the chosen plug-in's picture set and handing it to the picture clip.
 #include "plugins/CreatePicture.h"
 
-#include "PluginFolder.h"
+#include "PluginState.h"
 #include "support/ScriptedReporter.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 // Running a library's registration entry points in the helper process.
 #include "plugins/RegServe.h"
 
-#include "PluginFolder.h"
+#include "support/PluginFolder.h"
 #include "support/ScriptedReporter.h"
 
 #include <QElapsedTimer>
@@ -33,15 +33,15 @@ TEST_F(Registration, PassesQuietlyOverLibrariesThatCannotServe) {
     junk.close();
     const QString plain = add("ZavolinPlain.dll");
     const QString crashes = add("ZavolinCrashes.dll");
+    // None of them may be waited for up to the limit: set far beyond any test's time-out, it
+    // would keep this test from ending.
+    ScopedRegistrationTimeout endless(24 * 60 * 60 * 1000);
 
-    QElapsedTimer clock;
-    clock.start();
     RegServe(junk.fileName(), true);
     RegServe(folder() + "/ZavolinMissing.dll", true);
     RegServe(plain, true);
     RegServe(plain, false);
     RegServe(crashes, true);
-    EXPECT_LT(clock.elapsed(), 2000);
 
     EXPECT_EQ(registered("ZavolinCrashes.clsPicture"), QString());
     EXPECT_EQ(log(), QStringList({"ZavolinCrashes.dll register"}));
@@ -50,13 +50,16 @@ TEST_F(Registration, PassesQuietlyOverLibrariesThatCannotServe) {
     EXPECT_EQ(logged("unregister"), QStringList({"ZavolinCrashes.dll"}));
 }
 
-TEST_F(Registration, StopsAnEntryPointThatDoesNotReturnAfterFiveSeconds) {
+TEST_F(Registration, StopsAnEntryPointThatDoesNotReturnAtTheLimit) {
+    ScopedRegistrationTimeout limit(ShortRegistrationTimeoutMs);
     const QString hangs = add("ZavolinHangs.dll");
     QElapsedTimer clock;
     clock.start();
     RegServe(hangs, true);
-    const qint64 elapsed = clock.elapsed();
-    EXPECT_GE(elapsed, RegistrationTimeoutMs - 250);
-    EXPECT_LE(elapsed, RegistrationTimeoutMs + 250);
+    // It ended although the entry point never returns: the helper was stopped, and not
+    // before the limit.
+    EXPECT_GE(clock.elapsed(), ShortRegistrationTimeoutMs);
     EXPECT_EQ(logged("register"), QStringList({"ZavolinHangs.dll"}));
+    // What it did before it was stopped stands.
+    EXPECT_EQ(registered("ZavolinHangs.clsPicture"), hangs);
 }

@@ -1,7 +1,7 @@
 // Giving the libraries back at shutdown.
 #include "plugins/UnregisterPlugins.h"
 
-#include "PluginFolder.h"
+#include "PluginState.h"
 #include "support/ScriptedReporter.h"
 
 using namespace zavolin;

@@ -1,7 +1,7 @@
-#include "FakePrinter.h"
 #include "sheet/DruckRand.h"
 #include "sheet/ScaleFactor.h"
 #include "sheet/SizeNotes.h"
+#include "support/FakePrinter.h"
 #include "support/ScriptedReporter.h"
 
 #include <gtest/gtest.h>

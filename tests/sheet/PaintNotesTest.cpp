@@ -1,10 +1,10 @@
 #include "sheet/PaintNotes.h"
 
-#include "FakePrinter.h"
 #include "SheetFixture.h"
 #include "platform/PictureClip.h"
 #include "platform/PictureLoader.h"
 #include "platform/RasterPicture.h"
+#include "support/FakePrinter.h"
 #include "support/ScriptedReporter.h"
 
 using namespace zavolin;

@@ -1,13 +1,10 @@
 #pragma once
 
-#include "platform/Picture.h"
 #include "sheet/RecordingSurface.h"
 #include "sheet/SheetContext.h"
 #include "sheet/SizeNotes.h"
 
-#include <QImage>
 #include <QLineF>
-#include <QPainter>
 #include <QRectF>
 #include <gtest/gtest.h>
 
@@ -55,15 +52,6 @@ inline ::testing::AssertionResult sameRect(const QRectF& actual, const QRectF& e
            << "rect " << actual.x() << ", " << actual.y() << " " << actual.width() << " x "
            << actual.height() << ", expected " << expected.x() << ", " << expected.y() << " "
            << expected.width() << " x " << expected.height();
-}
-
-// Draws the picture into `target` of a white 300 × 200 canvas.
-inline QImage drawn(const Picture& picture, const QRectF& target) {
-    QImage canvas(300, 200, QImage::Format_RGB32);
-    canvas.fill(Qt::white);
-    QPainter painter(&canvas);
-    picture.draw(painter, target);
-    return canvas;
 }
 
 } // namespace zavolin::test

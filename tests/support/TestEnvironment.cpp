@@ -1,9 +1,11 @@
 #include "TestEnvironment.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QUuid>
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 namespace zavolin::test {
 namespace {
@@ -37,6 +39,14 @@ QString freshDirectory(const QString& name) {
     const QString path = home().path() + QLatin1Char('/') + name + QLatin1Char('-') +
                          QUuid::createUuid().toString(QUuid::WithoutBraces);
     QDir().mkpath(path);
+    return path;
+}
+
+QString fileWith(const QByteArray& bytes, const QString& name) {
+    const QString path = freshDirectory(QStringLiteral("ini")) + QLatin1Char('/') + name;
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
     return path;
 }
 

@@ -1,9 +1,9 @@
 // The main window's texts and the toolbar's language switch.
 
-#include "LangFixture.h"
 #include "app/MainWindowCaptions.h"
 #include "errors/Trap.h"
 #include "lang/LangState.h"
+#include "support/LangFixture.h"
 #include "support/ScriptedReporter.h"
 #include "ui_frmZavolin.h"
 

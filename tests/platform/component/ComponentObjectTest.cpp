@@ -1,8 +1,8 @@
 // Creating objects by ProgID and calling their members late-bound, against fixture libraries.
 #include "platform/component/ComponentObject.h"
 
-#include "PluginFolder.h"
 #include "platform/PictureLoader.h"
+#include "support/PluginFolder.h"
 
 #include <QFile>
 #include <zavolin/plugin.h>

@@ -4,10 +4,13 @@
 #include "platform/RuntimeError.h"
 #include "platform/Units.h"
 
+#include <QColor>
+#include <QStringList>
+
 namespace zavolin::test {
 
 // A printer of given paper, printable area and offsets that draws nothing. With `failing`
-// set, every property read or write raises a printer error.
+// set, every property read or write and every output raises a printer error.
 class FakePrinter : public Printer {
 public:
     // A4 at 300 dpi with 5 mm offsets: printable 203.2 × 287 mm.
@@ -45,14 +48,65 @@ public:
     void line(double, double, double, double) override { check(); }
     void paintPicture(const Picture&, double, double, double, double) override { check(); }
 
-private:
-    void check() {
+protected:
+    void check() const {
         if (failing)
             raise(ErrNo::PrinterError, QStringLiteral("Printer error: no printer."));
     }
+
+private:
     double inUnit(double mm) const {
         return mode == PrinterScaleMode::Millimetres ? mm : mm * TwipsPerMillimetre;
     }
+};
+
+// A FakePrinter that keeps a copy count (refusing anything below 1) and records the job: the
+// calls in order, the text lines, the lines and pictures drawn and the documents handed over.
+// Drawing never fails; everything else fails with `failing` set.
+class RecordingPrinter : public FakePrinter {
+public:
+    int count = 1;
+    // The copy count when the document was last handed over, -1 before.
+    int countAtEndDoc = -1;
+    // "copies 2", "colour #c0c0c0", "line 'text'", "newPage", "endDoc".
+    QStringList calls;
+    QStringList textLines;
+    int linesDrawn = 0;
+    int pictures = 0;
+    int endDocs = 0;
+
+    int copies() override {
+        check();
+        return count;
+    }
+    void setCopies(int n) override {
+        check();
+        if (n < 1)
+            raise(ErrNo::InvalidPropertyValue, QStringLiteral("Invalid property value."));
+        count = n;
+        calls << QStringLiteral("copies %1").arg(n);
+    }
+    void setForeColor(const QColor& c) override {
+        check();
+        calls << QStringLiteral("colour ") + c.name();
+    }
+    void printLine(const QString& text) override {
+        check();
+        textLines << text;
+        calls << QStringLiteral("line '%1'").arg(text);
+    }
+    void newPage() override {
+        check();
+        calls << QStringLiteral("newPage");
+    }
+    void endDoc() override {
+        check();
+        countAtEndDoc = count;
+        ++endDocs;
+        calls << QStringLiteral("endDoc");
+    }
+    void line(double, double, double, double) override { ++linesDrawn; }
+    void paintPicture(const Picture&, double, double, double, double) override { ++pictures; }
 };
 
 } // namespace zavolin::test

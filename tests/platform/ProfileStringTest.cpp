@@ -2,7 +2,9 @@
 
 #include "platform/ProfileString.h"
 
-#include "LangFixture.h"
+#include "support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
 
 using namespace zavolin;
 using namespace zavolin::test;

@@ -1,6 +1,6 @@
 // A page printed to PDF with each shipped set, through the command lying beside the sets as
 // installed: every note on the page inked, and the page small enough to print quickly.
-#include "ExpectedSheet.h"
+#include "support/ExpectedSheet.h"
 #include "support/PrintedPdf.h"
 #include "support/TestEnvironment.h"
 

@@ -1,6 +1,6 @@
 #include "platform/PictureClip.h"
 
-#include "SheetFixture.h"
+#include "DrawnPicture.h"
 #include "platform/PictureLoader.h"
 #include "platform/RasterPicture.h"
 #include "platform/RuntimeError.h"

@@ -6,8 +6,8 @@
 #include "errors/Trap.h"
 #include "platform/PictureClip.h"
 #include "resources/ProgramResources.h"
-#include "sheet/FakePrinter.h"
 #include "sheet/SizeNotes.h"
+#include "support/FakePrinter.h"
 #include "support/ScriptedReporter.h"
 #include "ui_frmZavolin.h"
 

@@ -1,14 +1,13 @@
-// The private temporary directory and the procedures around it.
+// The private temporary directory.
 
 #include "platform/TempDirectory.h"
 
-#include "LangFixture.h"
-#include "lang/Allgemein.h"
 #include "platform/RuntimeError.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QFile>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -102,24 +101,9 @@ TEST(TempDirectory, ARuntimeDirectoryThatIsALinkIsPassedOver) {
     EXPECT_EQ(privateTempDirectory(link, base), ownDirectoryIn(base) + QLatin1Char('/'));
 }
 
-TEST(TempDirectory, GetTempDirReturnsTheRuntimeDirectoryWithItsSeparator) {
-    // The test environment provides a private runtime directory.
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    ASSERT_FALSE(runtime.isEmpty());
-    EXPECT_EQ(GetTempDir(), runtime + QLatin1Char('/'));
-}
-
 TEST(TempDirectory, GetTempPathAReportsTheSizeNeededWhenTheBufferIsTooSmall) {
     const QString expected = privateTempDirectory();
     QString buffer(4, u' ');
     EXPECT_EQ(GetTempPathA(4, buffer), qint32(expected.size()) + 1);
     EXPECT_EQ(buffer, QStringLiteral("    "));
-}
-
-TEST(TrimNull, CutsAtTheFirstNul) {
-    EXPECT_EQ(TrimNull(QStringLiteral("abc") + QChar(0) + QStringLiteral("d") + QChar(0)),
-              QStringLiteral("abc"));
-    EXPECT_EQ(TrimNull(QChar(0) + QStringLiteral("abc")), QString());
-    EXPECT_EQ(TrimNull(QStringLiteral("no nul  ")), QStringLiteral("no nul  "));
-    EXPECT_EQ(TrimNull(QString()), QString());
 }

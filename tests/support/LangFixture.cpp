@@ -1,9 +1,9 @@
 #include "LangFixture.h"
 
 #include "lang/Allgemein.h"
-#include "resources/ProgramResources.h"
 #include "lang/LangState.h"
 #include "lang/ModResFiles.h"
+#include "resources/ProgramResources.h"
 #include "support/TestEnvironment.h"
 
 #include <QFile>
@@ -59,14 +59,6 @@ const QList<TableText>& expectedTexts() {
         {139, {"Münzen", "Coins", "Monedas", ""}},
     };
     return texts;
-}
-
-QString fileWith(const QByteArray& bytes, const QString& name) {
-    const QString path = freshDirectory(QStringLiteral("ini")) + QLatin1Char('/') + name;
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return path;
 }
 
 } // namespace zavolin::test

@@ -217,6 +217,14 @@ TEST_F(CupsJobs, ARefusedJobIsReportedAndLeavesNoTemporaryFile) {
     EXPECT_TRUE(QDir(temp).entryList(QDir::Files).isEmpty());
 }
 
+TEST(DefaultPrinter, LpdestComesBeforePrinter) {
+    ZAVOLIN_SKIP_WITHOUT_CUPS();
+    ASSERT_TRUE(cups::queueExists(QString::fromLatin1(cups::MarginsQueue)));
+    ScopedEnvironment lpdest("LPDEST", cups::MarginsQueue);
+    ScopedEnvironment printerName("PRINTER", cups::PdfQueue);
+    EXPECT_EQ(chooseDefaultPrinter().queue, QString::fromLatin1(cups::MarginsQueue));
+}
+
 // Printer::real() is made once per process; each ctest case runs in a process of its own.
 TEST_F(CupsJobs, RealPrinterIsTheQueueNamedByPrinter) {
     ScopedEnvironment lpdest("LPDEST", QByteArray());

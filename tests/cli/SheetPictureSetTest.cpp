@@ -1,6 +1,6 @@
 // zavolin-sheet --list-picture-sets and --picture-set, run as a user runs them, with the
 // plug-ins beside the command.
-#include "PluginFolder.h"
+#include "support/PluginFolder.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "platform/FileList.h"
-#include "platform/PictureClip.h"
 #include "platform/ProgramInfo.h"
 #include "platform/RuntimeError.h"
-#include "plugins/PluginEntry.h"
+#include "platform/component/RegistrationProcess.h"
 
 #include <QColor>
 #include <QString>
@@ -14,12 +12,32 @@
 
 namespace zavolin::test {
 
-// The folder of built fixture plug-ins ("ZavolinAccepted.dll", ...).
+// The folder of the fixture plug-ins built from support/fixtures ("ZavolinAccepted.dll", ...).
 QString fixturesFolder();
 
+// How long each registration step may take for the scope; the limit set before comes back
+// afterwards.
+class ScopedRegistrationTimeout {
+public:
+    explicit ScopedRegistrationTimeout(int ms)
+        : m_old(registrationTimeoutMs()) {
+        setRegistrationTimeoutMs(ms);
+    }
+    ~ScopedRegistrationTimeout() { setRegistrationTimeoutMs(m_old); }
+    ScopedRegistrationTimeout(const ScopedRegistrationTimeout&) = delete;
+    ScopedRegistrationTimeout& operator=(const ScopedRegistrationTimeout&) = delete;
+
+private:
+    int m_old;
+};
+
+// A registration limit for the tests that wait for a library that hangs: short, so that each
+// costs little, yet a hundred times what a library that answers takes (bench/PluginBench.cpp).
+constexpr int ShortRegistrationTimeoutMs = 500;
+
 // A test of its own with its own class registry and plug-in log: the registry is a fresh
-// XDG_DATA_HOME, the fixtures log to ZAVOLIN_FIXTURE_LOG, and the program's folder (AppPath)
-// is a fresh folder into which the test copies the fixtures it wants beside the program.
+// XDG_DATA_HOME, the fixtures log to ZAVOLIN_FIXTURE_LOG, and the program's folder is a fresh
+// folder into which the test copies the fixtures it wants beside the program.
 class PluginTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -43,22 +61,6 @@ private:
     QByteArray m_oldData;
     std::unique_ptr<ScopedProgramInfo> m_program;
 };
-
-// A plug-in test with the main window's plug-in state.
-class PluginStateTest : public PluginTest {
-protected:
-    void addPicture();
-    // Chooses entry `entry` of cmbAuswahl and creates its picture set.
-    void createPicture(int entry);
-
-    QString AppPath;
-    FileList lstFiles;
-    PluginEntries cmbAuswahl;
-    PictureClip clpPics;
-};
-
-// What a picture draws in the middle of a cell-sized image.
-QColor centreColour(const Picture& picture);
 
 // The colour of cell k of the fixtures' built-in set.
 QColor fixtureColour(int k);

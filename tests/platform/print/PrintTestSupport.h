@@ -1,10 +1,8 @@
 #pragma once
 
-#include "platform/MessageBoxes.h"
 #include "platform/Printer.h"
 
 #include <QByteArray>
-#include <QStringList>
 
 namespace zavolin::test {
 
@@ -20,14 +18,6 @@ private:
     const char* m_name;
     bool m_had;
     QByteArray m_old;
-};
-
-// Message boxes that answer by themselves and keep what they were told.
-class RecordingMessageBoxes : public MessageBoxes {
-public:
-    void inform(QWidget*, const QString& text) override { informed.append(text); }
-    bool askYesNo(QWidget*, const QString&) override { return true; }
-    QStringList informed;
 };
 
 // A position on the printable area, in millimetres, where the test draws a line.

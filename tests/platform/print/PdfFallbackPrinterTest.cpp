@@ -1,8 +1,9 @@
 #include "platform/PdfFallbackPrinter.h"
 
 #include "PrintTestSupport.h"
-#include "platform/Clock.h"
 #include "platform/RuntimeError.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/FixedClock.h"
 #include "support/PrintedPdf.h"
 #include "support/TestEnvironment.h"
 
@@ -13,12 +14,6 @@
 
 namespace zavolin::test {
 namespace {
-
-class FixedClock : public Clock {
-public:
-    QDateTime now() override { return time; }
-    QDateTime time{QDate(2024, 5, 1), QTime(13, 45, 2)};
-};
 
 QByteArray contentOf(const QString& path) {
     QFile file(path);
@@ -34,8 +29,8 @@ QString writeFile(const QString& path, const QByteArray& content) {
 
 class PdfFallback : public ::testing::Test {
 protected:
-    FixedClock clock;
-    RecordingMessageBoxes boxes;
+    FixedClock clock{QDateTime(QDate(2024, 5, 1), QTime(13, 45, 2))};
+    FakeMessageBoxes boxes;
     ScopedReplacement<Clock> useClock{clock};
     ScopedReplacement<MessageBoxes> useBoxes{boxes};
     QString folder = freshDirectory(QStringLiteral("documents"));

@@ -2,12 +2,12 @@
 
 #include "platform/SettingsStore.h"
 
-#include "LangFixture.h"
 #include "platform/RuntimeError.h"
 #include "support/TestEnvironment.h"
 
 #include <QFile>
 #include <QSettings>
+#include <gtest/gtest.h>
 
 using namespace zavolin;
 using namespace zavolin::test;

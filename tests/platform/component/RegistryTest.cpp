@@ -1,7 +1,7 @@
 // The class registry as plug-ins write it through the component library and the program reads
 // it.
-#include "PluginFolder.h"
 #include "platform/component/ClassRegistry.h"
+#include "support/PluginFolder.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>

@@ -35,7 +35,4 @@ struct TableText {
 };
 const QList<TableText>& expectedTexts();
 
-// Writes the bytes to a new file in a fresh directory and returns its path.
-QString fileWith(const QByteArray& bytes, const QString& name = QStringLiteral("test.ini"));
-
 } // namespace zavolin::test

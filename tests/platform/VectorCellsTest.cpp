@@ -1,6 +1,6 @@
 // Vector cells as documents of their own: each holds only the artwork of its cell.
 
-#include "SheetFixture.h"
+#include "DrawnPicture.h"
 #include "platform/PictureClip.h"
 #include "platform/PictureLoader.h"
 #include "platform/RasterPicture.h"

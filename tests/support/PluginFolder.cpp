@@ -1,14 +1,9 @@
 #include "PluginFolder.h"
 
 #include "platform/component/ClassRegistry.h"
-#include "plugins/AddPicture.h"
-#include "plugins/CreatePicture.h"
 #include "support/TestEnvironment.h"
 
 #include <QFile>
-#include <QImage>
-#include <QPainter>
-#include <QTextStream>
 
 namespace zavolin::test {
 
@@ -60,24 +55,6 @@ QStringList PluginTest::logged(const QString& event) const {
 
 QString PluginTest::registered(const QString& progId) {
     return registeredLibrary(progId);
-}
-
-void PluginStateTest::addPicture() {
-    AddPicture(AppPath, lstFiles, cmbAuswahl);
-}
-
-void PluginStateTest::createPicture(int entry) {
-    cmbAuswahl.setListIndex(entry);
-    CreatePicture(lstFiles, cmbAuswahl, clpPics);
-}
-
-QColor centreColour(const Picture& picture) {
-    QImage image(100, 52, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    picture.draw(painter, QRectF(0, 0, 100, 52));
-    painter.end();
-    return image.pixelColor(50, 26);
 }
 
 QColor fixtureColour(int k) {

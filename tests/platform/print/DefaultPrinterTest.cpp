@@ -3,7 +3,6 @@
 #include "PrintTestSupport.h"
 #include "platform/QtPrinter.h"
 #include "platform/RuntimeError.h"
-#include "support/PrintedPdf.h"
 
 #include <gtest/gtest.h>
 
@@ -31,14 +30,6 @@ TEST(DefaultPrinter, NamedQueueThatDoesNotExistFailsAtEveryUse) {
     EXPECT_TRUE(copies.description().contains(QStringLiteral("zavolin-no-such-queue")));
     EXPECT_EQ(failureOf([&] { printer->line(0, 0, 1, 1); }).number(), ErrNo::PrinterError);
     EXPECT_EQ(failureOf([&] { printer->endDoc(); }).number(), ErrNo::PrinterError);
-}
-
-TEST(DefaultPrinter, LpdestComesBeforePrinter) {
-    ZAVOLIN_SKIP_WITHOUT_CUPS();
-    ASSERT_TRUE(cups::queueExists(QString::fromLatin1(cups::MarginsQueue)));
-    ScopedEnvironment lpdest("LPDEST", cups::MarginsQueue);
-    ScopedEnvironment printerName("PRINTER", cups::PdfQueue);
-    EXPECT_EQ(chooseDefaultPrinter().queue, QString::fromLatin1(cups::MarginsQueue));
 }
 
 TEST(DefaultPrinter, WithoutAQueueItIsTheBuiltInPdfPrinter) {
