@@ -17,9 +17,8 @@ void RegServe(QString path, bool reg) {
     bool found = false;
     bool started = false;
     bool ended = false;
-    const int limitMs = registrationTimeoutMs();
     trap.run([&] {
-        trap.at(50080, [&] { loaded = library.load(path, limitMs); });
+        trap.at(50080, [&] { loaded = library.load(path); });
         if (trap.test(50110, [&] { return !loaded; }))
             return;
         if (trap.test(50120, [&] { return reg; }))
@@ -30,7 +29,7 @@ void RegServe(QString path, bool reg) {
         if (!trap.test(50200, [&] { return !found; })) {
             trap.at(50230, [&] { started = library.start(); });
             if (!trap.test(50250, [&] { return !started; })) {
-                trap.at(50270, [&] { ended = library.wait(limitMs); });
+                trap.at(50270, [&] { ended = library.wait(); });
                 if (!ended) {
                     // Time-out: the entry point is stopped where it stands; what it would
                     // have returned is of no interest.
@@ -38,7 +37,7 @@ void RegServe(QString path, bool reg) {
                 }
             }
         }
-        trap.at(50420, [&] { library.release(limitMs); });
+        trap.at(50420, [&] { library.release(); });
     });
 }
 

@@ -5,8 +5,8 @@
 namespace zavolin {
 
 // Runs the self-registration entry point of the library at `path`: "DllRegisterServer" when
-// `reg` is true, "DllUnregisterServer" when false, in a helper process that is stopped after
-// registrationTimeoutMs() (platform/component/RegistrationProcess.h). Tells nobody whether the
+// `reg` is true, "DllUnregisterServer" when false, in a helper process that is stopped when a step
+// outlasts the plug-in limit (platform/component/PluginLimits.h). Tells nobody whether the
 // entry point ran or what it returned: a library that cannot be loaded or lacks the entry point
 // is passed over quietly. Module "modRegDLL".
 void RegServe(QString path, bool reg);

@@ -33,9 +33,10 @@ PluginBudget::~PluginBudget() {
 
 QDeadlineTimer pluginStepDeadline() {
     const QDeadlineTimer step(pluginLimitMs());
-    if (g_budget && g_budget->deadlineNSecs() < step.deadlineNSecs())
-        return *g_budget;
-    return step;
+    if (!g_budget || g_budget->deadlineNSecs() >= step.deadlineNSecs())
+        return step;
+    const QDeadlineTimer least(pluginLimitMs() / 10);
+    return g_budget->deadlineNSecs() < least.deadlineNSecs() ? least : *g_budget;
 }
 
 } // namespace zavolin

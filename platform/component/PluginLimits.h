@@ -26,7 +26,9 @@ private:
     bool m_outermost;
 };
 
-// The deadline of a step that starts now: the step's limit, but no later than the budget.
+// The deadline of a step that starts now: the step's limit, but no later than the budget. A
+// step started when the budget is spent still gets a tenth of the limit, so that a library
+// whose registration hung, and which registered all the same, can still be asked what it is.
 QDeadlineTimer pluginStepDeadline();
 
 } // namespace zavolin

@@ -1,24 +1,12 @@
 #include "RegistrationProcess.h"
 
+#include "PluginLimits.h"
 #include "platform/RuntimeError.h"
 
 #include <QCoreApplication>
 #include <algorithm>
-#include <atomic>
 
 namespace zavolin {
-
-namespace {
-std::atomic<int> g_registrationTimeoutMs{DefaultRegistrationTimeoutMs};
-} // namespace
-
-int registrationTimeoutMs() {
-    return g_registrationTimeoutMs.load();
-}
-
-void setRegistrationTimeoutMs(int ms) {
-    g_registrationTimeoutMs.store(ms);
-}
 
 RegistrationProcess::RegistrationProcess() {
     // What the library prints is its own business; ZAVOLIN_DEBUG shows it.
@@ -36,8 +24,8 @@ QString RegistrationProcess::helperPath() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/zavolin-regsvr");
 }
 
-bool RegistrationProcess::load(const QString& libraryPath, int limitMs) {
-    const QDeadlineTimer deadline(limitMs);
+bool RegistrationProcess::load(const QString& libraryPath) {
+    const QDeadlineTimer deadline = pluginStepDeadline();
     m_process.start(helperPath(), {libraryPath});
     if (!m_process.waitForStarted(int(std::max<qint64>(deadline.remainingTime(), 1000))))
         raise(ErrNo::FileNotFound,
@@ -54,16 +42,16 @@ bool RegistrationProcess::findEntry(const QByteArray& name) {
     send(name);
     // Looking a name up takes no time worth a limit of its own; a helper that does not
     // answer has died.
-    return readLine(QDeadlineTimer(registrationTimeoutMs())) == "found";
+    return readLine(pluginStepDeadline()) == "found";
 }
 
 bool RegistrationProcess::start() {
     send("run");
-    return readLine(QDeadlineTimer(registrationTimeoutMs())) == "started";
+    return readLine(pluginStepDeadline()) == "started";
 }
 
-bool RegistrationProcess::wait(int limitMs) {
-    const QDeadlineTimer deadline(limitMs);
+bool RegistrationProcess::wait() {
+    const QDeadlineTimer deadline = pluginStepDeadline();
     if (readLine(deadline).startsWith("returned"))
         return true;
     // No word within the limit: still running unless it died on the way (a crash).
@@ -77,12 +65,13 @@ void RegistrationProcess::stop() {
     m_process.waitForFinished(-1);
 }
 
-void RegistrationProcess::release(int limitMs) {
+void RegistrationProcess::release() {
     if (m_process.state() == QProcess::NotRunning)
         return;
     send("free");
     m_process.closeWriteChannel();
-    if (!m_process.waitForFinished(limitMs))
+    if (!m_process.waitForFinished(
+            int(std::clamp<qint64>(pluginStepDeadline().remainingTime(), 1, 60000))))
         stop();
 }
 

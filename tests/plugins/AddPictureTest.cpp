@@ -143,7 +143,7 @@ TEST_F(Discovery, ALibraryOfAnotherInterfaceVersionIsPassedOverQuietly) {
 }
 
 TEST_F(Discovery, AHangingRegistrationIsStoppedAtTheLimitAndStartUpGoesOn) {
-    ScopedRegistrationTimeout limit(ShortRegistrationTimeoutMs);
+    ScopedPluginLimit limit(ShortPluginLimitMs);
     add("ZavolinHangs.dll", "ZavolinA.dll"); // registers, then never returns
     add("ZavolinAccepted.dll", "ZavolinB.dll");
     addPicture();

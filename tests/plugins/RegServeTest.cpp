@@ -35,7 +35,7 @@ TEST_F(Registration, PassesQuietlyOverLibrariesThatCannotServe) {
     const QString crashes = add("ZavolinCrashes.dll");
     // None of them may be waited for up to the limit: set far beyond any test's time-out, it
     // would keep this test from ending.
-    ScopedRegistrationTimeout endless(24 * 60 * 60 * 1000);
+    ScopedPluginLimit endless(24 * 60 * 60 * 1000);
 
     RegServe(junk.fileName(), true);
     RegServe(folder() + "/ZavolinMissing.dll", true);
@@ -51,14 +51,14 @@ TEST_F(Registration, PassesQuietlyOverLibrariesThatCannotServe) {
 }
 
 TEST_F(Registration, StopsAnEntryPointThatDoesNotReturnAtTheLimit) {
-    ScopedRegistrationTimeout limit(ShortRegistrationTimeoutMs);
+    ScopedPluginLimit limit(ShortPluginLimitMs);
     const QString hangs = add("ZavolinHangs.dll");
     QElapsedTimer clock;
     clock.start();
     RegServe(hangs, true);
     // It ended although the entry point never returns: the helper was stopped, and not
     // before the limit.
-    EXPECT_GE(clock.elapsed(), ShortRegistrationTimeoutMs);
+    EXPECT_GE(clock.elapsed(), ShortPluginLimitMs);
     EXPECT_EQ(logged("register"), QStringList({"ZavolinHangs.dll"}));
     // What it did before it was stopped stands.
     EXPECT_EQ(registered("ZavolinHangs.clsPicture"), hangs);

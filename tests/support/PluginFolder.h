@@ -2,7 +2,7 @@
 
 #include "platform/ProgramInfo.h"
 #include "platform/RuntimeError.h"
-#include "platform/component/RegistrationProcess.h"
+#include "platform/component/PluginLimits.h"
 
 #include <QColor>
 #include <QString>
@@ -15,25 +15,25 @@ namespace zavolin::test {
 // The folder of the fixture plug-ins built from support/fixtures ("ZavolinAccepted.dll", ...).
 QString fixturesFolder();
 
-// How long each registration step may take for the scope; the limit set before comes back
+// How long each step of plug-in code may take for the scope; the limit set before comes back
 // afterwards.
-class ScopedRegistrationTimeout {
+class ScopedPluginLimit {
 public:
-    explicit ScopedRegistrationTimeout(int ms)
-        : m_old(registrationTimeoutMs()) {
-        setRegistrationTimeoutMs(ms);
+    explicit ScopedPluginLimit(int ms)
+        : m_old(pluginLimitMs()) {
+        setPluginLimitMs(ms);
     }
-    ~ScopedRegistrationTimeout() { setRegistrationTimeoutMs(m_old); }
-    ScopedRegistrationTimeout(const ScopedRegistrationTimeout&) = delete;
-    ScopedRegistrationTimeout& operator=(const ScopedRegistrationTimeout&) = delete;
+    ~ScopedPluginLimit() { setPluginLimitMs(m_old); }
+    ScopedPluginLimit(const ScopedPluginLimit&) = delete;
+    ScopedPluginLimit& operator=(const ScopedPluginLimit&) = delete;
 
 private:
     int m_old;
 };
 
-// A registration limit for the tests that wait for a library that hangs: short, so that each
-// costs little, yet a hundred times what a library that answers takes (bench/PluginBench.cpp).
-constexpr int ShortRegistrationTimeoutMs = 500;
+// A plug-in limit for the tests that wait for a library that hangs: short, so that each costs
+// little, yet a hundred times what a library that answers takes (bench/PluginBench.cpp).
+constexpr int ShortPluginLimitMs = 500;
 
 // A test of its own with its own class registry and plug-in log: the registry is a fresh
 // XDG_DATA_HOME, the fixtures log to ZAVOLIN_FIXTURE_LOG, and the program's folder is a fresh
