@@ -6,6 +6,8 @@
 #include "ui_frmZavolin.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 
 using namespace zavolin;
@@ -112,6 +114,30 @@ TEST_F(Selection, AnotherPictureSetIsCreatedAndDrawnOnAClearedPreview) {
     EXPECT_EQ(logged("create").count("ZavolinB.dll"), before + 1);
     EXPECT_NE(find(window->Bild().image(), fixtureColour(0)), QPoint(-1, -1));
     EXPECT_FALSE(marked(*window)) << "what the old set drew must not stay beside the new one";
+}
+
+TEST_F(Selection, TheKidsSetAfterTheClassicSetLeavesNoClassicPixelOutsideItsNotes) {
+    for (const char* library : {ZAVOLIN_CLASSIC_PLUGIN, ZAVOLIN_KIDS_PLUGIN}) {
+        const QString from = QString::fromLocal8Bit(library);
+        ASSERT_TRUE(QFile::copy(from, folder() + "/" + QFileInfo(from).fileName()));
+    }
+    const auto window = load();
+    ASSERT_EQ(window->ui().cmbAuswahl->currentText(), "Klassisch / Classic");
+
+    pickNext(window->ui().cmbAuswahl);
+    ASSERT_EQ(window->ui().cmbAuswahl->currentText(), "Kinder / Kids");
+    const QImage shown = window->Bild().image();
+    // The kids notes alone, on an empty preview.
+    window->Bild().clear();
+    window->cmbSide_Click();
+    const QImage kidsAlone = window->Bild().image();
+    ASSERT_EQ(shown.size(), kidsAlone.size());
+    int leftOver = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            leftOver += kidsAlone.pixel(x, y) == window->Bild().backColor().rgb() &&
+                        shown.pixel(x, y) != kidsAlone.pixel(x, y);
+    EXPECT_EQ(leftOver, 0) << "pixels of the classic notes around the rounder kids notes";
 }
 
 TEST_F(Selection, CopiesAboveTenAreCorrectedAfterOneMessage) {
