@@ -19,8 +19,11 @@ struct sigaction g_previousTerm;
 struct sigaction g_previousHup;
 
 extern "C" void onEndSignal(int) {
+    // The interrupted code may be about to read errno: the write must not change it.
+    const int interrupted = errno;
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
+    errno = interrupted;
 }
 
 } // namespace

@@ -186,6 +186,10 @@ QString sheetUsage() {
         "  --print           print on the default printer (the PRINTER environment variable\n"
         "                    names another CUPS queue)\n"
         "\n"
+        "The environment variable ZAVOLIN_PLUGIN_LIMIT_MS sets how long a plug-in may take for\n"
+        "each step, in milliseconds, 1 to 600000 (default 5000); a plug-in that takes longer\n"
+        "is ended and reported.\n"
+        "\n"
         "Exit status: 0 done; 2 bad input or a failure, with one line on standard error and\n"
         "no output file left behind.\n");
 }

@@ -3,6 +3,7 @@
 #include "SheetRequest.h"
 #include "errors/ConsoleReporter.h"
 #include "platform/RuntimeError.h"
+#include "platform/component/PluginLimits.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 namespace {
 
 constexpr int Failed = 2;
+constexpr int MaxPluginLimitMs = 600000;
 
 // A failure the error trap reports ends the command through its destructors, not at once,
 // so a half-written output is removed.
@@ -52,6 +54,21 @@ int main(int argc, char* argv[]) {
     if (!parsed.request && !parsed.listPictureSets) {
         say(parsed.error);
         return Failed;
+    }
+
+    // How long each step of plug-in code may take; a script that knows its plug-ins, or a
+    // test of plug-ins that hang, may set it.
+    if (const QString limit = qEnvironmentVariable("ZAVOLIN_PLUGIN_LIMIT_MS"); !limit.isEmpty()) {
+        bool number = false;
+        const int ms = limit.toInt(&number);
+        if (!number || ms < 1 || ms > MaxPluginLimitMs) {
+            say(QStringLiteral("ZAVOLIN_PLUGIN_LIMIT_MS must be a number of milliseconds from 1 "
+                               "to %1, not \"%2\"")
+                    .arg(MaxPluginLimitMs)
+                    .arg(limit));
+            return Failed;
+        }
+        zavolin::setPluginLimitMs(ms);
     }
 
     // The plug-ins are registered for this run alone, in a registry of its own: the window's

@@ -77,9 +77,24 @@ void PluginHost::load(const QString& progId) {
         m_version = version;
 }
 
+std::optional<QByteArray> PluginHost::exchange(const QByteArray& message, const QString& step) {
+    const bool wasOpen = m_channel.open();
+    std::optional<QByteArray> answer = m_channel.exchange(message, pluginStepDeadline());
+    if (!answer && wasOpen && m_endedIn.isEmpty())
+        m_endedIn = step;
+    return answer;
+}
+
+void PluginHost::refuse(const QString& step) {
+    m_channel.kill(QStringLiteral("it sent something that is no answer"));
+    if (m_endedIn.isEmpty())
+        m_endedIn = step;
+}
+
 PluginHost::Created PluginHost::create(const QString& className, const QString& progId) {
-    const std::optional<QByteArray> answer = m_channel.exchange(
-        HostMessageWriter(ZH_CREATE).text(className).bytes(), pluginStepDeadline());
+    const QString step = QStringLiteral("the factory");
+    const std::optional<QByteArray> answer =
+        exchange(HostMessageWriter(ZH_CREATE).text(className).bytes(), step);
     if (answer) {
         HostMessageReader reader(*answer);
         const char kind = reader.kind();
@@ -88,7 +103,7 @@ PluginHost::Created PluginHost::create(const QString& className, const QString& 
             return {quint32(value), 0};
         if (reader.complete() && kind == ZH_FAILED)
             return {std::nullopt, value};
-        m_channel.kill(QStringLiteral("it sent something that is no answer"));
+        refuse(step);
     }
     cannotCreate(progId, QStringLiteral("its library %1 failed while making class %2 (%3).")
                              .arg(m_library, className, why()));
@@ -100,8 +115,7 @@ std::optional<PluginHost::Answer> PluginHost::invoke(quint32 object, const QStri
     message.i32(qint32(object)).text(member).i32(qint32(arguments.size()));
     for (const ComVariant& argument : arguments)
         message.variant(argument);
-    const std::optional<QByteArray> answer =
-        m_channel.exchange(message.bytes(), pluginStepDeadline());
+    const std::optional<QByteArray> answer = exchange(message.bytes(), member);
     if (!answer)
         return std::nullopt;
     HostMessageReader reader(*answer);
@@ -110,21 +124,24 @@ std::optional<PluginHost::Answer> PluginHost::invoke(quint32 object, const QStri
     result.status = reader.i32();
     result.value = reader.variant();
     if (kind != ZH_RESULT || !reader.complete()) {
-        m_channel.kill(QStringLiteral("it sent something that is no answer"));
+        refuse(member);
         return std::nullopt;
     }
     return result;
 }
 
 void PluginHost::release(quint32 object) {
-    const std::optional<QByteArray> answer = m_channel.exchange(
-        HostMessageWriter(ZH_RELEASE).i32(qint32(object)).bytes(), pluginStepDeadline());
+    const QString step = QStringLiteral("the release of an object");
+    const std::optional<QByteArray> answer =
+        exchange(HostMessageWriter(ZH_RELEASE).i32(qint32(object)).bytes(), step);
     if (answer && HostMessageReader(*answer).kind() != ZH_RELEASED)
-        m_channel.kill(QStringLiteral("it sent something that is no answer"));
+        refuse(step);
 }
 
 QString PluginHost::why() const {
-    return QStringLiteral("its plug-in host ended: %1").arg(m_channel.why());
+    if (m_endedIn.isEmpty())
+        return QStringLiteral("its plug-in host ended: %1").arg(m_channel.why());
+    return QStringLiteral("its plug-in host ended in %1: %2").arg(m_endedIn, m_channel.why());
 }
 
 } // namespace zavolin

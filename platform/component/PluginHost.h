@@ -51,16 +51,24 @@ public:
     // Releases the object; a host that does not answer is ended.
     void release(quint32 object);
 
+    // Why the host ended, and in which step: "its plug-in host ended in Typ: it crashed".
     QString why() const;
 
 private:
     explicit PluginHost(QString library);
     void load(const QString& progId);
+    // Sends the message of a step and waits for the answer; notes the step if the host ends.
+    std::optional<QByteArray> exchange(const QByteArray& message, const QString& step);
+    // Ends the host for an answer of the step that is no answer.
+    void refuse(const QString& step);
 
     QString m_library;
     HostChannel m_channel;
     std::optional<int> m_version;
     bool m_hasFactory = false;
+    // The step the host ended in, for the calls that fail after it: a release that crashes
+    // ends the host of every object of the library.
+    QString m_endedIn;
 };
 
 } // namespace zavolin

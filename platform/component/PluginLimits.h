@@ -6,8 +6,9 @@ namespace zavolin {
 
 // How long each step of a plug-in's code may take before it is given up on: loading the
 // library, registering it, creating an object, each member call, each answer of a helper. One
-// value for the whole program, 5000 ms; the program never changes it. Tests shorten it so that
-// a library that hangs costs them little.
+// value for the whole program, 5000 ms; the program never changes it, and zavolin-sheet takes
+// it from ZAVOLIN_PLUGIN_LIMIT_MS when that is set. Tests shorten it so that a library that
+// hangs costs them little.
 constexpr int DefaultPluginLimitMs = 5000;
 int pluginLimitMs();
 void setPluginLimitMs(int ms);

@@ -29,12 +29,6 @@ QPoint find(const QImage& image, const QColor& colour) {
     return {-1, -1};
 }
 
-// The user picks the next entry of a list with the keyboard.
-void pickNext(QComboBox* list) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-    QApplication::sendEvent(list, &press);
-}
-
 const QColor Black(0, 0, 0);
 
 class Selection : public WindowTest {

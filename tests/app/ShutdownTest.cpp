@@ -1,7 +1,14 @@
 // Closing the main window: unregistering, saving the offsets, and the next start.
 #include "WindowFixture.h"
+#include "app/SystemShutdown.h"
 #include "support/ScriptedReporter.h"
 #include "ui_frmZavolin.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <csignal>
+#include <cstring>
+#include <unistd.h>
 
 using namespace zavolin;
 using namespace zavolin::test;
@@ -69,4 +76,37 @@ TEST_F(Shutdown, AnOffsetThatCannotBeStoredIsReportedAtItsLine) {
     EXPECT_EQ(reporter.reports[0].procedure, "Form_Unload");
     EXPECT_EQ(reporter.reports[0].line, 20);
     EXPECT_EQ(refusing.writes, QStringList({"TopMargin=0"}));
+}
+
+TEST_F(Shutdown, TheSystemsEndSignalsCloseTheWindowAndKeepTheOffsets) {
+    add("ZavolinAccepted.dll");
+    const struct {
+        int signal;
+        PrintOffsets offsets;
+        QStringList stored;
+    } cases[] = {{SIGTERM, {5, -7}, {"LeftMargin=5", "TopMargin=-7"}},
+                 {SIGHUP, {-3, 9}, {"LeftMargin=-3", "TopMargin=9"}}};
+    for (const auto& [signal, offsets, stored] : cases) {
+        SCOPED_TRACE(strsignal(signal));
+        settings.writes.clear();
+        const int unregistered = int(logged("unregister").size());
+        const auto window = load();
+        window->Offsets = offsets;
+        struct sigaction before {};
+        ASSERT_EQ(sigaction(signal, nullptr, &before), 0);
+        {
+            const SystemShutdown systemEnd(*window);
+            ASSERT_EQ(::kill(::getpid(), signal), 0);
+            const QDeadlineTimer patience(60000);
+            while (window->isVisible() && !patience.hasExpired())
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+            EXPECT_FALSE(window->isVisible());
+        }
+        EXPECT_EQ(logged("unregister").mid(unregistered), QStringList({"ZavolinAccepted.dll"}));
+        EXPECT_EQ(settings.writes, stored);
+        // The signal's former handling is back: here the default, which would end the test.
+        struct sigaction after {};
+        ASSERT_EQ(sigaction(signal, nullptr, &after), 0);
+        EXPECT_EQ(after.sa_handler, before.sa_handler);
+    }
 }

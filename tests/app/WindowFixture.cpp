@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 
 namespace zavolin::test {
 
@@ -56,6 +57,11 @@ void WindowTest::closeModal() {
             modal->close();
         ++m_closed;
     }
+}
+
+void pickNext(QComboBox* list) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(list, &press);
 }
 
 } // namespace zavolin::test

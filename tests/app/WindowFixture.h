@@ -12,6 +12,7 @@
 #include "support/FakeShell.h"
 #include "support/PluginFolder.h"
 
+#include <QComboBox>
 #include <QMap>
 #include <QStringList>
 #include <QTimer>
@@ -61,5 +62,8 @@ private:
     std::unique_ptr<ScopedReplacement<Shell>> m_shell;
     std::unique_ptr<ScopedReplacement<PreviousInstance>> m_instance;
 };
+
+// The user picks the next entry of a list with the keyboard.
+void pickNext(QComboBox* list);
 
 } // namespace zavolin::test

@@ -1,9 +1,9 @@
 // zavolin-sheet --list-picture-sets and --picture-set, run as a user runs them, with the
 // plug-ins beside the command.
+#include "support/PluginFaults.h"
 #include "support/PluginFolder.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 
@@ -23,11 +23,7 @@ protected:
     void SetUp() override {
         PluginTest::SetUp();
         // The command and its plug-in helpers, in the folder the plug-ins lie in.
-        for (const char* program :
-             {ZAVOLIN_SHEET_COMMAND, ZAVOLIN_REGSVR_COMMAND, ZAVOLIN_HOST_COMMAND}) {
-            const QString from = QString::fromLocal8Bit(program);
-            ASSERT_TRUE(QFile::copy(from, folder() + "/" + QFileInfo(from).fileName()));
-        }
+        addSheetCommand();
     }
 
     CommandRun sheet(const QStringList& arguments) {
@@ -48,6 +44,31 @@ protected:
             EXPECT_EQ(registered(QLatin1String(name) + ".clsPicture"), QString()) << name;
     }
 };
+
+// A plug-in that fails beside two good ones, with the plug-in limit short.
+class FaultyPictureSet : public SheetPictureSets,
+                         public ::testing::WithParamInterface<PluginFault> {
+protected:
+    void SetUp() override {
+        SheetPictureSets::SetUp();
+        qputenv("ZAVOLIN_PLUGIN_LIMIT_MS", QByteArray::number(ShortPluginLimitMs));
+    }
+    void TearDown() override {
+        qunsetenv("ZAVOLIN_PLUGIN_LIMIT_MS");
+        SheetPictureSets::TearDown();
+    }
+};
+
+// Holds the line to the error trap's report of the failure in the procedure.
+void expectReportLine(const QString& line, const QString& procedure,
+                      const ExpectedReport& expected) {
+    EXPECT_TRUE(line.startsWith(QStringLiteral("zavolin-sheet: Error %1 (").arg(expected.number)))
+        << qPrintable(line);
+    EXPECT_TRUE(line.contains(QLatin1String(expected.says))) << qPrintable(line);
+    EXPECT_TRUE(line.endsWith(
+        QStringLiteral(") in frmZavolin.%1, line %2").arg(procedure).arg(expected.line)))
+        << qPrintable(line);
+}
 
 // How many pixels of the image have the colour.
 int pixelsOf(const QImage& image, const QColor& colour) {
@@ -138,4 +159,57 @@ TEST_F(SheetPictureSets, AFaultyPluginIsToldAndTheOthersAreStillListed) {
     EXPECT_TRUE(run.errors[0].endsWith(") in frmZavolin.AddPicture, line 80"));
     EXPECT_EQ(logged("unregister"), QStringList({"ZavolinA.dll"}));
     expectNothingRegistered();
+}
+
+TEST_P(FaultyPictureSet, TheGoodSetsAreListedAndUsedAndChoosingTheFaultyOneFailsInOneLine) {
+    const PluginFault& fault = GetParam();
+    add("ZavolinAccepted.dll", "ZavolinA.dll");
+    add(fault.fixture, "ZavolinB.dll");
+    add("ZavolinAccepted.dll", "ZavolinC.dll");
+    // The start-up's report, in every run.
+    const int startUpLines = fault.atStartUp ? 1 : 0;
+
+    const CommandRun list = sheet({"--list-picture-sets"});
+    EXPECT_EQ(list.exitCode, 0);
+    EXPECT_EQ(list.output, fault.listed ? "Fixture ZavolinA\nFixture ZavolinB\nFixture ZavolinC\n"
+                                        : "Fixture ZavolinA\nFixture ZavolinC\n");
+    ASSERT_EQ(list.errors.size(), startUpLines) << qPrintable(list.errors.join('\n'));
+    if (fault.atStartUp)
+        expectReportLine(list.errors[0], "AddPicture", *fault.atStartUp);
+
+    const QString png = folder() + "/sheet.png";
+    const CommandRun faulty = sheet({"--picture-set", "Fixture ZavolinB", "--output", png});
+    EXPECT_EQ(faulty.exitCode, 2);
+    EXPECT_FALSE(QFile::exists(png));
+    ASSERT_EQ(faulty.errors.size(), startUpLines + 1) << qPrintable(faulty.errors.join('\n'));
+    if (fault.whenChosen)
+        expectReportLine(faulty.errors.last(), "CreatePicture", *fault.whenChosen);
+    else
+        EXPECT_EQ(faulty.errors.last(), "zavolin-sheet: there is no picture set \"Fixture "
+                                        "ZavolinB\" (see --list-picture-sets)");
+
+    const CommandRun good = sheet({"--picture-set", "Fixture ZavolinC", "--output", png});
+    ASSERT_EQ(good.exitCode, 0) << qPrintable(good.errors.join('\n'));
+    EXPECT_EQ(good.errors.size(), startUpLines) << qPrintable(good.errors.join('\n'));
+    EXPECT_GT(pixelsOf(QImage(png), fixtureColour(0)), 1000) << "the front of the 1 of set C";
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, FaultyPictureSet, ::testing::ValuesIn(PluginFaults),
+                         PluginFaultName());
+
+TEST_F(SheetPictureSets, APluginLimitThatIsNoNumberOfMillisecondsEndsTheCommandInOneLine) {
+    add("ZavolinAccepted.dll", "ZavolinA.dll");
+    for (const char* limit : {"0", "600001", "5s", "-1"}) {
+        SCOPED_TRACE(limit);
+        qputenv("ZAVOLIN_PLUGIN_LIMIT_MS", limit);
+        const CommandRun run = sheet({"--list-picture-sets"});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.output, QString());
+        EXPECT_EQ(run.errors,
+                  QStringList(QStringLiteral("zavolin-sheet: ZAVOLIN_PLUGIN_LIMIT_MS must be a "
+                                             "number of milliseconds from 1 to 600000, not \"%1\"")
+                                  .arg(QLatin1String(limit))));
+    }
+    qunsetenv("ZAVOLIN_PLUGIN_LIMIT_MS");
+    EXPECT_TRUE(logged("register").isEmpty()) << "no plug-in is touched";
 }

@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
+#include <QtEndian>
 #include <zavolin/plugin.h>
 
 using namespace zavolin;
@@ -15,6 +16,36 @@ using namespace zavolin::test;
 namespace {
 
 class PictureCreation : public PluginStateTest {};
+
+quint32 crc32(const QByteArray& bytes) {
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char byte : bytes) {
+        crc ^= uchar(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray bigEndian(quint32 value) {
+    QByteArray bytes(4, '\0');
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
+QByteArray pngChunk(const QByteArray& type, const QByteArray& data) {
+    return bigEndian(quint32(data.size())) + type + data + bigEndian(crc32(type + data));
+}
+
+// A PNG of a few bytes whose header says it has width x height pixels in RGBA.
+QByteArray pngClaiming(quint32 width, quint32 height) {
+    const QByteArray header =
+        bigEndian(width) + bigEndian(height) + QByteArray("\x08\x06\0\0\0", 5);
+    // A deflate stream of nothing: the pixels are never reached.
+    const QByteArray pixels("\x78\x9c\x03\x00\x00\x00\x00\x01", 8);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) +
+           pngChunk("IDAT", pixels) + pngChunk("IEND", {});
+}
 
 } // namespace
 
@@ -104,4 +135,29 @@ TEST_F(PictureCreation, RowDMinusOneHoldsDenominationDFrontLeftBackRight) {
             EXPECT_EQ(centreColour(*clpPics.GraphicCell(k)), fixtureColour(k))
                 << "set " << entry << ", cell " << k;
     }
+}
+
+TEST_F(PictureCreation, APictureTooLargeForMemoryIsRefusedByItsSizeAtLine60) {
+    add("ZavolinAccepted.dll", "ZavolinA.dll");
+    add("ZavolinAccepted.dll", "ZavolinB.dll");
+    QFile huge(folder() + "/ZavolinB.picture");
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_GT(huge.write(pngClaiming(40000, 40000)), 0);
+    huge.close();
+    addPicture();
+    ASSERT_EQ(cmbAuswahl.listCount(), 2);
+    createPicture(0);
+    const auto before = clpPics.picture();
+    ASSERT_NE(before, nullptr);
+
+    ScriptedReporter reporter({Ignore});
+    ScopedReplacement<ErrorReporter> replaced(reporter);
+    createPicture(1);
+    ASSERT_EQ(reporter.reports.size(), 1);
+    EXPECT_EQ(reporter.reports[0].procedure, "CreatePicture");
+    EXPECT_EQ(reporter.reports[0].number, ErrNo::InvalidPicture);
+    EXPECT_EQ(reporter.reports[0].line, 60);
+    EXPECT_TRUE(reporter.reports[0].description.contains(QStringLiteral("40000 × 40000")))
+        << qPrintable(reporter.reports[0].description);
+    EXPECT_EQ(clpPics.picture(), before);
 }

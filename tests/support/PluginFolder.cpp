@@ -3,7 +3,10 @@
 #include "platform/component/ClassRegistry.h"
 #include "support/TestEnvironment.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <unistd.h>
 
 namespace zavolin::test {
 
@@ -55,6 +58,36 @@ QStringList PluginTest::logged(const QString& event) const {
 
 QString PluginTest::registered(const QString& progId) {
     return registeredLibrary(progId);
+}
+
+QString PluginTest::addSheetCommand() {
+    for (const char* program :
+         {ZAVOLIN_SHEET_COMMAND, ZAVOLIN_REGSVR_COMMAND, ZAVOLIN_HOST_COMMAND}) {
+        const QString from = QString::fromLocal8Bit(program);
+        EXPECT_TRUE(QFile::copy(from, m_folder + QLatin1Char('/') + QFileInfo(from).fileName()))
+            << qPrintable(from);
+    }
+    return m_folder + QStringLiteral("/zavolin-sheet");
+}
+
+QStringList childProcesses() {
+    QStringList names;
+    const QString parent = QString::number(::getpid());
+    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (name) state ppid ...": the name may hold blanks and parentheses.
+        const QString line = QString::fromLocal8Bit(stat.readAll());
+        const qsizetype open = line.indexOf(QLatin1Char('('));
+        const qsizetype close = line.lastIndexOf(QLatin1Char(')'));
+        if (open < 0 || close < open)
+            continue;
+        const QStringList rest = line.mid(close + 2).split(QLatin1Char(' '));
+        if (rest.size() > 1 && rest[1] == parent)
+            names << line.mid(open + 1, close - open - 1);
+    }
+    return names;
 }
 
 QColor fixtureColour(int k) {

@@ -54,6 +54,9 @@ protected:
     QStringList logged(const QString& event) const;
     // The library registered for the ProgID, empty when none.
     static QString registered(const QString& progId);
+    // Copies the headless command and the plug-in helpers beside the program, as an installed
+    // program has them; returns the command's path.
+    QString addSheetCommand();
 
 private:
     QString m_folder;
@@ -64,5 +67,8 @@ private:
 
 // The colour of cell k of the fixtures' built-in set.
 QColor fixtureColour(int k);
+
+// The names of this process's child processes still running or not yet waited for.
+QStringList childProcesses();
 
 } // namespace zavolin::test

@@ -14,6 +14,7 @@ struct Report {
     QString procedure;
     qint32 number = 0;
     qint32 line = 0;
+    QString description;
 };
 
 // Answers each report with the next scripted choice (the last one once the script runs out)
@@ -25,7 +26,7 @@ public:
 
     qint16 OnError(const QString& aktModul, const QString& aktProc) override {
         const CurrentError& e = currentError();
-        reports.append({aktModul, aktProc, e.number, e.line});
+        reports.append({aktModul, aktProc, e.number, e.line, e.description});
         const qsizetype i = qMin(reports.size() - 1, m_answers.size() - 1);
         return m_answers.value(i, Ignore);
     }

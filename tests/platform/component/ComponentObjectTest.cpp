@@ -104,6 +104,36 @@ TEST_F(ComponentObjects, ALibraryOfAnotherInterfaceVersionIsNeverCalled) {
     EXPECT_EQ(log(), QStringList());
 }
 
+TEST_F(ComponentObjects, AHostEndedInLoadingOrReleasingFailsThatStepOnlyAndTheNextHostIsNew) {
+    const ScopedPluginLimit limit(ShortPluginLimitMs);
+    for (const auto& [fixture, why] :
+         {std::pair{"ZavolinCrashInLoad.dll", "(it crashed)"},
+          std::pair{"ZavolinHangInLoad.dll", "(it did not answer in time)"}}) {
+        SCOPED_TRACE(fixture);
+        install(fixture, "Faulty.clsPicture");
+        try {
+            createObject("Faulty.clsPicture");
+            ADD_FAILURE() << "an object of a library that cannot be loaded";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.number(), ErrNo::CantCreateObject);
+            EXPECT_TRUE(e.description().contains("could not be loaded " + QString::fromLatin1(why)))
+                << qPrintable(e.description());
+        }
+    }
+    for (const char* fixture : {"ZavolinCrashInRelease.dll", "ZavolinHangInRelease.dll"}) {
+        SCOPED_TRACE(fixture);
+        install(fixture, "Faulty.clsPicture");
+        for (int round = 0; round < 2; ++round) {
+            // Released at the end of the round: the release fails and ends the host quietly.
+            const auto object = createObject("Faulty.clsPicture");
+            EXPECT_EQ(std::get<QString>(object->call("Typ")), "ZAVOLIN") << "round " << round;
+            EXPECT_NO_THROW(
+                callPicture(*object, "GetPicture", {ComVariant{qint16(1)}, ComVariant{qint16(1)}}));
+        }
+        EXPECT_EQ(childProcesses(), QStringList());
+    }
+}
+
 TEST(ComVariant, ConvertsToTextAsALateBoundCallDoes) {
     EXPECT_EQ(variantText(ComVariant{}), QString());
     EXPECT_EQ(variantText(ComVariant{QStringLiteral("Euro")}), "Euro");
