@@ -35,7 +35,9 @@ SystemShutdown::SystemShutdown(QWidget& window)
         connect(m_notifier, &QSocketNotifier::activated, this, [this] {
             char byte;
             [[maybe_unused]] const ssize_t read = ::read(g_signalPipe[0], &byte, 1);
-            closeWindow();
+            // The same close as the title bar's: the unload handlers run once, whoever asks
+            // first.
+            m_window.close();
         });
         struct sigaction action {};
         action.sa_handler = onEndSignal;
@@ -48,7 +50,7 @@ SystemShutdown::SystemShutdown(QWidget& window)
                  std::strerror(errno));
     }
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        connect(app, &QGuiApplication::commitDataRequest, this, [this] { closeWindow(); });
+        connect(app, &QGuiApplication::commitDataRequest, this, [this] { m_window.close(); });
 }
 
 SystemShutdown::~SystemShutdown() {
@@ -56,14 +58,11 @@ SystemShutdown::~SystemShutdown() {
         return;
     sigaction(SIGTERM, &g_previousTerm, nullptr);
     sigaction(SIGHUP, &g_previousHup, nullptr);
+    // Stops watching the descriptor before it is closed.
+    delete m_notifier;
     ::close(g_signalPipe[0]);
     ::close(g_signalPipe[1]);
     g_signalPipe[0] = g_signalPipe[1] = -1;
-}
-
-void SystemShutdown::closeWindow() {
-    // The same close as the title bar's: the unload handlers run once, whoever asks first.
-    m_window.close();
 }
 
 } // namespace zavolin

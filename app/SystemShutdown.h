@@ -21,8 +21,6 @@ public:
     SystemShutdown& operator=(const SystemShutdown&) = delete;
 
 private:
-    void closeWindow();
-
     QWidget& m_window;
     QSocketNotifier* m_notifier = nullptr;
 };

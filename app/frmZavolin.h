@@ -63,12 +63,10 @@ public:
     // The denomination button of that index; raises SubscriptOutOfRange outside 0..10.
     QRadioButton* optIndex(qint16 Index) const;
 
-    // What the painters read besides their target: the sizes, the page geometry and the
-    // print offsets as they are now.
-    SheetContext sheet() const { return {SizeTable, Geometry, Offsets}; }
-    // The page the selection controls choose, and what it is drawn from.
+    // The page the selection controls choose, and what it is drawn from: the sizes, the page
+    // geometry and the print offsets as they are now, and the picture set.
     PageRequest page() const { return {Denom, Side}; }
-    PageContent content() const { return {sheet(), clpPics}; }
+    PageContent content() const { return {{SizeTable, Geometry, Offsets}, clpPics}; }
 
     // The window's state (all zero until the start-up sets it).
     qint16 Denom = 0;

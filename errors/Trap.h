@@ -60,9 +60,9 @@ public:
         return result;
     }
 
-    // A statement run with failures ignored and not reported.
+    // A statement run with failures ignored and not reported; it needs no trap.
     template <typename Statement>
-    void quietly(Statement&& statement) {
+    static void quietly(Statement&& statement) {
         try {
             statement();
         } catch (const RuntimeError&) {

@@ -31,11 +31,7 @@ public:
     // A statement whose failure is neither reported nor raised.
     template <typename Statement>
     void quietly(Statement&& statement) const {
-        try {
-            statement();
-        } catch (const RuntimeError&) {
-        } catch (const std::exception&) {
-        }
+        Trap::quietly(std::forward<Statement>(statement));
     }
 
 private:

@@ -1,6 +1,7 @@
 #include "PageEngine.h"
 
 #include "CoinStrips.h"
+#include "CutLineColour.h"
 #include "PaintCoins.h"
 #include "PaintNotes.h"
 #include "platform/Conversions.h"
@@ -30,7 +31,7 @@ void printPages(Printer& printer, const QList<PageRequest>& pages, const PageCon
         trap.quietly(askForCopies);
     // An empty line opens the document and its first page.
     trap.at(labels.open, [&] { printer.printLine(QString()); });
-    trap.at(labels.foreColor, [&] { printer.setForeColor(job.foreColor); });
+    trap.at(labels.foreColor, [&] { printer.setForeColor(CutLineGrey); });
     for (qsizetype i = 0; i < pages.size(); ++i) {
         if (i > 0)
             trap.at(labels.page.choice, [&] { printer.newPage(); });

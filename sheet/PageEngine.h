@@ -1,11 +1,9 @@
 #pragma once
 
 #include "CallerTrap.h"
-#include "CutLineColour.h"
 #include "PageRequest.h"
 #include "SheetContext.h"
 
-#include <QColor>
 #include <QList>
 #include <functional>
 
@@ -46,8 +44,6 @@ struct PrintJob {
     // be formed counts as refused.
     std::function<int()> copies = [] { return 1; };
     RefusedCopies refusedCopies = RefusedCopies::KeepPrintersOwn;
-    // The cut lines' colour on paper, the preview's grey.
-    QColor foreColor = CutLineGrey;
 };
 
 // The caller's labels for a print job.
@@ -60,9 +56,10 @@ struct PrintLabels {
 };
 
 // Prints the pages in order as one document at scale 1 (the printer's unit, millimetres):
-// keeps the printer's copy count, sets the job's, opens the document, sets the foreground
-// colour, draws each page on a page of its own, hands the document to the printer and gives
-// the printer its copy count back. Every page is drawn with the content's geometry.
+// keeps the printer's copy count, sets the job's, opens the document, sets the cut lines' grey
+// (the preview's) as the foreground colour, draws each page on a page of its own, hands the
+// document to the printer and gives the printer its copy count back. Every page is drawn with the
+// content's geometry.
 void printPages(Printer& printer, const QList<PageRequest>& pages, const PageContent& content,
                 const PrintJob& job, CallerTrap trap = {}, const PrintLabels& labels = {});
 

@@ -54,6 +54,18 @@ static int write_all(const void* data, size_t size) {
     return 1;
 }
 
+/* 32-bit numbers travel little-endian. */
+static void pack32(unsigned char le[4], uint32_t v) {
+    le[0] = (unsigned char)v;
+    le[1] = (unsigned char)(v >> 8);
+    le[2] = (unsigned char)(v >> 16);
+    le[3] = (unsigned char)(v >> 24);
+}
+
+static uint32_t unpack32(const unsigned char le[4]) {
+    return (uint32_t)le[0] | (uint32_t)le[1] << 8 | (uint32_t)le[2] << 16 | (uint32_t)le[3] << 24;
+}
+
 /* A message being written or read: a growing buffer, or a cursor over one received. */
 typedef struct {
     char* data;
@@ -82,8 +94,8 @@ static void put(buffer* b, const void* bytes, size_t size) {
 }
 
 static void put_i32(buffer* b, int32_t v) {
-    unsigned char le[4] = {(unsigned char)v, (unsigned char)(v >> 8), (unsigned char)(v >> 16),
-                           (unsigned char)(v >> 24)};
+    unsigned char le[4];
+    pack32(le, (uint32_t)v);
     put(b, le, 4);
 }
 
@@ -99,9 +111,8 @@ static void put_bytes(buffer* b, const char* bytes, size_t size) {
 static int send_message(buffer* b) {
     int ok = !b->broken && b->used <= ZH_MAX_MESSAGE;
     if (ok) {
-        const uint32_t n = (uint32_t)b->used;
-        const unsigned char le[4] = {(unsigned char)n, (unsigned char)(n >> 8),
-                                     (unsigned char)(n >> 16), (unsigned char)(n >> 24)};
+        unsigned char le[4];
+        pack32(le, (uint32_t)b->used);
         ok = write_all(le, 4) && write_all(b->data, b->used);
     }
     free(b->data);
@@ -123,8 +134,7 @@ static int take(buffer* b, void* out, size_t size) {
 static int32_t take_i32(buffer* b) {
     unsigned char le[4] = {0, 0, 0, 0};
     take(b, le, 4);
-    return (int32_t)((uint32_t)le[0] | (uint32_t)le[1] << 8 | (uint32_t)le[2] << 16 |
-                     (uint32_t)le[3] << 24);
+    return (int32_t)unpack32(le);
 }
 
 /* A byte string as a NUL-terminated copy (the caller frees it); NULL when malformed. */
@@ -151,8 +161,7 @@ static int receive_message(buffer* b) {
     unsigned char le[4];
     if (!read_all(le, 4))
         return 0;
-    const uint32_t n =
-        (uint32_t)le[0] | (uint32_t)le[1] << 8 | (uint32_t)le[2] << 16 | (uint32_t)le[3] << 24;
+    const uint32_t n = unpack32(le);
     if (n == 0 || n > ZH_MAX_MESSAGE)
         return 0;
     b->data = malloc(n);

@@ -27,9 +27,7 @@ QStringList shownSets(const QComboBox* list) {
 TEST_P(FaultyPluginWindow, StartsWithAGoodSetAndKeepsTheSetInUseWhenTheFaultyOneFails) {
     const PluginFault& fault = GetParam();
     const ScopedPluginLimit limit(ShortPluginLimitMs);
-    add("ZavolinAccepted.dll", "ZavolinA.dll");
-    add(fault.fixture, "ZavolinB.dll");
-    add("ZavolinAccepted.dll", "ZavolinC.dll");
+    addBetweenGoodOnes(fault.fixture);
     ScriptedReporter reporter({Ignore});
     ScopedReplacement<ErrorReporter> replaced(reporter);
 

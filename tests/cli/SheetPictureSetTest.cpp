@@ -163,9 +163,7 @@ TEST_F(SheetPictureSets, AFaultyPluginIsToldAndTheOthersAreStillListed) {
 
 TEST_P(FaultyPictureSet, TheGoodSetsAreListedAndUsedAndChoosingTheFaultyOneFailsInOneLine) {
     const PluginFault& fault = GetParam();
-    add("ZavolinAccepted.dll", "ZavolinA.dll");
-    add(fault.fixture, "ZavolinB.dll");
-    add("ZavolinAccepted.dll", "ZavolinC.dll");
+    addBetweenGoodOnes(fault.fixture);
     // The start-up's report, in every run.
     const int startUpLines = fault.atStartUp ? 1 : 0;
 

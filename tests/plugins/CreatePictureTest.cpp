@@ -15,7 +15,24 @@ using namespace zavolin::test;
 
 namespace {
 
-class PictureCreation : public PluginStateTest {};
+class PictureCreation : public PluginStateTest {
+protected:
+    // Lists ZavolinA.dll (a good set) and the ZavolinB.dll added before, uses A's set, then
+    // chooses B's: what that reported. A's set must stay in use.
+    QList<Report> chooseBAfterA() {
+        add("ZavolinAccepted.dll", "ZavolinA.dll");
+        addPicture();
+        EXPECT_EQ(cmbAuswahl.listCount(), 2);
+        createPicture(0);
+        const auto before = clpPics.picture();
+        EXPECT_NE(before, nullptr);
+        ScriptedReporter reporter({Ignore});
+        const ScopedReplacement<ErrorReporter> replaced(reporter);
+        createPicture(1);
+        EXPECT_EQ(clpPics.picture(), before);
+        return reporter.reports;
+    }
+};
 
 quint32 crc32(const QByteArray& bytes) {
     quint32 crc = 0xFFFFFFFFu;
@@ -77,23 +94,13 @@ TEST_F(PictureCreation, EachChoiceAsksAFreshObjectAndReplacesThePicture) {
 }
 
 TEST_F(PictureCreation, AStringInsteadOfAPictureFailsAtLine60AndTheClipKeepsItsPicture) {
-    add("ZavolinAccepted.dll", "ZavolinA.dll");
     add("ZavolinStringPicture.dll", "ZavolinB.dll");
-    addPicture();
-    ASSERT_EQ(cmbAuswahl.listCount(), 2);
-    createPicture(0);
-    const auto before = clpPics.picture();
-    ASSERT_NE(before, nullptr);
-
-    ScriptedReporter reporter({Ignore});
-    ScopedReplacement<ErrorReporter> replaced(reporter);
-    createPicture(1);
-    ASSERT_EQ(reporter.reports.size(), 1);
-    EXPECT_EQ(reporter.reports[0].module, "frmZavolin");
-    EXPECT_EQ(reporter.reports[0].procedure, "CreatePicture");
-    EXPECT_EQ(reporter.reports[0].number, ErrNo::TypeMismatch);
-    EXPECT_EQ(reporter.reports[0].line, 60);
-    EXPECT_EQ(clpPics.picture(), before);
+    const QList<Report> reports = chooseBAfterA();
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_EQ(reports[0].module, "frmZavolin");
+    EXPECT_EQ(reports[0].procedure, "CreatePicture");
+    EXPECT_EQ(reports[0].number, ErrNo::TypeMismatch);
+    EXPECT_EQ(reports[0].line, 60);
     EXPECT_EQ(log().last(), "ZavolinB.dll release");
 }
 
@@ -138,26 +145,16 @@ TEST_F(PictureCreation, RowDMinusOneHoldsDenominationDFrontLeftBackRight) {
 }
 
 TEST_F(PictureCreation, APictureTooLargeForMemoryIsRefusedByItsSizeAtLine60) {
-    add("ZavolinAccepted.dll", "ZavolinA.dll");
     add("ZavolinAccepted.dll", "ZavolinB.dll");
     QFile huge(folder() + "/ZavolinB.picture");
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
     ASSERT_GT(huge.write(pngClaiming(40000, 40000)), 0);
     huge.close();
-    addPicture();
-    ASSERT_EQ(cmbAuswahl.listCount(), 2);
-    createPicture(0);
-    const auto before = clpPics.picture();
-    ASSERT_NE(before, nullptr);
-
-    ScriptedReporter reporter({Ignore});
-    ScopedReplacement<ErrorReporter> replaced(reporter);
-    createPicture(1);
-    ASSERT_EQ(reporter.reports.size(), 1);
-    EXPECT_EQ(reporter.reports[0].procedure, "CreatePicture");
-    EXPECT_EQ(reporter.reports[0].number, ErrNo::InvalidPicture);
-    EXPECT_EQ(reporter.reports[0].line, 60);
-    EXPECT_TRUE(reporter.reports[0].description.contains(QStringLiteral("40000 × 40000")))
-        << qPrintable(reporter.reports[0].description);
-    EXPECT_EQ(clpPics.picture(), before);
+    const QList<Report> reports = chooseBAfterA();
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_EQ(reports[0].procedure, "CreatePicture");
+    EXPECT_EQ(reports[0].number, ErrNo::InvalidPicture);
+    EXPECT_EQ(reports[0].line, 60);
+    EXPECT_TRUE(reports[0].description.contains(QStringLiteral("40000 × 40000")))
+        << qPrintable(reports[0].description);
 }

@@ -16,9 +16,7 @@ class FaultyPlugin : public PluginStateTest, public ::testing::WithParamInterfac
 TEST_P(FaultyPlugin, IsToldWhereADueReportSaysAndTheGoodSetsStillWork) {
     const PluginFault& fault = GetParam();
     const ScopedPluginLimit limit(ShortPluginLimitMs);
-    add("ZavolinAccepted.dll", "ZavolinA.dll");
-    add(fault.fixture, "ZavolinB.dll");
-    add("ZavolinAccepted.dll", "ZavolinC.dll");
+    addBetweenGoodOnes(fault.fixture);
     ScriptedReporter reporter({Ignore});
     ScopedReplacement<ErrorReporter> replaced(reporter);
 

@@ -39,6 +39,12 @@ QString PluginTest::add(const QString& fixture, const QString& name) {
     return target;
 }
 
+void PluginTest::addBetweenGoodOnes(const QString& fixture) {
+    add(QStringLiteral("ZavolinAccepted.dll"), QStringLiteral("ZavolinA.dll"));
+    add(fixture, QStringLiteral("ZavolinB.dll"));
+    add(QStringLiteral("ZavolinAccepted.dll"), QStringLiteral("ZavolinC.dll"));
+}
+
 QStringList PluginTest::log() const {
     QFile file(m_log);
     if (!file.open(QIODevice::ReadOnly))

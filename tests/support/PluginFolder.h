@@ -48,6 +48,8 @@ protected:
     // Copies a fixture beside the program, under its own name or another one; returns the
     // copy's path.
     QString add(const QString& fixture, const QString& name = {});
+    // The fixture as ZavolinB.dll between two good libraries, ZavolinA.dll and ZavolinC.dll.
+    void addBetweenGoodOnes(const QString& fixture);
     // The fixtures' log lines so far ("ZavolinB.dll create", ...).
     QStringList log() const;
     // The log lines of one event ("register", "create", ...): the file names, in order.
