@@ -1,16 +1,33 @@
 #include "PageEngine.h"
 
+#include "CalibrationMarks.h"
 #include "CoinStrips.h"
 #include "CutLineColour.h"
+#include "Footnote.h"
 #include "PaintCoins.h"
 #include "PaintNotes.h"
+#include "TurnedOverSurface.h"
 #include "platform/Conversions.h"
 #include "platform/Printer.h"
+#include "platform/RuntimeError.h"
 
 namespace zavolin {
+namespace {
 
-void drawPage(DrawingSurface& target, const PageRequest& page, float scale,
-              const PageContent& content, CallerTrap trap, const DrawLabels& labels) {
+double centreLine(const PageContent& content, float scale) {
+    if (!content.paperCentreLine)
+        raise(ErrNo::InvalidProcedureCall,
+              QStringLiteral("Invalid procedure call: a page for the back of a sheet needs the "
+                             "paper's centre line."));
+    return *content.paperCentreLine * scale;
+}
+
+BackOffset scaled(const BackOffset& offset, float scale) {
+    return {offset.x * scale, offset.y * scale};
+}
+
+void drawSheet(DrawingSurface& target, const PageRequest& page, float scale,
+               const PageContent& content, CallerTrap trap, const DrawLabels& labels) {
     if (trap.test(labels.choice, [&] { return page.isBanknote(); }))
         trap.at(labels.notes,
                 [&] { PaintNotes(target, page.index(), scale, content.sheet, content.notes); });
@@ -20,7 +37,70 @@ void drawPage(DrawingSurface& target, const PageRequest& page, float scale,
         });
 }
 
+// The front's scales and the back's cross, each centred on the paper's centre.
+void drawCalibration(DrawingSurface& target, const PageRequest& page, float scale,
+                     const PageContent& content) {
+    const double reach = CalibrationReach * scale;
+    const double x = centreLine(content, scale) - reach;
+    const double y = target.scaleHeight() / 2 - reach;
+    if (page.Side == 0) {
+        target.paintPicture(CalibrationScales(), x, y, 2 * reach, 2 * reach);
+    } else {
+        TurnedOverSurface back(target, centreLine(content, scale), scaled(page.backOffset, scale));
+        back.paintPicture(CalibrationCross(), x, y, 2 * reach, 2 * reach);
+    }
+}
+
+// Asks the job whether to go on after each picture drawn.
+class WatchedSurface : public DrawingSurface {
+public:
+    WatchedSurface(DrawingSurface& target, const std::function<bool()>& keepGoing)
+        : m_target(target)
+        , m_keepGoing(keepGoing) {}
+
+    double scaleWidth() override { return m_target.scaleWidth(); }
+    double scaleHeight() override { return m_target.scaleHeight(); }
+    void line(double x1, double y1, double x2, double y2) override {
+        m_target.line(x1, y1, x2, y2);
+    }
+    void paintPicture(const Picture& picture, double x, double y, double width,
+                      double height) override {
+        m_target.paintPicture(picture, x, y, width, height);
+        check(m_keepGoing);
+    }
+
+    static void check(const std::function<bool()>& keepGoing) {
+        if (keepGoing && !keepGoing())
+            throw PrintCancelled{};
+    }
+
+private:
+    DrawingSurface& m_target;
+    const std::function<bool()>& m_keepGoing;
+};
+
+} // namespace
+
+void drawPage(DrawingSurface& target, const PageRequest& page, float scale,
+              const PageContent& content, CallerTrap trap, const DrawLabels& labels) {
+    if (page.kind == PageRequest::Kind::Calibration) {
+        drawCalibration(target, page, scale, content);
+    } else if (page.turnedOver) {
+        TurnedOverSurface back(target, centreLine(content, scale), scaled(page.backOffset, scale));
+        drawSheet(back, page, scale, content, trap, labels);
+    } else {
+        drawSheet(target, page, scale, content, trap, labels);
+    }
+    drawFootnote(target, page, scale, content.sheet);
+}
+
 void printPages(Printer& printer, const QList<PageRequest>& pages, const PageContent& content,
+                const PrintJob& job, CallerTrap trap, const PrintLabels& labels) {
+    printPages(
+        printer, pages, [&](const PageRequest&) { return content; }, job, trap, labels);
+}
+
+void printPages(Printer& printer, const QList<PageRequest>& pages, const ContentFor& contentFor,
                 const PrintJob& job, CallerTrap trap, const PrintLabels& labels) {
     qint16 copies = 0;
     trap.at(labels.readCopies, [&] { copies = toInt16(printer.copies()); });
@@ -32,10 +112,12 @@ void printPages(Printer& printer, const QList<PageRequest>& pages, const PageCon
     // An empty line opens the document and its first page.
     trap.at(labels.open, [&] { printer.printLine(QString()); });
     trap.at(labels.foreColor, [&] { printer.setForeColor(CutLineGrey); });
+    WatchedSurface watched(printer, job.keepGoing);
     for (qsizetype i = 0; i < pages.size(); ++i) {
+        WatchedSurface::check(job.keepGoing);
         if (i > 0)
             trap.at(labels.page.choice, [&] { printer.newPage(); });
-        drawPage(printer, pages[i], 1, content, trap, labels.page);
+        drawPage(watched, pages[i], 1, contentFor(pages[i]), trap, labels.page);
     }
     trap.at(labels.end, [&] { printer.endDoc(); });
     trap.quietly([&] { printer.setCopies(copies); });

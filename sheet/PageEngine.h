@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <functional>
+#include <optional>
 
 namespace zavolin {
 
@@ -18,6 +19,10 @@ class Printer;
 struct PageContent {
     SheetContext sheet;
     const PictureClip& notes;
+    // The paper's vertical centre line in the target's coordinates at scale 1 (millimetres
+    // from the printable area's left edge, paperCentreLine()): pages turned over and the
+    // calibration marks are placed about it.
+    std::optional<double> paperCentreLine = std::nullopt;
 };
 
 // The caller's labels for drawing a page: the choice between the two painters, the banknote
@@ -29,7 +34,10 @@ struct DrawLabels {
 };
 
 // Draws the page onto the target at `scale` target units per millimetre, adding to what the
-// target holds: PaintNotes for a banknote, PaintCoins with the side's strip for the coin sheet.
+// target holds: PaintNotes for a banknote, PaintCoins with the side's strip for the coin sheet,
+// placed for the back of a turned sheet when the page asks for it; the calibration marks for a
+// calibration page; then the page's footnote. A turned or calibration page without the paper's
+// centre line raises InvalidProcedureCall.
 void drawPage(DrawingSurface& target, const PageRequest& page, float scale,
               const PageContent& content, CallerTrap trap = {}, const DrawLabels& labels = {});
 
@@ -44,7 +52,19 @@ struct PrintJob {
     // be formed counts as refused.
     std::function<int()> copies = [] { return 1; };
     RefusedCopies refusedCopies = RefusedCopies::KeepPrintersOwn;
+    // Asked before each page and after each picture drawn, so a long job can show that it is
+    // working and be stopped: false stops it by raising PrintCancelled, with the document still
+    // open. Whoever owns the printer then drops it, and with it the document: nothing is handed
+    // to the printer.
+    std::function<bool()> keepGoing;
 };
+
+// Raised when a job's keepGoing says stop.
+struct PrintCancelled {};
+
+// What a page of a job is drawn from, asked once a page just before it is drawn; the content's
+// references must hold until the next page is asked for.
+using ContentFor = std::function<PageContent(const PageRequest&)>;
 
 // The caller's labels for a print job.
 struct PrintLabels {
@@ -61,6 +81,9 @@ struct PrintLabels {
 // document to the printer and gives the printer its copy count back. Every page is drawn with the
 // content's geometry.
 void printPages(Printer& printer, const QList<PageRequest>& pages, const PageContent& content,
+                const PrintJob& job, CallerTrap trap = {}, const PrintLabels& labels = {});
+// The same with content of each page's own, such as the geometry of its size.
+void printPages(Printer& printer, const QList<PageRequest>& pages, const ContentFor& contentFor,
                 const PrintJob& job, CallerTrap trap = {}, const PrintLabels& labels = {});
 
 } // namespace zavolin

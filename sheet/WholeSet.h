@@ -1,0 +1,71 @@
+#pragma once
+
+#include "PageEngine.h"
+#include "PageRequest.h"
+
+#include <QList>
+#include <functional>
+
+namespace zavolin {
+
+class Printer;
+
+// How the backs of a whole set reach the paper.
+enum class SetSides {
+    TwoSided,   // the printer prints both sides: one job, each back after its front
+    TurnByHand, // the fronts as one job; the stack turned over by hand; the backs as another
+    FrontsOnly,
+    BacksOnly,
+};
+
+// The values of a whole set in print order: "1" to "1000", then the coin sheet.
+QList<qint16> allSetValues();
+
+// One document of a set: its pages in order, and whether they go on both sides of the sheets.
+struct SetDocument {
+    QList<PageRequest> pages;
+    bool twoSided = false;
+};
+
+// The documents that print the values the given way: for each value its front and its back
+// turned over about the long edge and moved by the offset, fronts and backs as the way asks.
+// Turning by hand makes two documents, fronts then backs, in the same order.
+QList<SetDocument> setDocuments(const QList<qint16>& values, SetSides sides, BackOffset offset);
+
+// The calibration sheet's documents, printed on both sides or turned by hand: the scales on
+// the front, the cross on the back.
+QList<SetDocument> calibrationDocuments(bool twoSided, BackOffset offset);
+
+// The set as one file, which holds its copies itself: each front followed by its back (the
+// backs turned over as for printing on both sides, whichever way the backs are to reach the
+// paper) or the one side asked for, each pair or page repeated `copies` times before the next.
+QList<PageRequest> setFilePages(const QList<qint16>& values, SetSides sides, BackOffset offset,
+                                int copies);
+
+// Gives each page its footnote: the text for the page, numbered n of m within its document.
+using FootnoteText = std::function<QString(const PageRequest& page, qsizetype n, qsizetype m)>;
+void addFootnotes(QList<PageRequest>& pages, const FootnoteText& text);
+
+// What the pages of a set are drawn from besides the printer: each page gets the page
+// geometry of its own size on the printer.
+struct SetContent {
+    const SizeTable& sizes;
+    PrintOffsets offsets;
+    const PictureClip& notes;
+};
+
+// Follows a set's drawing: told when a page starts (counted from 0) and asked after each
+// picture whether to go on.
+struct SetProgress {
+    std::function<void(qsizetype page)> pageStarted;
+    std::function<bool()> keepGoing;
+};
+
+// Prints the pages as one document of `copies` collated copies: each page as the single page
+// of its value would print, turned pages placed behind their fronts. A printer that refuses
+// the copy count raises; so does every other failure. PrintCancelled when the progress says
+// stop: the document is left open for the caller to drop with the printer.
+void printSetPages(Printer& printer, const QList<PageRequest>& pages, const SetContent& content,
+                   int copies, const SetProgress& progress = {});
+
+} // namespace zavolin
