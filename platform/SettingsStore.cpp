@@ -59,4 +59,22 @@ void writeSetting(const Setting& setting, const QString& value) {
     SettingsStore::current().setText(QString::fromLatin1(setting.key), value);
 }
 
+namespace {
+
+QString qualifiedKey(const Setting& setting, const QString& qualifier) {
+    const QString key = QString::fromLatin1(setting.key);
+    return qualifier.isEmpty() ? key : key + QLatin1Char('.') + qualifier;
+}
+
+} // namespace
+
+QString readSetting(const Setting& setting, const QString& qualifier) {
+    return SettingsStore::current().text(qualifiedKey(setting, qualifier),
+                                         QString::fromLatin1(setting.missing));
+}
+
+void writeSetting(const Setting& setting, const QString& qualifier, const QString& value) {
+    SettingsStore::current().setText(qualifiedKey(setting, qualifier), value);
+}
+
 } // namespace zavolin

@@ -18,6 +18,9 @@ namespace Settings {
 inline constexpr Setting Sprache{"Sprache", "0"};
 inline constexpr Setting LeftMargin{"LeftMargin", "0"};
 inline constexpr Setting TopMargin{"TopMargin", "0"};
+// Where a whole set's backs land, one for each printer: "x,y" millimetres, under the key
+// followed by a dot and the printer's queue name.
+inline constexpr Setting BackOffset{"BackOffset", "0.0,0.0"};
 } // namespace Settings
 
 // The per-user settings store: text values by key in the section "Optionen" of the
@@ -50,5 +53,9 @@ private:
 QString readSetting(const Setting& setting);
 // Stores the setting's text at once; raises PathFileAccessError when it cannot be stored.
 void writeSetting(const Setting& setting, const QString& value);
+// The same for a setting kept once for each of several things, such as printers: its key
+// followed by a dot and the qualifier (the key alone for an empty qualifier).
+QString readSetting(const Setting& setting, const QString& qualifier);
+void writeSetting(const Setting& setting, const QString& qualifier, const QString& value);
 
 } // namespace zavolin
