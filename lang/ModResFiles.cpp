@@ -1,8 +1,8 @@
 #include "ModResFiles.h"
 
-#include "resources/ProgramResources.h"
 #include "errors/Trap.h"
 #include "platform/RuntimeError.h"
+#include "resources/ProgramResources.h"
 
 #include <QByteArray>
 #include <QFile>

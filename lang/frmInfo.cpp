@@ -2,13 +2,13 @@
 
 #include "Allgemein.h"
 #include "FlagLabel.h"
-#include "resources/ProgramResources.h"
 #include "LangState.h"
 #include "errors/Trap.h"
 #include "platform/Conversions.h"
 #include "platform/ProgramInfo.h"
 #include "platform/SettingsStore.h"
 #include "platform/Units.h"
+#include "resources/ProgramResources.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>

@@ -1,0 +1,51 @@
+#include "SetTexts.h"
+
+#include <QCoreApplication>
+
+namespace zavolin {
+namespace {
+
+struct SetTexts {
+    Q_DECLARE_TR_FUNCTIONS(SetTexts)
+};
+
+QString valueName(qint16 Denom) {
+    static const char* const values[] = {"1",  "2",   "5",   "10",  "20",
+                                         "50", "100", "200", "500", "1000"};
+    if (Denom >= 1 && Denom <= 10)
+        return QString::fromLatin1(values[Denom - 1]);
+    return SetTexts::tr("coins");
+}
+
+QString millimetres(double value) {
+    return QString::number(value, 'f', 1);
+}
+
+} // namespace
+
+QString setFootnote(qint16 Denom, qint16 Side, qsizetype n, qsizetype m) {
+    QString line =
+        QStringLiteral("%1 \u00b7 %2 \u00b7 %3")
+            .arg(valueName(Denom), Side == 0 ? SetTexts::tr("front") : SetTexts::tr("back"),
+                 SetTexts::tr("page %1 of %2").arg(n).arg(m));
+    if (Side == 0)
+        line += QStringLiteral(" \u00b7 ") + SetTexts::tr("print at 100 %, flip on the long edge");
+    return line;
+}
+
+QString calibrationInstruction(double backOffsetX, double backOffsetY) {
+    return SetTexts::tr(
+               "Hold against the light: where the back's cross meets the scales, read X and Y and "
+               "add them to the back offset (this sheet: X %1 mm, Y %2 mm).")
+        .arg(millimetres(backOffsetX), millimetres(backOffsetY));
+}
+
+QString turnOverInstruction() {
+    return SetTexts::tr("The fronts have gone to the printer. When all of them are printed, take "
+                        "the stack out without changing its order, turn it over about its long "
+                        "edge so that the top edge stays at the top, and put it back into the "
+                        "paper tray so that the first sheet is fed first and its blank side is "
+                        "printed.");
+}
+
+} // namespace zavolin

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace zavolin {
+
+// Texts printed on the pages of a whole set, in the language of the translations in use.
+
+// The footnote of a page of a set: the value, the side and "page n of m"; on a front also how to
+// print and turn it. Denom 0 is the coin sheet, Side 0 the front.
+QString setFootnote(qint16 Denom, qint16 Side, qsizetype n, qsizetype m);
+
+// The one line of instruction on the calibration pages, with the back offset they are printed
+// with (millimetres).
+QString calibrationInstruction(double backOffsetX, double backOffsetY);
+
+// How to put the printed fronts back into the printer for their backs, as one paragraph.
+QString turnOverInstruction();
+
+} // namespace zavolin

@@ -1,0 +1,58 @@
+#include "Translations.h"
+
+#include "platform/Conversions.h"
+#include "platform/RuntimeError.h"
+#include "platform/SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+namespace zavolin {
+namespace {
+
+QString fileFor(qint16 langBase) {
+    switch (langBase) {
+    case 0:
+        return QStringLiteral(":/i18n/zavolin_de.qm");
+    case 2000:
+        return QStringLiteral(":/i18n/zavolin_es.qm");
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+void useTranslations(qint16 langBase) {
+    static QTranslator* current = nullptr;
+    if (current) {
+        QCoreApplication::removeTranslator(current);
+        delete current;
+        current = nullptr;
+    }
+    const QString file = fileFor(langBase);
+    if (file.isEmpty())
+        return;
+    auto translator = std::make_unique<QTranslator>();
+    // The files are built into the program; one that does not load leaves the English texts,
+    // which still say everything.
+    if (!translator->load(file)) {
+        qWarning("The translations %s could not be loaded; texts stay English.", qPrintable(file));
+        return;
+    }
+    current = translator.release();
+    QCoreApplication::installTranslator(current);
+}
+
+qint16 storedLangBase() {
+    try {
+        const qint16 langBase = textToInt16(readSetting(Settings::Sprache));
+        return langBase == 0 || langBase == 1000 || langBase == 2000 || langBase == 3000
+                   ? langBase
+                   : qint16(0);
+    } catch (const RuntimeError&) {
+        return 0;
+    }
+}
+
+} // namespace zavolin

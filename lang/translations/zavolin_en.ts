@@ -1,0 +1,161 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="en_US">
+<context>
+    <name>SetTexts</name>
+    <message>
+        <source>coins</source>
+        <translation>coins</translation>
+    </message>
+    <message>
+        <source>front</source>
+        <translation>front</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>back</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>page %1 of %2</translation>
+    </message>
+    <message>
+        <source>print at 100 %, flip on the long edge</source>
+        <translation>print at 100 %, flip on the long edge</translation>
+    </message>
+    <message>
+        <source>Hold against the light: where the back's cross meets the scales, read X and Y and add them to the back offset (this sheet: X %1 mm, Y %2 mm).</source>
+        <translation>Hold against the light: where the back's cross meets the scales, read X and Y and add them to the back offset (this sheet: X %1 mm, Y %2 mm).</translation>
+    </message>
+    <message>
+        <source>The fronts have gone to the printer. When all of them are printed, take the stack out without changing its order, turn it over about its long edge so that the top edge stays at the top, and put it back into the paper tray so that the first sheet is fed first and its blank side is printed.</source>
+        <translation>The fronts have gone to the printer. When all of them are printed, take the stack out without changing its order, turn it over about its long edge so that the top edge stays at the top, and put it back into the paper tray so that the first sheet is fed first and its blank side is printed.</translation>
+    </message>
+</context>
+<context>
+    <name>zavolin::frmPrintSet</name>
+    <message>
+        <source>Coins</source>
+        <translation>Coins</translation>
+    </message>
+    <message>
+        <source>Print a whole set</source>
+        <translation>Print a whole set</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>Copies:</source>
+        <translation>Copies:</translation>
+    </message>
+    <message>
+        <source>Backs:</source>
+        <translation>Backs:</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>down</translation>
+    </message>
+    <message>
+        <source>Back offset:</source>
+        <translation>Back offset:</translation>
+    </message>
+    <message>
+        <source>Print calibration page</source>
+        <translation>Print calibration page</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Save as PDF…</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>There is no printer on this system; the set can be saved as a PDF file.</source>
+        <translation>There is no printer on this system; the set can be saved as a PDF file.</translation>
+    </message>
+    <message>
+        <source>Printer: %1 (prints on both sides)</source>
+        <translation>Printer: %1 (prints on both sides)</translation>
+    </message>
+    <message>
+        <source>Printer: %1</source>
+        <translation>Printer: %1</translation>
+    </message>
+    <message>
+        <source>Printed on the back by the printer</source>
+        <translation>Printed on the back by the printer</translation>
+    </message>
+    <message>
+        <source>Turned over by hand</source>
+        <translation>Turned over by hand</translation>
+    </message>
+    <message>
+        <source>Fronts only</source>
+        <translation>Fronts only</translation>
+    </message>
+    <message>
+        <source>Backs only</source>
+        <translation>Backs only</translation>
+    </message>
+    <message>
+        <source>The stored back offset "%1" could not be read; it starts at 0.</source>
+        <translation>The stored back offset "%1" could not be read; it starts at 0.</translation>
+    </message>
+    <message>
+        <source>The back offset could not be kept for the next time: %1</source>
+        <translation>The back offset could not be kept for the next time: %1</translation>
+    </message>
+    <message>
+        <source>Save the set as PDF</source>
+        <translation>Save the set as PDF</translation>
+    </message>
+    <message>
+        <source>Zavolin set.pdf</source>
+        <translation>Zavolin set.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>Saved as %1.</translation>
+    </message>
+    <message>
+        <source>Press OK when the stack is back in the tray to print the backs.</source>
+        <translation>Press OK when the stack is back in the tray to print the backs.</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing more was sent or written.</source>
+        <translation>Cancelled: nothing more was sent or written.</translation>
+    </message>
+    <message>
+        <source>Drawing the pages…</source>
+        <translation>Drawing the pages…</translation>
+    </message>
+    <message>
+        <source>Print set</source>
+        <translation>Print set</translation>
+    </message>
+    <message>
+        <source>Sent to the printer %1 (%2).</source>
+        <translation>Sent to the printer %1 (%2).</translation>
+    </message>
+</context>
+</TS>
