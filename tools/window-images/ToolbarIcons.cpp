@@ -74,6 +74,32 @@ QImage printIcon() {
     return image;
 }
 
+QImage printSetIcon() {
+    QImage image = transparentCanvas(IconSize, IconSize);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // Three sheets fanned out, each with a green note on it.
+    const QColor note(90, 160, 90);
+    for (int i = 0; i < 3; ++i) {
+        const QRectF sheet(2.5 + 4 * i, 2.5 + 3 * i, 16, 21);
+        p.setPen(QPen(Outline, 1.0));
+        p.setBrush(Qt::white);
+        p.drawRect(sheet);
+        p.setPen(Qt::NoPen);
+        p.setBrush(note);
+        p.drawRect(sheet.adjusted(3, 4, -3, -11));
+        p.drawRect(sheet.adjusted(3, 11, -3, -4));
+    }
+    // The turn of a sheet over its long edge.
+    const QColor blue(30, 90, 200);
+    p.setPen(QPen(blue, 1.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(18, 17, 12, 12), 200 * 16, 250 * 16);
+    drawArrow(p, QPointF(27.5, 27), QPointF(22, 29.5), blue);
+    return image;
+}
+
 QImage adjustIcon() {
     QImage image = transparentCanvas(IconSize, IconSize);
     QPainter p(&image);

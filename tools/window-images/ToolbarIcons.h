@@ -9,5 +9,7 @@ QImage printIcon();
 QImage adjustIcon();
 QImage exitIcon();
 QImage helpIcon();
+// A stack of sheets printed on both sides, for printing a whole set.
+QImage printSetIcon();
 
 } // namespace windowimages

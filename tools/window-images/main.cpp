@@ -37,6 +37,7 @@ int main(int argc, char* argv[]) {
         {"tool-adjust.png", adjustIcon()},
         {"tool-exit.png", exitIcon()},
         {"tool-help.png", helpIcon()},
+        {"tool-print-set.png", printSetIcon()},
         {"flag-de.png", germanFlag()},
         {"flag-gb.png", britishFlag()},
         {"flag-es.png", spanishFlag()},
