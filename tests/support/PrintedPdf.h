@@ -15,6 +15,8 @@ namespace cups {
 inline constexpr char PdfQueue[] = "zavolin-pdf";             // A4 without unprintable edges
 inline constexpr char MarginsQueue[] = "zavolin-margins";     // A4 with the edges below
 inline constexpr char RejectingQueue[] = "zavolin-rejecting"; // refuses every job
+inline constexpr char DuplexQueue[] = "zavolin-duplex";       // offers two-sided long edge
+inline constexpr char PausedQueue[] = "zavolin-paused";       // stopped, still accepting jobs
 inline constexpr double MarginsLeft = 12.0;                   // millimetres
 inline constexpr double MarginsTop = 15.0;
 inline constexpr double MarginsRight = 7.0;
