@@ -45,7 +45,11 @@ QString waitForJobPdf(const QString& jobId, const QDateTime& since,
                       std::chrono::milliseconds limit = std::chrono::seconds(60),
                       QString* why = nullptr);
 
-// The copies the scheduler holds for the job (its IPP attribute "copies", read with ipptool).
+// The value the scheduler holds for one of the job's IPP attributes ("sides", "copies"), as
+// ipptool prints it; nullopt, with *why, when the job has no such attribute.
+std::optional<QString> jobAttribute(const QString& jobId, const QString& name,
+                                    QString* why = nullptr);
+// The copies the scheduler holds for the job (its attribute "copies").
 std::optional<int> jobCopies(const QString& jobId, QString* why = nullptr);
 
 // Page count, page size (millimetres, from pdfinfo) and text (pdftotext) of a PDF file.
