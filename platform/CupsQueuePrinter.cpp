@@ -1,5 +1,7 @@
 #include "CupsQueuePrinter.h"
 
+#include "CupsDestination.h"
+#include "CupsQueue.h"
 #include "NewFile.h"
 #include "RuntimeError.h"
 
@@ -7,15 +9,15 @@
 #include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
-#include <QRegularExpression>
+#include <QScopeGuard>
 
 namespace zavolin {
 namespace {
 
-constexpr int SubmitTimeoutMs = 60000;
-// CUPS's own limit (MaxCopies) unless the administrator lowered it; lp then refuses the job.
+// CUPS's own limit (MaxCopies) unless the administrator lowered it; the scheduler then refuses
+// the job.
 constexpr int CupsMaxCopies = 9999;
+constexpr qint64 SendChunkBytes = 64 * 1024;
 
 QMarginsF toMillimetres(const QMarginsF& margins, QPageLayout::Unit unit) {
     switch (unit) {
@@ -33,11 +35,31 @@ QMarginsF toMillimetres(const QMarginsF& margins, QPageLayout::Unit unit) {
     return layout.margins(QPageLayout::Millimeter);
 }
 
+// Frees the options a job was created with.
+class JobOptionList {
+public:
+    JobOptionList() = default;
+    ~JobOptionList() { cupsFreeOptions(m_count, m_options); }
+    JobOptionList(const JobOptionList&) = delete;
+    JobOptionList& operator=(const JobOptionList&) = delete;
+
+    void add(const char* name, const char* value) {
+        m_count = cupsAddOption(name, value, m_count, &m_options);
+    }
+    int count() const { return m_count; }
+    cups_option_t* options() const { return m_options; }
+
+private:
+    int m_count = 0;
+    cups_option_t* m_options = nullptr;
+};
+
 class CupsQueueSink : public DocumentSink {
 public:
-    CupsQueueSink(QString queue, QString media)
+    CupsQueueSink(QString queue, QString media, CupsJobOptions options)
         : m_queue(std::move(queue))
-        , m_media(std::move(media)) {}
+        , m_media(std::move(media))
+        , m_options(options) {}
 
     QString createDocumentFile() override {
         QString reason;
@@ -54,52 +76,106 @@ public:
     }
 
     QString deliver(const QString& file, const QString& title, int copies) override {
-        QProcess lp;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-        lp.setProcessEnvironment(environment);
-        QStringList arguments{QStringLiteral("-d"), m_queue,
-                              QStringLiteral("-n"), QString::number(copies),
-                              QStringLiteral("-t"), title};
-        if (!m_media.isEmpty())
-            arguments << QStringLiteral("-o") << QStringLiteral("media=") + m_media;
-        // The page is laid out for this paper's printable area: print it at its true size.
-        arguments << QStringLiteral("-o") << QStringLiteral("print-scaling=none");
-        arguments << QStringLiteral("--") << file;
-        lp.start(QStringLiteral("lp"), arguments);
-        const bool started = lp.waitForStarted(SubmitTimeoutMs);
-        const bool finished = started && lp.waitForFinished(SubmitTimeoutMs);
-        if (started && !finished) {
-            lp.kill();
-            lp.waitForFinished(1000);
-        }
-        QFile::remove(file);
-        const QString output = QString::fromLocal8Bit(lp.readAllStandardOutput());
-        const QString errors = QString::fromLocal8Bit(lp.readAllStandardError()).trimmed();
-        if (!started)
+        const auto removeFile = qScopeGuard([&file] { QFile::remove(file); });
+        // A paused queue would hold the job unprinted: say so before anything is sent.
+        requireQueueTakesJobs(m_queue);
+        QFile document(file);
+        if (!document.open(QIODevice::ReadOnly))
             raise(ErrNo::PrinterError,
-                  QStringLiteral("Printer error: the CUPS command lp could not be run (%1).")
-                      .arg(lp.errorString()));
-        if (!finished)
-            raise(ErrNo::PrinterError,
-                  QStringLiteral("Printer error: the printer \"%1\" did not take the print job "
-                                 "within %2 seconds.")
-                      .arg(m_queue)
-                      .arg(SubmitTimeoutMs / 1000));
-        if (lp.exitStatus() != QProcess::NormalExit || lp.exitCode() != 0)
+                  QStringLiteral("Printer error: the document for the printer \"%1\" could not be "
+                                 "read back from %2 (%3).")
+                      .arg(m_queue, file, document.errorString()));
+
+        CupsDestination destination(m_queue);
+        cups_dinfo_t* info = destination.info();
+        JobOptionList options;
+        addJobOptions(options, copies);
+        int jobId = 0;
+        if (!ippSucceeded(cupsCreateDestJob(destination.http(), destination.dest(), info, &jobId,
+                                            title.toUtf8().constData(), options.count(),
+                                            options.options())))
             raise(ErrNo::PrinterError,
                   QStringLiteral("Printer error: the printer \"%1\" refused the print job (%2).")
-                      .arg(m_queue, errors.isEmpty() ? QStringLiteral("no reason given") : errors));
-        static const QRegularExpression requestId(QStringLiteral("request id is (\\S+)"));
-        const QRegularExpressionMatch match = requestId.match(output);
-        return match.hasMatch() ? match.captured(1) : m_queue;
+                      .arg(m_queue, CupsDestination::lastError()));
+        const QString problem = send(destination, jobId, document, title);
+        if (!problem.isEmpty()) {
+            // A job without its document would wait in the queue until the scheduler drops it.
+            cupsCancelDestJob(destination.http(), destination.dest(), jobId);
+            raise(ErrNo::PrinterError, problem);
+        }
+        // As lp reports a job: the queue and the job's number.
+        return QStringLiteral("%1-%2").arg(m_queue).arg(jobId);
     }
 
     void discard(const QString& file) override { QFile::remove(file); }
 
 private:
+    void addJobOptions(JobOptionList& options, int copies) const {
+        options.add(CUPS_COPIES, QByteArray::number(copies).constData());
+        // Each copy comes out as the whole sequence of sheets, not each sheet n times.
+        if (copies > 1)
+            options.add("multiple-document-handling", "separate-documents-collated-copies");
+        if (!m_media.isEmpty())
+            options.add(CUPS_MEDIA, m_media.toUtf8().constData());
+        // The page is laid out for this paper's printable area: print it at its true size.
+        options.add("print-scaling", "none");
+        switch (m_options.sides) {
+        case JobSides::QueueDefault:
+            break;
+        case JobSides::OneSided:
+            options.add(CUPS_SIDES, CUPS_SIDES_ONE_SIDED);
+            break;
+        case JobSides::TwoSidedLongEdge:
+            options.add(CUPS_SIDES, CUPS_SIDES_TWO_SIDED_PORTRAIT);
+            break;
+        }
+    }
+
+    // Streams the document into the job; empty when the scheduler took it, else the message.
+    QString send(CupsDestination& destination, int jobId, QFile& document,
+                 const QString& title) const {
+        http_t* http = destination.http();
+        if (cupsStartDestDocument(http, destination.dest(), destination.info(), jobId,
+                                  title.toUtf8().constData(), CUPS_FORMAT_PDF, 0, nullptr,
+                                  1) != HTTP_STATUS_CONTINUE)
+            return QStringLiteral("Printer error: the print job could not be sent to the printer "
+                                  "\"%1\" (%2).")
+                .arg(m_queue, CupsDestination::lastError());
+        QString readError;
+        QString writeError;
+        QByteArray chunk(SendChunkBytes, Qt::Uninitialized);
+        for (;;) {
+            const qint64 read = document.read(chunk.data(), chunk.size());
+            if (read < 0)
+                readError = document.errorString();
+            if (read <= 0)
+                break;
+            if (cupsWriteRequestData(http, chunk.constData(), size_t(read)) !=
+                HTTP_STATUS_CONTINUE) {
+                writeError = CupsDestination::lastError();
+                break;
+            }
+        }
+        // Finishing reads the scheduler's answer, also after a failed write.
+        const ipp_status_t status =
+            cupsFinishDestDocument(http, destination.dest(), destination.info());
+        if (!readError.isEmpty())
+            return QStringLiteral("Printer error: the document for the printer \"%1\" could "
+                                  "not be read (%2).")
+                .arg(m_queue, readError);
+        if (!writeError.isEmpty())
+            return QStringLiteral("Printer error: the print job could not be sent to the printer "
+                                  "\"%1\" (%2).")
+                .arg(m_queue, writeError);
+        if (!ippSucceeded(status))
+            return QStringLiteral("Printer error: the printer \"%1\" refused the print job (%2).")
+                .arg(m_queue, CupsDestination::lastError());
+        return {};
+    }
+
     QString m_queue;
     QString m_media;
+    CupsJobOptions m_options;
 };
 
 } // namespace
@@ -124,11 +200,11 @@ PrinterPaper cupsQueuePaper(const QString& queue) {
     return paper;
 }
 
-std::unique_ptr<QtPrinter> openCupsQueuePrinter(const QString& queue) {
+std::unique_ptr<QtPrinter> openCupsQueuePrinter(const QString& queue, CupsJobOptions options) {
     PrinterPaper paper = cupsQueuePaper(queue);
     const QString media = paper.pageSize.key();
     return std::make_unique<QtPrinter>(std::move(paper),
-                                       std::make_unique<CupsQueueSink>(queue, media));
+                                       std::make_unique<CupsQueueSink>(queue, media, options));
 }
 
 } // namespace zavolin

@@ -7,13 +7,21 @@
 
 namespace zavolin {
 
+// How a job asks the printer to use the sheet's sides.
+enum class JobSides { QueueDefault, OneSided, TwoSidedLongEdge };
+
+struct CupsJobOptions {
+    JobSides sides = JobSides::QueueDefault;
+};
+
 // The paper of a CUPS queue: its default page size and that page's unprintable edges (the
 // PPD's imageable area).
 PrinterPaper cupsQueuePaper(const QString& queue);
 
-// A printer on the named CUPS queue; each document is handed to the scheduler with lp, so a
-// refused job raises PrinterError instead of vanishing. Raises PrinterError for an unknown
-// queue.
-std::unique_ptr<QtPrinter> openCupsQueuePrinter(const QString& queue);
+// A printer on the named CUPS queue; each document is handed to the scheduler through libcups
+// as one job with the options, after the queue is asked whether it takes jobs, so a paused or
+// refusing queue and a refused job raise PrinterError instead of the job waiting or vanishing.
+// Raises PrinterError for an unknown queue.
+std::unique_ptr<QtPrinter> openCupsQueuePrinter(const QString& queue, CupsJobOptions options = {});
 
 } // namespace zavolin

@@ -7,24 +7,36 @@
 #  - adds the queue "zavolin-margins": cups-pdf with an A4 imageable area that leaves
 #      left 12 mm, top 15 mm, right 7 mm, bottom 9 mm unprintable,
 #    so the page geometry meets a printer with distinct edges on every side;
-#  - adds the queue "zavolin-rejecting", which refuses every job.
+#  - adds the queue "zavolin-rejecting", which refuses every job;
+#  - adds the queue "zavolin-duplex": cups-pdf with a standard Duplex option in its PPD, so CUPS
+#    offers two-sided printing (sides-supported two-sided-long-edge) while cups-pdf still just
+#    writes the PDF;
+#  - adds the queue "zavolin-paused", stopped (cupsdisable) with a reason but accepting jobs,
+#    and empties it of jobs left over.
 #
 # The tests know these names and numbers (tests/support/PrintedPdf.h); change both together.
 set -euo pipefail
 export LC_ALL=C
 
 OUT_DIR=/var/spool/cups-pdf/zavolin
+QUEUES=(zavolin-pdf zavolin-margins zavolin-rejecting zavolin-duplex zavolin-paused)
 CONF=/etc/cups/cups-pdf.conf
 
 say() { echo "zavolin cups-setup: $*"; }
 die() { echo "zavolin cups-setup: $*" >&2; exit 1; }
 
 scheduler_up() { lpstat -r 2>/dev/null | grep -q 'scheduler is running'; }
+# lpstat fails when any one of them is missing; it takes one queue per -p.
+queues_listed() {
+  local args=() queue
+  for queue in "${QUEUES[@]}"; do args+=(-p "$queue"); done
+  lpstat "${args[@]}" >/dev/null 2>&1
+}
 
 if [ "$(id -u)" -ne 0 ]; then
   # Without root nothing can be set up; the print tests then skip (no scheduler) or say what
   # is missing. Do not stop the other tests.
-  if scheduler_up && lpstat -p zavolin-pdf -p zavolin-margins -p zavolin-rejecting >/dev/null 2>&1; then
+  if scheduler_up && queues_listed; then
     exit 0
   fi
   echo "zavolin cups-setup: the test printers need root to set up: sudo $0" >&2
@@ -88,6 +100,26 @@ sed -E "s|^\*ImageableArea A4/A4: \".*\"|*ImageableArea A4/A4: \"${MARGINS_AREA}
 grep -q "^\*ImageableArea A4/A4: \"${MARGINS_AREA}\"" "$work/zavolin-margins.ppd" \
   || die "could not set the A4 imageable area in the copy of $PPD."
 
+# The same printer with the standard Duplex option, added to the General group: CUPS maps it to
+# sides-supported. cups-pdf ignores it and writes the pages as they come.
+awk '
+  /^\*CloseGroup: General/ && !done {
+    print "*OpenUI *Duplex/2-Sided Printing: PickOne"
+    print "*OrderDependency: 120 AnySetup *Duplex"
+    print "*DefaultDuplex: None"
+    print "*Duplex None/Off: \"<</Duplex false>>setpagedevice\""
+    print "*Duplex DuplexNoTumble/Long Edge: \"<</Duplex true/Tumble false>>setpagedevice\""
+    print "*Duplex DuplexTumble/Short Edge: \"<</Duplex true/Tumble true>>setpagedevice\""
+    print "*CloseUI: *Duplex"
+    print ""
+    done = 1
+  }
+  { print }
+' "$PPD" | sed -E 's|^\*NickName: .*|*NickName: "Zavolin test printer with two-sided printing"|' \
+  >"$work/zavolin-duplex.ppd"
+grep -q '^\*OpenUI \*Duplex/' "$work/zavolin-duplex.ppd" \
+  || die "could not add the Duplex option to the copy of $PPD."
+
 # --- the queues (lpadmin replaces an existing queue's settings, so this is idempotent) ---
 # lpadmin warns that PPD drivers are deprecated; the warning is expected.
 add_queue() {
@@ -105,8 +137,15 @@ add_queue zavolin-margins "$work/zavolin-margins.ppd" "Zavolin test printer (PDF
 # A queue that refuses every job, to show a refused print job is reported, not lost.
 add_queue zavolin-rejecting "$PPD" "Zavolin test printer that refuses jobs"
 cupsreject -r "Zavolin test queue: refuses every job" zavolin-rejecting
+add_queue zavolin-duplex "$work/zavolin-duplex.ppd" "Zavolin test printer (PDF, two-sided)"
+# A stopped queue that still takes jobs: they would wait there, so a job must not be sent.
+# Jobs a failed run left there go, so the queue starts empty.
+add_queue zavolin-paused "$PPD" "Zavolin test printer that is paused"
+cupsdisable -r "Zavolin test queue: paused" zavolin-paused
+cancel -a zavolin-paused 2>/dev/null || true
 lpadmin -d zavolin-pdf || die "could not make zavolin-pdf the default printer."
 
-lpstat -p zavolin-pdf -p zavolin-margins -p zavolin-rejecting >/dev/null || die "the queues are not listed by lpstat."
-say "default printer zavolin-pdf; zavolin-margins (A4 margins L12 T15 R7 B9 mm); zavolin-rejecting"
+queues_listed || die "the queues are not listed by lpstat."
+say "default printer zavolin-pdf; zavolin-margins (A4 margins L12 T15 R7 B9 mm); zavolin-rejecting;"
+say "zavolin-duplex (two-sided); zavolin-paused (stopped, accepting)"
 say "cups-pdf output directory: $OUT_DIR"

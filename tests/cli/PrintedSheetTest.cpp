@@ -1,4 +1,4 @@
-// End to end through a real CUPS: zavolin-sheet --print -> lp -> cups-pdf -> a PDF on disk,
+// End to end through a real CUPS: zavolin-sheet --print -> libcups -> cups-pdf -> a PDF on disk,
 // rendered at 600 dpi, its grey cut lines measured in millimetres on paper and held against
 // the layout worked out from the queue's paper and imageable area alone; and a job the queue
 // refuses.
@@ -294,7 +294,7 @@ TEST(SheetInput, AQueueThatRefusesTheJobIsReportedAndLeavesNoPrintFile) {
                                   environment),
                          QStringLiteral("\"zavolin-rejecting\" refused the print job"),
                          QStringLiteral("PRINTER=zavolin-rejecting"));
-    // The page written for lp goes too.
+    // The page written for the print job goes too.
     EXPECT_TRUE(filesIn(temp).isEmpty()) << qPrintable(filesIn(temp).join(QLatin1Char(' ')));
 }
 

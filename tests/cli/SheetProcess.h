@@ -19,7 +19,7 @@ struct SheetEnvironment {
     // default printer is used.
     std::optional<QString> printer;
     QString cupsUser; // CUPS_USER: the user the print job is sent as
-    QString tmpDir;   // TMPDIR, where print jobs are written before lp takes them
+    QString tmpDir;   // TMPDIR, where print jobs are written before CUPS takes them
 };
 
 // The command's name of a denomination: "coins", "1", ..., "1000".

@@ -114,7 +114,7 @@ QString waitForJobPdf(const QString& jobId, const QDateTime& since, std::chrono:
     }
 }
 
-std::optional<int> jobCopies(const QString& jobId, QString* why) {
+std::optional<QString> jobAttribute(const QString& jobId, const QString& name, QString* why) {
     const QString number = jobId.section(QLatin1Char('-'), -1);
     // ipptool finds its test files by name in CUPS's data folder; give the usual place first.
     const QString test = QStringLiteral("/usr/share/cups/ipptool/get-job-attributes.test");
@@ -122,16 +122,27 @@ std::optional<int> jobCopies(const QString& jobId, QString* why) {
         runProgram(QStringLiteral("ipptool"),
                    {QStringLiteral("-tv"), QStringLiteral("ipp://localhost/jobs/") + number,
                     QFileInfo::exists(test) ? test : QStringLiteral("get-job-attributes.test")});
-    static const QRegularExpression copies(QStringLiteral("^\\s*copies \\(integer\\) = (\\d+)"),
-                                           QRegularExpression::MultilineOption);
-    const QRegularExpressionMatch m = copies.match(r.output);
+    // "    copies (integer) = 3"
+    const QRegularExpression value(
+        QStringLiteral("^\\s*%1 \\([^)]*\\) = (.*)$").arg(QRegularExpression::escape(name)),
+        QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch m = value.match(r.output);
     if (!m.hasMatch()) {
         if (why)
-            *why = QStringLiteral("ipptool (cups-ipp-utils) gave no copies for job %1: %2 %3")
-                       .arg(jobId, r.output.right(400), r.errors.trimmed());
+            *why = QStringLiteral("ipptool (cups-ipp-utils) gave no %1 for job %2: %3 %4")
+                       .arg(name, jobId, r.output.right(400), r.errors.trimmed());
         return std::nullopt;
     }
-    return m.captured(1).toInt();
+    return m.captured(1).trimmed();
+}
+
+std::optional<int> jobCopies(const QString& jobId, QString* why) {
+    const std::optional<QString> copies = jobAttribute(jobId, QStringLiteral("copies"), why);
+    bool ok = false;
+    const int count = copies ? copies->toInt(&ok) : 0;
+    if (copies && !ok && why)
+        *why = QStringLiteral("job %1 has copies \"%2\", not a number").arg(jobId, *copies);
+    return ok ? std::optional<int>(count) : std::nullopt;
 }
 
 int pdfPageCount(const QString& pdf) {

@@ -15,6 +15,8 @@ namespace cups {
 inline constexpr char PdfQueue[] = "zavolin-pdf";             // A4 without unprintable edges
 inline constexpr char MarginsQueue[] = "zavolin-margins";     // A4 with the edges below
 inline constexpr char RejectingQueue[] = "zavolin-rejecting"; // refuses every job
+inline constexpr char DuplexQueue[] = "zavolin-duplex";       // offers two-sided long edge
+inline constexpr char PausedQueue[] = "zavolin-paused";       // stopped, still accepting jobs
 inline constexpr double MarginsLeft = 12.0;                   // millimetres
 inline constexpr double MarginsTop = 15.0;
 inline constexpr double MarginsRight = 7.0;
@@ -43,7 +45,11 @@ QString waitForJobPdf(const QString& jobId, const QDateTime& since,
                       std::chrono::milliseconds limit = std::chrono::seconds(60),
                       QString* why = nullptr);
 
-// The copies the scheduler holds for the job (its IPP attribute "copies", read with ipptool).
+// The value the scheduler holds for one of the job's IPP attributes ("sides", "copies"), as
+// ipptool prints it; nullopt, with *why, when the job has no such attribute.
+std::optional<QString> jobAttribute(const QString& jobId, const QString& name,
+                                    QString* why = nullptr);
+// The copies the scheduler holds for the job (its attribute "copies").
 std::optional<int> jobCopies(const QString& jobId, QString* why = nullptr);
 
 // Page count, page size (millimetres, from pdfinfo) and text (pdftotext) of a PDF file.

@@ -1,4 +1,4 @@
-// End to end through a real CUPS: QPainter -> PDF -> lp -> cups-pdf -> PDF on disk, measured.
+// End to end through a real CUPS: QPainter -> PDF -> libcups -> cups-pdf -> PDF on disk, measured.
 #include "PrintTestSupport.h"
 #include "platform/CupsQueuePrinter.h"
 #include "platform/DefaultPrinter.h"

@@ -1,0 +1,105 @@
+#include "CupsQueue.h"
+
+#include "CupsDestination.h"
+#include "RuntimeError.h"
+
+#include <QStringList>
+#include <iterator>
+#include <memory>
+
+namespace zavolin {
+namespace {
+
+struct IppDeleter {
+    void operator()(ipp_t* ipp) const { ippDelete(ipp); }
+};
+using IppMessage = std::unique_ptr<ipp_t, IppDeleter>;
+
+QString ippText(ipp_t* response, const char* name) {
+    ipp_attribute_t* attribute = ippFindAttribute(response, name, IPP_TAG_ZERO);
+    const char* text = attribute ? ippGetString(attribute, 0, nullptr) : nullptr;
+    return text ? QString::fromUtf8(text).trimmed() : QString();
+}
+
+// The state message, else the state reasons that say something ("none" does not).
+QString stateReason(ipp_t* response) {
+    const QString message = ippText(response, "printer-state-message");
+    if (!message.isEmpty())
+        return message;
+    QStringList reasons;
+    ipp_attribute_t* attribute = ippFindAttribute(response, "printer-state-reasons", IPP_TAG_ZERO);
+    for (int i = 0; attribute && i < ippGetCount(attribute); ++i) {
+        const QString reason = QString::fromUtf8(ippGetString(attribute, i, nullptr));
+        if (!reason.isEmpty() && reason != QLatin1String("none"))
+            reasons << reason;
+    }
+    return reasons.join(QStringLiteral(", "));
+}
+
+// A reason worth adding to a sentence that already says the state: not just its name again,
+// which is the message cupsreject and cupsdisable leave when given no reason.
+QString inParentheses(const QString& reason, const QString& state) {
+    if (reason.isEmpty() || reason.compare(state, Qt::CaseInsensitive) == 0)
+        return {};
+    return QStringLiteral(" (%1)").arg(reason);
+}
+
+} // namespace
+
+CupsQueueStatus cupsQueueStatus(const QString& queue) {
+    CupsDestination destination(queue);
+    CupsQueueStatus status;
+    status.twoSided =
+        cupsCheckDestSupported(destination.http(), destination.dest(), destination.info(),
+                               CUPS_SIDES, CUPS_SIDES_TWO_SIDED_PORTRAIT) != 0;
+
+    // Asked now rather than read from the description above: that lacks the state message,
+    // which says why a queue was stopped or set to refuse jobs.
+    const char* uri = cupsGetOption("printer-uri-supported", destination.dest()->num_options,
+                                    destination.dest()->options);
+    char built[HTTP_MAX_URI];
+    if (!uri) {
+        httpAssembleURIf(HTTP_URI_CODING_ALL, built, sizeof built, "ipp", nullptr, "localhost",
+                         ippPort(), "/printers/%s", destination.dest()->name);
+        uri = built;
+    }
+    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                 cupsUser());
+    static const char* const wanted[] = {"printer-is-accepting-jobs", "printer-state",
+                                         "printer-state-message", "printer-state-reasons"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                  int(std::size(wanted)), nullptr, wanted);
+    // cupsDoRequest takes the request and frees it.
+    const IppMessage response(cupsDoRequest(destination.http(), request, "/"));
+    if (!response || !ippSucceeded(cupsLastError()))
+        raise(ErrNo::PrinterError,
+              QStringLiteral("Printer error: the print scheduler did not say whether the "
+                             "printer \"%1\" takes jobs (%2).")
+                  .arg(queue, CupsDestination::lastError()));
+
+    if (ipp_attribute_t* accepting =
+            ippFindAttribute(response.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
+        status.accepting = ippGetBoolean(accepting, 0) != 0;
+    if (ipp_attribute_t* state = ippFindAttribute(response.get(), "printer-state", IPP_TAG_ENUM))
+        status.paused = ippGetInteger(state, 0) == IPP_PSTATE_STOPPED;
+    status.reason = stateReason(response.get());
+    return status;
+}
+
+void requireQueueTakesJobs(const QString& queue) {
+    const CupsQueueStatus status = cupsQueueStatus(queue);
+    if (!status.accepting)
+        raise(ErrNo::PrinterError,
+              QStringLiteral("Printer error: the printer \"%1\" refused the print job: it is not "
+                             "accepting jobs%2.")
+                  .arg(queue, inParentheses(status.reason, QStringLiteral("Rejecting Jobs"))));
+    if (status.paused)
+        raise(ErrNo::PrinterError,
+              QStringLiteral("Printer error: the printer \"%1\" is paused%2; nothing was sent to "
+                             "it.")
+                  .arg(queue, inParentheses(status.reason, QStringLiteral("Paused"))));
+}
+
+} // namespace zavolin
