@@ -113,7 +113,7 @@ private:
     void addJobOptions(JobOptionList& options, int copies) const {
         options.add(CUPS_COPIES, QByteArray::number(copies).constData());
         // Each copy comes out as the whole sequence of sheets, not each sheet n times.
-        if (copies > 1)
+        if (copies > 1 && m_options.collatedCopies)
             options.add("multiple-document-handling", "separate-documents-collated-copies");
         if (!m_media.isEmpty())
             options.add(CUPS_MEDIA, m_media.toUtf8().constData());

@@ -12,6 +12,9 @@ enum class JobSides { QueueDefault, OneSided, TwoSidedLongEdge };
 
 struct CupsJobOptions {
     JobSides sides = JobSides::QueueDefault;
+    // Copies of a document of several pages come out each as the whole sequence, not each page
+    // n times; a single page leaves copies to the printer.
+    bool collatedCopies = false;
 };
 
 // The paper of a CUPS queue: its default page size and that page's unprintable edges (the

@@ -42,7 +42,8 @@ TEST_F(CupsQueues, TwoSidedCopiesReachTheSchedulerAsAsked) {
     EXPECT_TRUE(cupsQueueStatus(queueName(cups::DuplexQueue)).twoSided);
     EXPECT_FALSE(cupsQueueStatus(queueName(cups::PdfQueue)).twoSided);
 
-    auto printer = openCupsQueuePrinter(queueName(cups::DuplexQueue), {JobSides::TwoSidedLongEdge});
+    auto printer =
+        openCupsQueuePrinter(queueName(cups::DuplexQueue), {JobSides::TwoSidedLongEdge, true});
     printer->setCopies(3);
     drawMarks(*printer);
     printer->newPage();
