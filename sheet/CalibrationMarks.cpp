@@ -57,13 +57,14 @@ void CalibrationScales::draw(QPainter& painter, const QRectF& target) const {
         for (int k = -halves; k <= halves; ++k) {
             const double at = k / 2.0;
             const double length = tickLength(k);
-            // X ticks hang below the horizontal scale, Y ticks reach right of the vertical one.
+            // X ticks hang below the horizontal scale, Y ticks reach left of the vertical one;
+            // their numbers stand beyond them, every 5 mm, so the two sets never meet.
             painter.drawLine(QLineF(at, 0, at, length));
-            painter.drawLine(QLineF(0, at, length, at));
-            if (k != 0 && k % 4 == 0) {
-                label(painter, QPointF(at, length + 1.2), k / 2);
+            painter.drawLine(QLineF(0, at, -length, at));
+            if (k != 0 && k % 10 == 0) {
+                label(painter, QPointF(at, length + 1.3), k / 2);
                 // Y counts upwards: the tick below the centre is negative.
-                label(painter, QPointF(length + 1.8, at), -k / 2);
+                label(painter, QPointF(-length - 2.2, at), -k / 2);
             }
         }
     });
@@ -80,8 +81,8 @@ void CalibrationScales::draw(QPainter& painter, const QRectF& target) const {
             painter.drawText(QRectF(-100, -60, 200, 120), Qt::AlignCenter, text);
             painter.restore();
         };
-        name(QPointF(ScaleReach + 2.5, 0), QStringLiteral("X"));
-        name(QPointF(0, -ScaleReach - 2.5), QStringLiteral("Y"));
+        name(QPointF(ScaleReach + 2.0, 0), QStringLiteral("X"));
+        name(QPointF(0, -ScaleReach - 2.0), QStringLiteral("Y"));
     });
 }
 
