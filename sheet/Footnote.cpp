@@ -2,6 +2,7 @@
 
 #include "PageGeometry.h"
 #include "TextPicture.h"
+#include "platform/Conversions.h"
 #include "platform/DrawingSurface.h"
 
 #include <algorithm>
@@ -9,18 +10,35 @@
 namespace zavolin {
 namespace {
 
-constexpr double Gap = 0.8; // millimetres kept from the cut lines and the printable area's edge
+constexpr double Gap = 0.8;            // millimetres kept from the cut lines and the area's edge
+constexpr double SmallestHeight = 1.4; // still readable when a narrow column makes it smaller
 
-// Where the sheet's last horizontal cut line lies on the target; the sheet's top when the page
-// has no sheet.
-double lastCutLine(DrawingSurface& target, const PageRequest& page, float scale,
-                   const SheetContext& sheet) {
-    const double top = target.scaleHeight() * sheet.geometry.TopFraction + sheet.offsets.TopMargin;
-    if (page.kind != PageRequest::Kind::Sheet)
-        return top;
+// Where a sheet's column lies across the target, between its vertical cut lines, and where
+// its last horizontal cut line and its top are: the painters' own arithmetic.
+struct Column {
+    double left = 0;
+    double right = 0;
+    double top = 0;
+    double bottom = 0;
+};
+
+Column columnOf(DrawingSurface& target, const PageRequest& page, float scale,
+                const SheetContext& sheet) {
+    Column c;
+    c.top = target.scaleHeight() * sheet.geometry.TopFraction + sheet.offsets.TopMargin;
+    if (page.kind != PageRequest::Kind::Sheet) {
+        c.right = target.scaleWidth();
+        c.bottom = c.top;
+        return c;
+    }
+    const float width = scale * sheet.sizes.at(page.isBanknote() ? page.index() : 0).Width;
+    const float height = scale * sheet.sizes.at(page.index()).Height;
+    c.left = intDivide(float(target.scaleWidth()) - width, 2) + sheet.offsets.LeftMargin;
+    // Banknotes: the right cut line 2 units beyond the note; coins: 1 unit inside the strip.
+    c.right = c.left + (page.isBanknote() ? width + 2 : width - 1);
     const float gap = page.isBanknote() ? FirstNoteGap : FirstStripGap;
-    return top + gap +
-           double(sheet.geometry.RowsPerPage) * scale * sheet.sizes.at(page.index()).Height;
+    c.bottom = c.top + gap + double(sheet.geometry.RowsPerPage) * height;
+    return c;
 }
 
 } // namespace
@@ -30,21 +48,31 @@ void drawFootnote(DrawingSurface& target, const PageRequest& page, float scale,
     if (page.footnote.isEmpty())
         return;
     const TextPicture text(page.footnote);
-    const double height = FootnoteHeight * scale;
     const double gap = Gap * scale;
-    const double width = std::min(text.widthAt(height), target.scaleWidth());
-    const double x = (target.scaleWidth() - width) / 2;
-    const double bottomRoom = target.scaleHeight() - lastCutLine(target, page, scale, sheet);
-    double y = target.scaleHeight() - gap - height;
-    if (bottomRoom < height + 2 * gap) {
-        // The sheet reaches the bottom: the room above its top cut line, where the vertical
-        // cut lines start, 10 units higher.
-        const double sheetTop =
-            target.scaleHeight() * sheet.geometry.TopFraction + sheet.offsets.TopMargin;
-        if (sheetTop >= height + 2 * gap)
-            y = std::max(gap, sheetTop - gap - height);
+    double height = FootnoteHeight * scale;
+    const Column column = columnOf(target, page, scale, sheet);
+    double x = 0;
+    double y = 0;
+    double width = 0;
+    if (target.scaleHeight() - column.bottom >= height + 2 * gap) {
+        // Below the last cut line, between the vertical ones, which run on to the bottom.
+        const double room = column.right - column.left - 2 * gap;
+        height = std::max(SmallestHeight * scale,
+                          std::min(height, height * room / text.widthAt(height)));
+        width = text.widthAt(height);
+        x = (column.left + column.right - width) / 2;
+        y = target.scaleHeight() - gap - height;
+    } else if (column.top >= height + 2 * gap) {
+        // The sheet reaches the bottom: above it, where no cut line runs.
+        width = text.widthAt(height);
+        x = (target.scaleWidth() - width) / 2;
+        y = column.top - gap - height;
+    } else {
+        width = text.widthAt(height);
+        x = (target.scaleWidth() - width) / 2;
+        y = target.scaleHeight() - gap - height;
     }
-    target.paintPicture(text, x, y, width, height);
+    target.paintPicture(text, std::max(0.0, x), y, width, height);
 }
 
 } // namespace zavolin

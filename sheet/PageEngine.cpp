@@ -85,13 +85,15 @@ void drawPage(DrawingSurface& target, const PageRequest& page, float scale,
               const PageContent& content, CallerTrap trap, const DrawLabels& labels) {
     if (page.kind == PageRequest::Kind::Calibration) {
         drawCalibration(target, page, scale, content);
+        drawFootnote(target, page, scale, content.sheet);
     } else if (page.turnedOver) {
         TurnedOverSurface back(target, centreLine(content, scale), scaled(page.backOffset, scale));
         drawSheet(back, page, scale, content, trap, labels);
+        drawFootnote(back, page, scale, content.sheet);
     } else {
         drawSheet(target, page, scale, content, trap, labels);
+        drawFootnote(target, page, scale, content.sheet);
     }
-    drawFootnote(target, page, scale, content.sheet);
 }
 
 void printPages(Printer& printer, const QList<PageRequest>& pages, const PageContent& content,
