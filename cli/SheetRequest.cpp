@@ -1,6 +1,9 @@
 #include "SheetRequest.h"
 
+#include "sheet/BackOffsetText.h"
+
 #include <QRegularExpression>
+#include <QSet>
 
 namespace zavolin {
 namespace {
@@ -20,9 +23,51 @@ std::optional<int> wholeNumber(const QString& text, int lowest, int highest) {
     return value;
 }
 
+// The most copies of a whole set: a class set with some to spare.
+constexpr int MaxSetCopies = 99;
+constexpr int MaxPageCopies = 10;
+
 // Applies one option with its value; returns what is wrong, or an empty text.
 QString apply(SheetRequest& r, bool& outputSeen, const QString& option, const QString& value) {
-    if (option == QLatin1String("--denomination")) {
+    if (option == QLatin1String("--values")) {
+        QList<qint16> values;
+        for (const QString& name : value.split(QLatin1Char(','))) {
+            const qsizetype i = DenominationNames.indexOf(name.trimmed().toLower());
+            if (i < 0)
+                return QStringLiteral("unknown value \"%1\" in --values (a comma-separated list "
+                                      "of 1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, coins)")
+                    .arg(name.trimmed());
+            if (values.contains(qint16(i)))
+                return QStringLiteral("--values names \"%1\" twice").arg(name.trimmed());
+            values.append(qint16(i));
+        }
+        // Printed in the set's own order, whatever order the list gives.
+        r.values.clear();
+        for (const qint16 v : allSetValues())
+            if (values.contains(v))
+                r.values.append(v);
+    } else if (option == QLatin1String("--duplex")) {
+        static const QList<std::pair<QString, SetSides>> ways = {
+            {QStringLiteral("printer"), SetSides::TwoSided},
+            {QStringLiteral("manual"), SetSides::TurnByHand},
+            {QStringLiteral("none"), SetSides::FrontsOnly},
+            {QStringLiteral("backs"), SetSides::BacksOnly}};
+        const auto way = std::find_if(ways.begin(), ways.end(), [&](const auto& w) {
+            return w.first.compare(value, Qt::CaseInsensitive) == 0;
+        });
+        if (way == ways.end())
+            return QStringLiteral("unknown --duplex \"%1\" (printer, manual, none or backs)")
+                .arg(value);
+        r.sides = way->second;
+        r.sidesGiven = true;
+    } else if (option == QLatin1String("--back-offset")) {
+        const auto offset = parseBackOffset(value);
+        if (!offset)
+            return QStringLiteral("--back-offset takes X,Y in millimetres from -10 to 10 in steps "
+                                  "of 0.1, such as 1.5,-2, not \"%1\"")
+                .arg(value);
+        r.backOffset = *offset;
+    } else if (option == QLatin1String("--denomination")) {
         const qsizetype i = DenominationNames.indexOf(value.toLower());
         if (i < 0)
             return QStringLiteral("unknown denomination \"%1\" (one of 1, 2, 5, 10, 20, 50, 100, "
@@ -45,9 +90,11 @@ QString apply(SheetRequest& r, bool& outputSeen, const QString& option, const QS
                 .arg(option, value);
         (option == QLatin1String("--left-margin") ? r.LeftMargin : r.TopMargin) = qint16(*mm);
     } else if (option == QLatin1String("--copies")) {
-        const auto n = wholeNumber(value, 1, 10);
+        // The range depends on what is made; checked once all options are read.
+        const auto n = wholeNumber(value, 1, MaxSetCopies);
         if (!n)
-            return QStringLiteral("--copies takes a whole number from 1 to 10, not \"%1\"")
+            return QStringLiteral("--copies takes a whole number from 1 to %1, not \"%2\"")
+                .arg(r.kind == SheetRequest::Kind::WholeSet ? MaxSetCopies : MaxPageCopies)
                 .arg(value);
         r.copies = *n;
     } else if (option == QLatin1String("--pictures")) {
@@ -92,8 +139,48 @@ bool takesValue(const QString& option) {
         QStringLiteral("--left-margin"),  QStringLiteral("--top-margin"),
         QStringLiteral("--copies"),       QStringLiteral("--pictures"),
         QStringLiteral("--paper"),        QStringLiteral("--output"),
-        QStringLiteral("--picture-set")};
+        QStringLiteral("--picture-set"),  QStringLiteral("--values"),
+        QStringLiteral("--duplex"),       QStringLiteral("--back-offset")};
     return withValue.contains(option);
+}
+
+// What is wrong with the options taken together; an empty text when nothing is.
+QString checkCombination(const SheetRequest& r, const QSet<QString>& seen) {
+    using Kind = SheetRequest::Kind;
+    const auto first = [&](const QStringList& options) {
+        for (const QString& option : options)
+            if (seen.contains(option))
+                return option;
+        return QString();
+    };
+    if (r.kind == Kind::Page) {
+        const QString setOnly = first({QStringLiteral("--values"), QStringLiteral("--duplex"),
+                                       QStringLiteral("--back-offset")});
+        if (!setOnly.isEmpty())
+            return QStringLiteral("%1 goes with --whole-set or --calibration only").arg(setOnly);
+        if (r.copies > MaxPageCopies)
+            return QStringLiteral("--copies takes a whole number from 1 to %1, not \"%2\"")
+                .arg(MaxPageCopies)
+                .arg(r.copies);
+        return {};
+    }
+    const QString name =
+        r.kind == Kind::WholeSet ? QStringLiteral("--whole-set") : QStringLiteral("--calibration");
+    QStringList notWith = {QStringLiteral("--denomination"), QStringLiteral("--side")};
+    if (r.kind == Kind::Calibration)
+        notWith << QStringLiteral("--values") << QStringLiteral("--copies")
+                << QStringLiteral("--pictures") << QStringLiteral("--picture-set")
+                << QStringLiteral("--left-margin") << QStringLiteral("--top-margin");
+    if (const QString option = first(notWith); !option.isEmpty())
+        return QStringLiteral("%1 does not go with %2").arg(option, name);
+    if (r.output == SheetRequest::Output::Png)
+        return QStringLiteral("%1 writes a PDF file (--output FILE.pdf) or prints (--print), not "
+                              "a PNG")
+            .arg(name);
+    if (r.kind == Kind::Calibration &&
+        (r.sides == SetSides::FrontsOnly || r.sides == SetSides::BacksOnly))
+        return QStringLiteral("--calibration needs both sides: --duplex printer or manual");
+    return {};
 }
 
 } // namespace
@@ -102,6 +189,7 @@ ParsedArguments parseSheetArguments(const QStringList& arguments) {
     ParsedArguments parsed;
     SheetRequest request;
     bool outputSeen = false;
+    QSet<QString> seen;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         QString option = arguments[i];
         QString value;
@@ -117,6 +205,15 @@ ParsedArguments parseSheetArguments(const QStringList& arguments) {
         }
         if (option == QLatin1String("--list-picture-sets")) {
             parsed.listPictureSets = true;
+            continue;
+        }
+        if (option == QLatin1String("--whole-set") || option == QLatin1String("--calibration")) {
+            if (request.kind != SheetRequest::Kind::Page) {
+                parsed.error = QStringLiteral("give one of --whole-set and --calibration");
+                return parsed;
+            }
+            request.kind = option == QLatin1String("--whole-set") ? SheetRequest::Kind::WholeSet
+                                                                  : SheetRequest::Kind::Calibration;
             continue;
         }
         if (option == QLatin1String("--print")) {
@@ -139,6 +236,7 @@ ParsedArguments parseSheetArguments(const QStringList& arguments) {
         parsed.error = apply(request, outputSeen, option, value);
         if (!parsed.error.isEmpty())
             return parsed;
+        seen.insert(option);
     }
     if (parsed.listPictureSets)
         return parsed;
@@ -148,6 +246,9 @@ ParsedArguments parseSheetArguments(const QStringList& arguments) {
                            "--print");
         return parsed;
     }
+    parsed.error = checkCombination(request, seen);
+    if (!parsed.error.isEmpty())
+        return parsed;
     parsed.request = request;
     return parsed;
 }
@@ -159,17 +260,25 @@ QString sheetUsage() {
         "                     [--copies N] [--pictures FILE | --picture-set N|NAME]\n"
         "                     [--paper A4|Letter]\n"
         "                     (--output FILE.pdf | --output FILE.png | --print)\n"
+        "       zavolin-sheet --whole-set [--values LIST] [--duplex printer|manual|none|backs]\n"
+        "                     [--back-offset X,Y] [--copies N] [--left-margin MM]\n"
+        "                     [--top-margin MM] [--pictures FILE | --picture-set N|NAME]\n"
+        "                     [--paper A4|Letter] (--output FILE.pdf | --print)\n"
+        "       zavolin-sheet --calibration [--back-offset X,Y] [--duplex printer|manual]\n"
+        "                     [--paper A4|Letter] (--output FILE.pdf | --print)\n"
         "       zavolin-sheet --list-picture-sets\n"
         "\n"
-        "Makes one page of Zavolin play money without opening the program's window, with the\n"
-        "same page layout and the same drawing as the program.\n"
+        "Makes Zavolin play money without opening the program's window, with the same page\n"
+        "layout and the same drawing as the program.\n"
         "\n"
         "  --denomination V  the banknote value, or coins for the coin sheet (default 1)\n"
         "  --side S          front or back (default front); a back page printed on the\n"
         "                    reverse of its front puts every back behind its front\n"
         "  --left-margin MM  shift the page right by MM whole millimetres, -20 to 20 (default 0)\n"
         "  --top-margin MM   shift the page down by MM whole millimetres, -20 to 20 (default 0)\n"
-        "  --copies N        copies to print, 1 to 10 (default 1); a file holds the page once\n"
+        "  --copies N        copies to print, 1 to 10 (default 1); a file holds the page once.\n"
+        "                    With --whole-set 1 to 99: printed as collated copies of the set;\n"
+        "                    a file holds each front and its back that many times in a row\n"
         "  --pictures FILE   a picture set as one PNG, JPEG or SVG image: 10 rows of 2 cells,\n"
         "                    row d for the d-th value, front left and back right; without it\n"
         "                    the banknotes stay empty\n"
@@ -185,6 +294,24 @@ QString sheetUsage() {
         "  --output FILE.png write the preview the program shows in a window 673 pixels high\n"
         "  --print           print on the default printer (the PRINTER environment variable\n"
         "                    names another CUPS queue)\n"
+        "\n"
+        "  --whole-set       every chosen value, each front followed by its back, the backs\n"
+        "                    placed to lie behind their fronts when the sheet is turned over\n"
+        "                    about its long edge; each page says in a grey line what it is\n"
+        "  --values LIST     the values of the set, comma-separated, from 1, 2, 5, 10, 20, 50,\n"
+        "                    100, 200, 500, 1000, coins (default all), printed in that order\n"
+        "  --duplex WAY      printer: the printer prints both sides (default; it must be able\n"
+        "                    to); manual: the fronts are printed, then the command waits for\n"
+        "                    Enter while the stack is turned over and put back, then the backs;\n"
+        "                    none: fronts only; backs: backs only. A file holds fronts and\n"
+        "                    backs for printer and manual\n"
+        "  --back-offset X,Y move every back X mm right and Y mm down as seen on the back,\n"
+        "                    -10 to 10 in steps of 0.1 (default 0,0), to make up for where the\n"
+        "                    printer puts the backs; measure it with --calibration\n"
+        "  --calibration     the calibration sheet: scales on the front, a cross on the back.\n"
+        "                    Held against the light, where the cross meets the scales gives\n"
+        "                    the X and Y to add to the back offset. Printed on both sides when\n"
+        "                    the printer can, else turned by hand as with --duplex manual\n"
         "\n"
         "The environment variable ZAVOLIN_PLUGIN_LIMIT_MS sets how long a plug-in may take for\n"
         "each step, in milliseconds, 1 to 600000 (default 5000); a plug-in that takes longer\n"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/PdfFilePrinter.h"
+#include "sheet/WholeSet.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,6 +12,13 @@ namespace zavolin {
 // One sheet to make, as the command line asks for it.
 struct SheetRequest {
     enum class Output { Pdf, Png, Print };
+    enum class Kind {
+        Page,        // one page of one value and side
+        WholeSet,    // every chosen value, fronts and backs
+        Calibration, // the two pages that measure where a back lands
+    };
+
+    Kind kind = Kind::Page;
 
     qint16 Denom = 1; // 0 the coin sheet, 1..10 the banknotes "1" to "1000"
     qint16 Side = 0;  // 0 front, 1 back
@@ -23,6 +31,12 @@ struct SheetRequest {
     PdfPaper paper = PdfPaper::A4;
     Output output = Output::Print;
     QString outputPath; // for Pdf and Png
+    // The whole set: its values in print order, how its backs reach the paper and where they
+    // land. The calibration pages use the offset too, and the way only when printed.
+    QList<qint16> values = allSetValues();
+    SetSides sides = SetSides::TwoSided;
+    bool sidesGiven = false;
+    BackOffset backOffset;
 };
 
 struct ParsedArguments {

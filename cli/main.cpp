@@ -2,6 +2,7 @@
 #include "SheetCommand.h"
 #include "SheetRequest.h"
 #include "errors/ConsoleReporter.h"
+#include "lang/Translations.h"
 #include "platform/RuntimeError.h"
 #include "platform/component/PluginLimits.h"
 
@@ -81,6 +82,9 @@ int main(int argc, char* argv[]) {
         return Failed;
     }
     qputenv("ZAVOLIN_CLASS_REGISTRY", QFile::encodeName(registry.filePath("classes.ini")));
+
+    // What is printed on the pages speaks the program's language.
+    zavolin::useTranslations(zavolin::storedLangBase());
 
     zavolin::ConsoleReporter reporter(QStringLiteral("zavolin-sheet"));
     zavolin::ErrorReporter::replace(&reporter);

@@ -196,3 +196,49 @@ TEST(SheetOutput, PicturesFillTheNotesWithTheirCellAndWithoutThemTheNotesStayEmp
 }
 
 } // namespace zavolin::test
+
+namespace zavolin::test {
+
+TEST(SheetOutput, WholeSetFileHoldsEachFrontThenItsBackForEachCopyAndTheCalibrationSheet) {
+    const QString folder = freshDirectory(QStringLiteral("whole-set-output"));
+    const QString pdf = QDir(folder).filePath(QStringLiteral("set.pdf"));
+    const SheetRun run = runSheet({QStringLiteral("--whole-set"), QStringLiteral("--values"),
+                                   QStringLiteral("coins,1"), QStringLiteral("--copies"),
+                                   QStringLiteral("2"), QStringLiteral("--output"), pdf});
+    ASSERT_EQ(run.exitCode, 0) << qPrintable(run.errors);
+    ASSERT_EQ(pdfPageCount(pdf), 8);
+    // The set's own order whatever the list's; the footnotes in the stored language, German.
+    const QStringList footnotes = {
+        "1 · Vorderseite · Seite 1 von 8 · mit 100 % drucken, an der langen Kante wenden",
+        "1 · Rückseite · Seite 2 von 8",
+        "1 · Vorderseite · Seite 3 von 8",
+        "1 · Rückseite · Seite 4 von 8",
+        "Münzen · Vorderseite · Seite 5 von 8",
+        "Münzen · Rückseite · Seite 6 von 8",
+        "Münzen · Vorderseite · Seite 7 von 8",
+        "Münzen · Rückseite · Seite 8 von 8"};
+    for (int page = 1; page <= 8; ++page) {
+        const ProgramRun text =
+            runProgram(QStringLiteral("pdftotext"),
+                       {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                        QString::number(page), QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf,
+                        QStringLiteral("-")});
+        EXPECT_TRUE(text.output.simplified().contains(footnotes[page - 1]))
+            << "page " << page << ": " << qPrintable(text.output);
+    }
+    // A front is the single page of its value.
+    const MatchedPage front =
+        matchLines(expectedOnPaper({1, 0, 0, 0}, a4FilePaper()), PageRaster::render(pdf, 1, 600));
+    expectLinesAsLaidOut(front, Tolerance, AlongTolerance, false, QStringLiteral("set front"));
+
+    const QString calibration = QDir(folder).filePath(QStringLiteral("calibration.pdf"));
+    const SheetRun calibrated =
+        runSheet({QStringLiteral("--calibration"), QStringLiteral("--back-offset"),
+                  QStringLiteral("1.5,-2"), QStringLiteral("--output"), calibration});
+    ASSERT_EQ(calibrated.exitCode, 0) << qPrintable(calibrated.errors);
+    EXPECT_EQ(pdfPageCount(calibration), 2);
+    EXPECT_TRUE(pdfText(calibration).simplified().contains("X 1.5 mm, Y -2.0 mm"))
+        << qPrintable(pdfText(calibration));
+}
+
+} // namespace zavolin::test

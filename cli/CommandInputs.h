@@ -1,0 +1,21 @@
+#pragma once
+
+#include "SheetRequest.h"
+#include "platform/Picture.h"
+
+#include <QString>
+#include <memory>
+
+namespace zavolin {
+
+// The banknote pictures the request names: a plug-in's set, an image file, or empty cells.
+std::shared_ptr<const Picture> requestedPictures(const SheetRequest& request);
+
+// Says what is wrong with the output's place before anything is drawn, so the message names
+// the file rather than the drawing step that first touches it.
+void checkWritable(const QString& path);
+
+// The CUPS queue to print on; raises PrinterError when there is none to print on.
+QString printQueue();
+
+} // namespace zavolin
