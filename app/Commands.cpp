@@ -2,6 +2,7 @@
 #include "MainWindowCaptions.h"
 #include "PreviewBox.h"
 #include "errors/Trap.h"
+#include "frmPrintSet.h"
 #include "frmZavolin.h"
 #include "lang/frmInfo.h"
 #include "platform/Conversions.h"
@@ -40,6 +41,12 @@ void frmZavolin::PicBut_click(qint16 Index) {
         case 3:
             trap.at(330, [&] { m_ui->mnuHilf->exec(QCursor::pos()); });
             break;
+        case 4: {
+            // The whole set: the dialog says itself what goes wrong.
+            frmPrintSet dialog({SizeTable, Offsets, clpPics}, this);
+            dialog.exec();
+            break;
+        }
         case 10:
         case 11:
         case 12:

@@ -1,8 +1,10 @@
 #include "MainWindowCaptions.h"
 
 #include "errors/Trap.h"
+#include "frmPrintSet.h"
 #include "lang/Allgemein.h"
 #include "lang/LangState.h"
+#include "lang/Translations.h"
 #include "platform/Conversions.h"
 #include "platform/RuntimeError.h"
 #include "platform/SettingsStore.h"
@@ -22,6 +24,9 @@ QString text(qint16 number) {
 
 void Sprache(Ui::frmZavolin& ui, const std::function<void()>& cmbSide_Click) {
     Trap trap(QStringLiteral("frmZavolin"), QStringLiteral("Sprache"));
+    // Texts beyond the language table come from the translations of the same language.
+    useTranslations(LangBase);
+    ui.PicBut_4->setToolTip(frmPrintSet::tr("Print set"));
     trap.run([&] {
         // Qt's list selects its first entry by itself and reports every change; here only the
         // selection at [50] counts, and it runs the side handler itself.

@@ -45,6 +45,8 @@ QPushButton* PicBut(const Ui::frmZavolin& ui, int index) {
         return ui.PicBut_2;
     case 3:
         return ui.PicBut_3;
+    case 4:
+        return ui.PicBut_4;
     case 10:
         return ui.PicBut_10;
     case 11:
@@ -175,7 +177,7 @@ void positionieren(Ui::frmZavolin& ui, const MainWindowLayout& window) {
             }
         };
         placeButtons(60, {0, 1}, 0, 3);
-        placeButtons(100, {2, 3}, 0, 30);
+        placeButtons(100, {2, 3, 4}, 0, 30);
         // The Italian button (13) is neither placed nor shown: Italian is reached only through
         // the stored setting.
         placeButtons(140, {10, 11, 12}, 2.5, 3);

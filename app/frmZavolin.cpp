@@ -81,8 +81,9 @@ void frmZavolin::connectControls() {
     ui.txtCopy->installEventFilter(this);
 
     const std::pair<QPushButton*, qint16> buttons[] = {
-        {ui.PicBut_0, 0},   {ui.PicBut_1, 1},   {ui.PicBut_2, 2},   {ui.PicBut_3, 3},
-        {ui.PicBut_10, 10}, {ui.PicBut_11, 11}, {ui.PicBut_12, 12}, {ui.PicBut_13, 13}};
+        {ui.PicBut_0, 0},   {ui.PicBut_1, 1},   {ui.PicBut_2, 2},
+        {ui.PicBut_3, 3},   {ui.PicBut_4, 4},   {ui.PicBut_10, 10},
+        {ui.PicBut_11, 11}, {ui.PicBut_12, 12}, {ui.PicBut_13, 13}};
     for (const auto& [button, index] : buttons)
         connect(button, &QPushButton::clicked, this,
                 [this, index = index] { PicBut_click(index); });

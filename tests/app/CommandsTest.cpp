@@ -104,7 +104,7 @@ TEST_F(Commands, LanguageButtonsStoreTheLanguageEvenWhenShown) {
     EXPECT_EQ(LangBase, 0);
     EXPECT_EQ(settings.writes, QStringList({"Sprache= 2000", "Sprache= 2000", "Sprache= 0"}));
     // No such button: nothing.
-    window->PicBut_click(4);
+    window->PicBut_click(5);
     EXPECT_EQ(settings.writes.size(), 3);
 }
 

@@ -1,0 +1,333 @@
+#include "frmPrintSet.h"
+
+#include "lang/SetTexts.h"
+#include "platform/CupsQueue.h"
+#include "platform/CupsQueuePrinter.h"
+#include "platform/DefaultPrinter.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PdfFilePrinter.h"
+#include "platform/RuntimeError.h"
+#include "platform/SettingsStore.h"
+#include "sheet/BackOffsetText.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+namespace zavolin {
+namespace {
+
+constexpr int MaxCopies = 99;
+
+QList<PageRequest> withFootnotes(QList<PageRequest> pages) {
+    addFootnotes(pages, [](const PageRequest& page, qsizetype n, qsizetype m) {
+        return page.kind == PageRequest::Kind::Calibration
+                   ? calibrationInstruction(page.backOffset.x, page.backOffset.y)
+                   : setFootnote(page.Denom, page.Side, n, m);
+    });
+    return pages;
+}
+
+QString valueCaption(qint16 Denom) {
+    static const char* const values[] = {"1",  "2",   "5",   "10",  "20",
+                                         "50", "100", "200", "500", "1000"};
+    return Denom > 0 ? QString::fromLatin1(values[Denom - 1]) : frmPrintSet::tr("Coins");
+}
+
+QDoubleSpinBox* offsetBox(QWidget* parent, const char* name) {
+    auto* box = new QDoubleSpinBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setRange(-BackOffset::Limit, BackOffset::Limit);
+    box->setSingleStep(BackOffset::Step);
+    box->setDecimals(1);
+    box->setSuffix(QStringLiteral(" mm"));
+    return box;
+}
+
+} // namespace
+
+frmPrintSet::frmPrintSet(const SetContent& content, QWidget* parent)
+    : QDialog(parent)
+    , m_content(content) {
+    setObjectName(QStringLiteral("frmPrintSet"));
+    setWindowTitle(tr("Print a whole set"));
+    auto* layout = new QVBoxLayout(this);
+    m_inputs = new QWidget(this);
+    auto* inputs = new QVBoxLayout(m_inputs);
+    inputs->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_inputs);
+
+    lblPrinter = new QLabel(m_inputs);
+    lblPrinter->setWordWrap(true);
+    inputs->addWidget(lblPrinter);
+
+    auto* values = new QGroupBox(tr("Values"), m_inputs);
+    auto* grid = new QGridLayout(values);
+    const QList<qint16> all = allSetValues();
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        auto* box = new QCheckBox(valueCaption(all[i]), values);
+        box->setObjectName(QStringLiteral("chkValue_%1").arg(all[i]));
+        box->setChecked(true);
+        connect(box, &QCheckBox::toggled, this, [this] { updateButtons(); });
+        chkValue[size_t(i)] = box;
+        grid->addWidget(box, int(i / 4), int(i % 4));
+    }
+    inputs->addWidget(values);
+
+    auto* form = new QFormLayout;
+    spnCopies = new QSpinBox(m_inputs);
+    spnCopies->setObjectName(QStringLiteral("spnCopies"));
+    spnCopies->setRange(1, MaxCopies);
+    form->addRow(tr("Copies:"), spnCopies);
+    cmbSides = new QComboBox(m_inputs);
+    cmbSides->setObjectName(QStringLiteral("cmbSides"));
+    form->addRow(tr("Backs:"), cmbSides);
+    auto* offsets = new QHBoxLayout;
+    spnBackX = offsetBox(m_inputs, "spnBackX");
+    spnBackY = offsetBox(m_inputs, "spnBackY");
+    offsets->addWidget(new QLabel(tr("right"), m_inputs));
+    offsets->addWidget(spnBackX);
+    offsets->addWidget(new QLabel(tr("down"), m_inputs));
+    offsets->addWidget(spnBackY);
+    form->addRow(tr("Back offset:"), offsets);
+    inputs->addLayout(form);
+
+    auto* actions = new QHBoxLayout;
+    cmdCalibration = new QPushButton(tr("Print calibration page"), m_inputs);
+    cmdSavePdf = new QPushButton(tr("Save as PDF…"), m_inputs);
+    cmdPrint = new QPushButton(tr("Print"), m_inputs);
+    cmdPrint->setDefault(true);
+    actions->addWidget(cmdCalibration);
+    actions->addStretch();
+    actions->addWidget(cmdSavePdf);
+    actions->addWidget(cmdPrint);
+    inputs->addLayout(actions);
+
+    prgDrawing = new QProgressBar(this);
+    prgDrawing->setVisible(false);
+    layout->addWidget(prgDrawing);
+    lblStatus = new QLabel(this);
+    lblStatus->setWordWrap(true);
+    layout->addWidget(lblStatus);
+    auto* closing = new QHBoxLayout;
+    closing->addStretch();
+    cmdCancel = new QPushButton(tr("Cancel"), this);
+    cmdCancel->setVisible(false);
+    cmdClose = new QPushButton(tr("Close"), this);
+    closing->addWidget(cmdCancel);
+    closing->addWidget(cmdClose);
+    layout->addLayout(closing);
+
+    connect(cmdPrint, &QPushButton::clicked, this, [this] { printSet(); });
+    connect(cmdCalibration, &QPushButton::clicked, this, [this] { printCalibration(); });
+    connect(cmdSavePdf, &QPushButton::clicked, this, [this] { chooseSavePath(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { m_cancelled = true; });
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+
+    findPrinter();
+    loadBackOffset();
+    connect(spnBackX, &QDoubleSpinBox::valueChanged, this, [this] { storeBackOffset(); });
+    connect(spnBackY, &QDoubleSpinBox::valueChanged, this, [this] { storeBackOffset(); });
+    updateButtons();
+}
+
+frmPrintSet::~frmPrintSet() = default;
+
+void frmPrintSet::findPrinter() {
+    const PrinterChoice choice = chooseDefaultPrinter();
+    QString problem = choice.missingReason;
+    if (problem.isEmpty() && choice.queue.isEmpty())
+        problem = tr("There is no printer on this system; the set can be saved as a PDF file.");
+    if (problem.isEmpty()) {
+        try {
+            m_twoSided = cupsQueueStatus(choice.queue).twoSided;
+            m_queue = choice.queue;
+        } catch (const RuntimeError& e) {
+            problem = e.description();
+        }
+    }
+    if (!problem.isEmpty()) {
+        lblPrinter->setText(problem);
+    } else {
+        lblPrinter->setText(m_twoSided ? tr("Printer: %1 (prints on both sides)").arg(m_queue)
+                                       : tr("Printer: %1").arg(m_queue));
+    }
+    if (m_twoSided)
+        cmbSides->addItem(tr("Printed on the back by the printer"), int(SetSides::TwoSided));
+    cmbSides->addItem(tr("Turned over by hand"), int(SetSides::TurnByHand));
+    cmbSides->addItem(tr("Fronts only"), int(SetSides::FrontsOnly));
+    cmbSides->addItem(tr("Backs only"), int(SetSides::BacksOnly));
+}
+
+void frmPrintSet::loadBackOffset() {
+    const QString stored = readSetting(Settings::BackOffset, m_queue);
+    std::optional<BackOffset> offset = parseBackOffset(stored);
+    if (!offset) {
+        lblStatus->setText(
+            tr("The stored back offset \"%1\" could not be read; it starts at 0.").arg(stored));
+        offset = BackOffset{};
+    }
+    spnBackX->setValue(offset->x);
+    spnBackY->setValue(offset->y);
+}
+
+void frmPrintSet::storeBackOffset() {
+    try {
+        writeSetting(Settings::BackOffset, m_queue, backOffsetText(backOffset()));
+    } catch (const RuntimeError& e) {
+        lblStatus->setText(
+            tr("The back offset could not be kept for the next time: %1").arg(e.description()));
+    }
+}
+
+QList<qint16> frmPrintSet::chosenValues() const {
+    QList<qint16> values;
+    const QList<qint16> all = allSetValues();
+    for (qsizetype i = 0; i < all.size(); ++i)
+        if (chkValue[size_t(i)]->isChecked())
+            values.append(all[i]);
+    return values;
+}
+
+SetSides frmPrintSet::chosenSides() const {
+    return SetSides(cmbSides->currentData().toInt());
+}
+
+BackOffset frmPrintSet::backOffset() const {
+    return {spnBackX->value(), spnBackY->value()};
+}
+
+void frmPrintSet::updateButtons() {
+    const bool anyValue = !chosenValues().isEmpty();
+    cmdPrint->setEnabled(anyValue && !m_queue.isEmpty());
+    cmdSavePdf->setEnabled(anyValue);
+    cmdCalibration->setEnabled(!m_queue.isEmpty());
+}
+
+bool frmPrintSet::printSet() {
+    return printDocuments(setDocuments(chosenValues(), chosenSides(), backOffset()),
+                          spnCopies->value());
+}
+
+bool frmPrintSet::printCalibration() {
+    return printDocuments(
+        calibrationDocuments(m_twoSided && chosenSides() == SetSides::TwoSided, backOffset()), 1);
+}
+
+void frmPrintSet::chooseSavePath() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save the set as PDF"),
+                                                      QDir(folder).filePath(tr("Zavolin set.pdf")),
+                                                      tr("PDF files (*.pdf)"));
+    if (!path.isEmpty())
+        saveAsPdf(path);
+}
+
+bool frmPrintSet::saveAsPdf(const QString& path) {
+    const QList<PageRequest> pages =
+        setFilePages(chosenValues(), chosenSides(), backOffset(), spnCopies->value());
+    try {
+        const std::unique_ptr<QtPrinter> printer = openPdfFilePrinter(path, PdfPaper::A4);
+        if (!drawOn(*printer, pages, 1))
+            return false;
+    } catch (const RuntimeError& e) {
+        fail(e.description());
+        return false;
+    }
+    lblStatus->setText(tr("Saved as %1.").arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+bool frmPrintSet::printDocuments(const QList<SetDocument>& documents, int copies) {
+    m_sentJobs.clear();
+    if (m_queue.isEmpty())
+        return false;
+    try {
+        requireQueueTakesJobs(m_queue);
+        for (qsizetype i = 0; i < documents.size(); ++i) {
+            if (i > 0)
+                MessageBoxes::current().inform(
+                    this,
+                    turnOverInstruction() + QStringLiteral("\n\n") +
+                        tr("Press OK when the stack is back in the tray to print the backs."));
+            CupsJobOptions options;
+            options.sides = documents[i].twoSided ? JobSides::TwoSidedLongEdge : JobSides::OneSided;
+            options.collatedCopies = true;
+            const std::unique_ptr<QtPrinter> printer = openCupsQueuePrinter(m_queue, options);
+            if (!drawOn(*printer, documents[i].pages, copies))
+                return false;
+            m_sentJobs.append(printer->lastDelivery());
+        }
+    } catch (const RuntimeError& e) {
+        fail(e.description());
+        return false;
+    }
+    lblStatus->setText(
+        tr("Sent to the printer %1 (%2).").arg(m_queue, m_sentJobs.join(QStringLiteral(", "))));
+    return true;
+}
+
+bool frmPrintSet::drawOn(QtPrinter& printer, const QList<PageRequest>& pages, int copies) {
+    prgDrawing->setRange(0, int(pages.size()));
+    prgDrawing->setValue(0);
+    setDrawing(true);
+    SetProgress progress;
+    progress.pageStarted = [this](qsizetype page) { prgDrawing->setValue(int(page)); };
+    progress.keepGoing = [this] {
+        QCoreApplication::processEvents();
+        return !m_cancelled;
+    };
+    try {
+        printSetPages(printer, withFootnotes(pages), m_content, copies, progress);
+    } catch (const PrintCancelled&) {
+        setDrawing(false);
+        lblStatus->setText(tr("Cancelled: nothing more was sent or written."));
+        return false;
+    } catch (...) {
+        setDrawing(false);
+        throw;
+    }
+    setDrawing(false);
+    return true;
+}
+
+void frmPrintSet::setDrawing(bool drawing) {
+    m_drawing = drawing;
+    m_cancelled = false;
+    m_inputs->setEnabled(!drawing);
+    cmdClose->setEnabled(!drawing);
+    prgDrawing->setVisible(drawing);
+    cmdCancel->setVisible(drawing);
+    if (drawing)
+        lblStatus->setText(tr("Drawing the pages…"));
+}
+
+void frmPrintSet::fail(const QString& message) {
+    lblStatus->setText(message);
+    MessageBoxes::current().inform(this, message);
+}
+
+void frmPrintSet::reject() {
+    // Closing while drawing stops the drawing first; the dialog stays to say so.
+    if (m_drawing) {
+        m_cancelled = true;
+        return;
+    }
+    QDialog::reject();
+}
+
+} // namespace zavolin

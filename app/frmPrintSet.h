@@ -1,0 +1,90 @@
+#pragma once
+
+#include "sheet/WholeSet.h"
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QWidget;
+
+namespace zavolin {
+
+class QtPrinter;
+
+// The whole-set dialog: every chosen value front and back, some copies, printed on both sides
+// by the printer or turned over by hand, each back behind its front; the calibration sheet
+// that measures where the backs land, and the back offset that corrects it, kept for each
+// printer. Drawing shows its progress and can be cancelled; a cancelled job sends nothing.
+class frmPrintSet : public QDialog {
+    Q_OBJECT
+
+public:
+    // The pages are drawn from the window's sizes, print offsets and picture set, which must
+    // outlive the dialog.
+    frmPrintSet(const SetContent& content, QWidget* parent = nullptr);
+    ~frmPrintSet() override;
+
+    // The values in the set's order ("1" to "1000", then the coins), checked to be printed.
+    std::array<QCheckBox*, 11> chkValue{};
+    QSpinBox* spnCopies = nullptr;
+    QComboBox* cmbSides = nullptr;
+    QDoubleSpinBox* spnBackX = nullptr;
+    QDoubleSpinBox* spnBackY = nullptr;
+    QLabel* lblPrinter = nullptr;
+    QLabel* lblStatus = nullptr;
+    QProgressBar* prgDrawing = nullptr;
+    QPushButton* cmdCalibration = nullptr;
+    QPushButton* cmdSavePdf = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QPushButton* cmdClose = nullptr;
+
+    // The printer queue the dialog prints on; empty when there is none.
+    const QString& queue() const { return m_queue; }
+    // The jobs the last print sent, in order ("zavolin-pdf-12", ...).
+    const QStringList& sentJobs() const { return m_sentJobs; }
+    QList<qint16> chosenValues() const;
+    SetSides chosenSides() const;
+    BackOffset backOffset() const;
+
+    // The buttons' work, also for tests. Each says what went wrong in a message box and in the
+    // status line; true when everything was sent or written.
+    bool printSet();
+    bool printCalibration();
+    bool saveAsPdf(const QString& path);
+
+protected:
+    void reject() override;
+
+private:
+    void findPrinter();
+    void loadBackOffset();
+    void storeBackOffset();
+    void chooseSavePath();
+    void updateButtons();
+    // Draws the documents one after the other on printers opened for them, asking between
+    // them for the stack to be turned; false when cancelled or failed.
+    bool printDocuments(const QList<SetDocument>& documents, int copies);
+    bool drawOn(QtPrinter& printer, const QList<PageRequest>& pages, int copies);
+    void setDrawing(bool drawing);
+    void fail(const QString& message);
+
+    SetContent m_content;
+    QString m_queue;
+    QStringList m_sentJobs;
+    bool m_twoSided = false;
+    bool m_drawing = false;
+    bool m_cancelled = false;
+    QWidget* m_inputs = nullptr;
+};
+
+} // namespace zavolin
