@@ -1,0 +1,92 @@
+// The whole-set dialog printing through CUPS as a user would: turned over by hand it sends the
+// fronts, says how to put the stack back, then sends the backs; cancelled, it sends nothing.
+#include "app/frmPrintSet.h"
+#include "platform/Picture.h"
+#include "platform/PictureClip.h"
+#include "sheet/SizeNotes.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/PrintedPdf.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTime>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace zavolin::test {
+namespace {
+
+class BlankPicture : public Picture {
+public:
+    QSizeF size() const override { return {2, 10}; }
+    void draw(QPainter&, const QRectF&) const override {}
+};
+
+class PrintSetDialog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ZAVOLIN_SKIP_WITHOUT_CUPS();
+        ASSERT_TRUE(cups::queueExists(QString::fromLatin1(cups::PdfQueue)));
+        qputenv("PRINTER", cups::PdfQueue);
+        clip.setPicture(std::make_shared<BlankPicture>());
+        SizeNotes(sizes);
+    }
+    void TearDown() override { qunsetenv("PRINTER"); }
+
+    FakeMessageBoxes boxes;
+    ScopedReplacement<MessageBoxes> replaced{boxes};
+    PictureClip clip;
+    SizeTable sizes;
+};
+
+// The page's text, one page of the PDF.
+QString pageText(const QString& pdf, int page) {
+    return pdfText(pdf).split(QLatin1Char('\f')).value(page - 1).simplified();
+}
+
+} // namespace
+
+TEST_F(PrintSetDialog, TurnedByHandTheFrontsGoThenTheMessageThenTheBacks) {
+    frmPrintSet dialog({sizes, {}, clip});
+    EXPECT_EQ(dialog.queue(), QString::fromLatin1(cups::PdfQueue));
+    // "1" and the coins, two copies, turned over by hand.
+    for (QCheckBox* box : dialog.chkValue)
+        box->setChecked(false);
+    dialog.chkValue.front()->setChecked(true);
+    dialog.chkValue.back()->setChecked(true);
+    dialog.spnCopies->setValue(2);
+    dialog.cmbSides->setCurrentIndex(dialog.cmbSides->findData(int(SetSides::TurnByHand)));
+    const QDateTime since = QDateTime::currentDateTime().addSecs(-2);
+
+    ASSERT_TRUE(dialog.printSet()) << qPrintable(dialog.lblStatus->text());
+    ASSERT_EQ(boxes.informed.size(), 1);
+    EXPECT_TRUE(boxes.informed[0].contains("turn it over about its long edge"));
+    ASSERT_EQ(dialog.sentJobs().size(), 2);
+    const QStringList expected[] = {{"1 · front · page 1 of 2", "coins · front · page 2 of 2"},
+                                    {"1 · back · page 1 of 2", "coins · back · page 2 of 2"}};
+    for (int job = 0; job < 2; ++job) {
+        QString why;
+        const QString pdf =
+            waitForJobPdf(dialog.sentJobs()[job], since, std::chrono::seconds(60), &why);
+        ASSERT_FALSE(pdf.isEmpty()) << qPrintable(why);
+        EXPECT_EQ(jobCopies(dialog.sentJobs()[job], &why), 2) << qPrintable(why);
+        // Collated: the whole document once, then again.
+        ASSERT_EQ(pdfPageCount(pdf), 4);
+        for (int page = 1; page <= 4; ++page)
+            EXPECT_TRUE(pageText(pdf, page).contains(expected[job][(page - 1) % 2]))
+                << "job " << job + 1 << ", page " << page << ": "
+                << qPrintable(pageText(pdf, page));
+    }
+
+    // Cancelled as soon as the drawing starts: no job.
+    QTimer::singleShot(0, dialog.cmdCancel, &QPushButton::click);
+    EXPECT_FALSE(dialog.printSet());
+    EXPECT_TRUE(dialog.sentJobs().isEmpty());
+    EXPECT_TRUE(dialog.lblStatus->text().startsWith("Cancelled"));
+    EXPECT_EQ(boxes.informed.size(), 1);
+}
+
+} // namespace zavolin::test
