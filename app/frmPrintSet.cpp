@@ -33,15 +33,6 @@ namespace {
 
 constexpr int MaxCopies = 99;
 
-QList<PageRequest> withFootnotes(QList<PageRequest> pages) {
-    addFootnotes(pages, [](const PageRequest& page, qsizetype n, qsizetype m) {
-        return page.kind == PageRequest::Kind::Calibration
-                   ? calibrationInstruction(page.backOffset.x, page.backOffset.y)
-                   : setFootnote(page.Denom, page.Side, n, m);
-    });
-    return pages;
-}
-
 QString valueCaption(qint16 Denom) {
     static const char* const values[] = {"1",  "2",   "5",   "10",  "20",
                                          "50", "100", "200", "500", "1000"};
@@ -292,7 +283,8 @@ bool frmPrintSet::drawOn(QtPrinter& printer, const QList<PageRequest>& pages, in
         return !m_cancelled;
     };
     try {
-        printSetPages(printer, withFootnotes(pages), m_content, copies, progress);
+        printSetPages(printer, withFootnotes(pages, setFootnote, calibrationInstruction), m_content,
+                      copies, progress);
     } catch (const PrintCancelled&) {
         setDrawing(false);
         lblStatus->setText(tr("Cancelled: nothing more was sent or written."));

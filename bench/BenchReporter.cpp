@@ -26,8 +26,10 @@ BenchReporter& benchReporter() {
     return reporter;
 }
 
-bool failed(benchmark::State& state) {
-    const QString failure = benchReporter().takeFailure();
+bool failed(benchmark::State& state, const QString& error) {
+    QString failure = benchReporter().takeFailure();
+    if (failure.isEmpty())
+        failure = error;
     if (failure.isEmpty())
         return false;
     state.SkipWithError(failure.toLocal8Bit().constData());

@@ -22,7 +22,8 @@ private:
 
 BenchReporter& benchReporter();
 
-// Stops the benchmark when the error trap reported a failure; true when it did.
-bool failed(benchmark::State& state);
+// Stops the benchmark when the error trap reported a failure, or with `error` when it is not
+// empty (a failure raised to the benchmark itself); true when it did.
+bool failed(benchmark::State& state, const QString& error = QString());
 
 } // namespace zavolin::bench

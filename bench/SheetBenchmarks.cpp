@@ -160,19 +160,11 @@ void printedPage(benchmark::State& state, Set set, qint16 denom) {
         }
     };
     print();
-    if (failed(state))
+    if (failed(state, error))
         return;
-    if (!error.isEmpty()) {
-        state.SkipWithError(error.toLocal8Bit().constData());
-        return;
-    }
     const double ms = timedMilliseconds(state, print);
-    if (failed(state))
+    if (failed(state, error))
         return;
-    if (!error.isEmpty()) {
-        state.SkipWithError(error.toLocal8Bit().constData());
-        return;
-    }
     const double bytes = double(QFileInfo(target).size());
     state.counters["items"] = items;
     state.counters["pdf_bytes"] = bytes;

@@ -15,15 +15,6 @@ namespace {
 
 using Kind = SheetRequest::Kind;
 
-QList<PageRequest> withFootnotes(QList<PageRequest> pages) {
-    addFootnotes(pages, [](const PageRequest& page, qsizetype n, qsizetype m) {
-        return page.kind == PageRequest::Kind::Calibration
-                   ? calibrationInstruction(page.backOffset.x, page.backOffset.y)
-                   : setFootnote(page.Denom, page.Side, n, m);
-    });
-    return pages;
-}
-
 // Every page in one file.
 QList<PageRequest> filePages(const SheetRequest& r) {
     if (r.kind == Kind::Calibration)
@@ -66,8 +57,9 @@ void printSet(const SheetRequest& r, const SetContent& content) {
         options.sides = documents[i].twoSided ? JobSides::TwoSidedLongEdge : JobSides::OneSided;
         options.collatedCopies = true;
         const std::unique_ptr<QtPrinter> printer = openCupsQueuePrinter(queue, options);
-        printSetPages(*printer, withFootnotes(documents[i].pages), content,
-                      r.kind == Kind::Calibration ? 1 : r.copies);
+        printSetPages(*printer,
+                      withFootnotes(documents[i].pages, setFootnote, calibrationInstruction),
+                      content, r.kind == Kind::Calibration ? 1 : r.copies);
     }
 }
 
@@ -88,7 +80,8 @@ void makeSetPages(const SheetRequest& r) {
         return;
     }
     const std::unique_ptr<QtPrinter> printer = openPdfFilePrinter(r.outputPath, r.paper);
-    printSetPages(*printer, withFootnotes(filePages(r)), content, 1);
+    printSetPages(*printer, withFootnotes(filePages(r), setFootnote, calibrationInstruction),
+                  content, 1);
 }
 
 } // namespace zavolin

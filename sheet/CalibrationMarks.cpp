@@ -11,6 +11,7 @@ namespace {
 constexpr double ScaleReach = 10;  // millimetres either way
 constexpr double LineWidth = 0.12; // thin, yet seen through paper
 constexpr double LabelHeight = 1.6;
+constexpr double NameHeight = 2.2;
 const QColor MarkColour(0, 0, 0);
 
 // Draws in millimetres with the origin at the target's centre.
@@ -25,16 +26,23 @@ void drawCentred(QPainter& painter, const QRectF& target, Draw&& draw) {
     painter.restore();
 }
 
-void label(QPainter& painter, const QPointF& centre, int value) {
+// Text centred on a point, `height` millimetres high.
+void centredText(QPainter& painter, const QPointF& centre, const QString& text, double height,
+                 bool bold = false) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(100);
-    const QString text = value > 0 ? QStringLiteral("+%1").arg(value) : QString::number(value);
+    font.setBold(bold);
     painter.save();
     painter.translate(centre);
-    painter.scale(LabelHeight / 100, LabelHeight / 100);
+    painter.scale(height / 100, height / 100);
     painter.setFont(font);
     painter.drawText(QRectF(-200, -60, 400, 120), Qt::AlignCenter, text);
     painter.restore();
+}
+
+void label(QPainter& painter, const QPointF& centre, int value) {
+    centredText(painter, centre,
+                value > 0 ? QStringLiteral("+%1").arg(value) : QString::number(value), LabelHeight);
 }
 
 double tickLength(int halfMillimetres) {
@@ -70,19 +78,8 @@ void CalibrationScales::draw(QPainter& painter, const QRectF& target) const {
     });
     // Which scale is which, beside their ends.
     drawCentred(painter, target, [&] {
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(100);
-        font.setBold(true);
-        painter.setFont(font);
-        const auto name = [&](const QPointF& at, const QString& text) {
-            painter.save();
-            painter.translate(at);
-            painter.scale(2.2 / 100, 2.2 / 100);
-            painter.drawText(QRectF(-100, -60, 200, 120), Qt::AlignCenter, text);
-            painter.restore();
-        };
-        name(QPointF(ScaleReach + 2.0, 0), QStringLiteral("X"));
-        name(QPointF(0, -ScaleReach - 2.0), QStringLiteral("Y"));
+        centredText(painter, QPointF(ScaleReach + 2.0, 0), QStringLiteral("X"), NameHeight, true);
+        centredText(painter, QPointF(0, -ScaleReach - 2.0), QStringLiteral("Y"), NameHeight, true);
     });
 }
 

@@ -73,9 +73,15 @@ QList<PageRequest> setFilePages(const QList<qint16>& values, SetSides sides, Bac
     return repeated;
 }
 
-void addFootnotes(QList<PageRequest>& pages, const FootnoteText& text) {
-    for (qsizetype i = 0; i < pages.size(); ++i)
-        pages[i].footnote = text(pages[i], i + 1, pages.size());
+QList<PageRequest> withFootnotes(QList<PageRequest> pages, SheetFootnote sheet,
+                                 CalibrationFootnote calibration) {
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        PageRequest& page = pages[i];
+        page.footnote = page.kind == PageRequest::Kind::Calibration
+                            ? calibration(page.backOffset.x, page.backOffset.y)
+                            : sheet(page.Denom, page.Side, i + 1, pages.size());
+    }
+    return pages;
 }
 
 void printSetPages(Printer& printer, const QList<PageRequest>& pages, const SetContent& content,

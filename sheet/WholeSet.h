@@ -42,9 +42,13 @@ QList<SetDocument> calibrationDocuments(bool twoSided, BackOffset offset);
 QList<PageRequest> setFilePages(const QList<qint16>& values, SetSides sides, BackOffset offset,
                                 int copies);
 
-// Gives each page its footnote: the text for the page, numbered n of m within its document.
-using FootnoteText = std::function<QString(const PageRequest& page, qsizetype n, qsizetype m)>;
-void addFootnotes(QList<PageRequest>& pages, const FootnoteText& text);
+// The pages with their footnotes, numbered n of m within their document: a sheet's from its
+// value, side and number, a calibration page's from the back offset it is printed with. The
+// texts come from the caller, in the language in use.
+using SheetFootnote = QString (*)(qint16 Denom, qint16 Side, qsizetype n, qsizetype m);
+using CalibrationFootnote = QString (*)(double backOffsetX, double backOffsetY);
+QList<PageRequest> withFootnotes(QList<PageRequest> pages, SheetFootnote sheet,
+                                 CalibrationFootnote calibration);
 
 // What the pages of a set are drawn from besides the printer: each page gets the page
 // geometry of its own size on the printer.
