@@ -2,13 +2,13 @@
 
 #include "lang/SetTexts.h"
 #include "platform/CupsQueue.h"
-#include "platform/CupsQueuePrinter.h"
 #include "platform/DefaultPrinter.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PdfFilePrinter.h"
 #include "platform/RuntimeError.h"
 #include "platform/SettingsStore.h"
 #include "sheet/BackOffsetText.h"
+#include "sheet/SetJobs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,12 +32,6 @@ namespace zavolin {
 namespace {
 
 constexpr int MaxCopies = 99;
-
-QString valueCaption(qint16 Denom) {
-    static const char* const values[] = {"1",  "2",   "5",   "10",  "20",
-                                         "50", "100", "200", "500", "1000"};
-    return Denom > 0 ? QString::fromLatin1(values[Denom - 1]) : frmPrintSet::tr("Coins");
-}
 
 QDoubleSpinBox* offsetBox(QWidget* parent, const char* name) {
     auto* box = new QDoubleSpinBox(parent);
@@ -70,7 +64,7 @@ frmPrintSet::frmPrintSet(const SetContent& content, QWidget* parent)
     auto* grid = new QGridLayout(values);
     const QList<qint16> all = allSetValues();
     for (qsizetype i = 0; i < all.size(); ++i) {
-        auto* box = new QCheckBox(valueCaption(all[i]), values);
+        auto* box = new QCheckBox(setValueName(all[i]), values);
         box->setObjectName(QStringLiteral("chkValue_%1").arg(all[i]));
         box->setChecked(true);
         connect(box, &QCheckBox::toggled, this, [this] { updateButtons(); });
@@ -230,68 +224,61 @@ void frmPrintSet::chooseSavePath() {
 
 bool frmPrintSet::saveAsPdf(const QString& path) {
     const QList<PageRequest> pages =
-        setFilePages(chosenValues(), chosenSides(), backOffset(), spnCopies->value());
-    try {
+        withFootnotes(setFilePages(chosenValues(), chosenSides(), backOffset(), spnCopies->value()),
+                      setFootnote, calibrationInstruction);
+    const bool done = draw([&](const SetProgress& progress) {
         const std::unique_ptr<QtPrinter> printer = openPdfFilePrinter(path, PdfPaper::A4);
-        if (!drawOn(*printer, pages, 1))
-            return false;
-    } catch (const RuntimeError& e) {
-        fail(e.description());
-        return false;
-    }
-    lblStatus->setText(tr("Saved as %1.").arg(QDir::toNativeSeparators(path)));
-    return true;
+        printSetPages(*printer, pages, m_content, 1, progress);
+    });
+    if (done)
+        lblStatus->setText(tr("Saved as %1.").arg(QDir::toNativeSeparators(path)));
+    return done;
 }
 
 bool frmPrintSet::printDocuments(const QList<SetDocument>& documents, int copies) {
     m_sentJobs.clear();
     if (m_queue.isEmpty())
         return false;
-    try {
-        requireQueueTakesJobs(m_queue);
-        for (qsizetype i = 0; i < documents.size(); ++i) {
-            if (i > 0)
+    const bool done = draw([&](const SetProgress& progress) {
+        printSetJobs(
+            m_queue, withFootnotes(documents, setFootnote, calibrationInstruction), m_content,
+            copies, progress,
+            [this] {
                 MessageBoxes::current().inform(
                     this,
                     turnOverInstruction() + QStringLiteral("\n\n") +
                         tr("Press OK when the stack is back in the tray to print the backs."));
-            CupsJobOptions options;
-            options.sides = documents[i].twoSided ? JobSides::TwoSidedLongEdge : JobSides::OneSided;
-            options.collatedCopies = true;
-            const std::unique_ptr<QtPrinter> printer = openCupsQueuePrinter(m_queue, options);
-            if (!drawOn(*printer, documents[i].pages, copies))
-                return false;
-            m_sentJobs.append(printer->lastDelivery());
-        }
-    } catch (const RuntimeError& e) {
-        fail(e.description());
-        return false;
-    }
-    lblStatus->setText(
-        tr("Sent to the printer %1 (%2).").arg(m_queue, m_sentJobs.join(QStringLiteral(", "))));
-    return true;
+            },
+            m_sentJobs);
+    });
+    if (done)
+        lblStatus->setText(
+            tr("Sent to the printer %1 (%2).").arg(m_queue, m_sentJobs.join(QStringLiteral(", "))));
+    return done;
 }
 
-bool frmPrintSet::drawOn(QtPrinter& printer, const QList<PageRequest>& pages, int copies) {
-    prgDrawing->setRange(0, int(pages.size()));
-    prgDrawing->setValue(0);
+bool frmPrintSet::draw(const std::function<void(const SetProgress&)>& job) {
     setDrawing(true);
     SetProgress progress;
+    progress.documentStarted = [this](qsizetype pages) {
+        prgDrawing->setRange(0, int(pages));
+        prgDrawing->setValue(0);
+    };
     progress.pageStarted = [this](qsizetype page) { prgDrawing->setValue(int(page)); };
     progress.keepGoing = [this] {
         QCoreApplication::processEvents();
         return !m_cancelled;
     };
     try {
-        printSetPages(printer, withFootnotes(pages, setFootnote, calibrationInstruction), m_content,
-                      copies, progress);
+        job(progress);
     } catch (const PrintCancelled&) {
         setDrawing(false);
         lblStatus->setText(tr("Cancelled: nothing more was sent or written."));
         return false;
-    } catch (...) {
+    } catch (const RuntimeError& e) {
         setDrawing(false);
-        throw;
+        fail(e.description());
+        return false;
     }
     setDrawing(false);
     return true;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -17,8 +18,6 @@ class QSpinBox;
 class QWidget;
 
 namespace zavolin {
-
-class QtPrinter;
 
 // The whole-set dialog: every chosen value front and back, some copies, printed on both sides
 // by the printer or turned over by hand, each back behind its front; the calibration sheet
@@ -71,10 +70,12 @@ private:
     void storeBackOffset();
     void chooseSavePath();
     void updateButtons();
-    // Draws the documents one after the other on printers opened for them, asking between
-    // them for the stack to be turned; false when cancelled or failed.
+    // Sends the documents to the printer, asking between them for the stack to be turned;
+    // false when cancelled or failed.
     bool printDocuments(const QList<SetDocument>& documents, int copies);
-    bool drawOn(QtPrinter& printer, const QList<PageRequest>& pages, int copies);
+    // Runs a drawing job with the progress bar and the Cancel button; false when cancelled or
+    // failed, which the status line and a message box say.
+    bool draw(const std::function<void(const SetProgress&)>& job);
     void setDrawing(bool drawing);
     void fail(const QString& message);
 

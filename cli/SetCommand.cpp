@@ -3,9 +3,10 @@
 #include "CommandInputs.h"
 #include "lang/SetTexts.h"
 #include "platform/CupsQueue.h"
-#include "platform/CupsQueuePrinter.h"
 #include "platform/PictureClip.h"
+#include "platform/QtPrinter.h"
 #include "platform/RuntimeError.h"
+#include "sheet/SetJobs.h"
 #include "sheet/SizeNotes.h"
 
 #include <cstdio>
@@ -35,12 +36,11 @@ bool turnedStackBack() {
 
 void printSet(const SheetRequest& r, const SetContent& content) {
     const QString queue = printQueue();
-    const CupsQueueStatus status = cupsQueueStatus(queue);
-    requireQueueTakesJobs(queue);
+    const bool twoSided = cupsQueueStatus(queue).twoSided;
     SetSides sides = r.sides;
     if (r.kind == Kind::Calibration && !r.sidesGiven)
-        sides = status.twoSided ? SetSides::TwoSided : SetSides::TurnByHand;
-    if (sides == SetSides::TwoSided && !status.twoSided)
+        sides = twoSided ? SetSides::TwoSided : SetSides::TurnByHand;
+    if (sides == SetSides::TwoSided && !twoSided)
         raise(ErrNo::PrinterError,
               QStringLiteral("the printer \"%1\" cannot print on both sides of the paper; "
                              "--duplex manual turns the sheets over by hand")
@@ -49,18 +49,16 @@ void printSet(const SheetRequest& r, const SetContent& content) {
         r.kind == Kind::Calibration
             ? calibrationDocuments(sides == SetSides::TwoSided, r.backOffset)
             : setDocuments(r.values, sides, r.backOffset);
-    for (qsizetype i = 0; i < documents.size(); ++i) {
-        if (i > 0 && !turnedStackBack())
-            raise(ErrNo::PrinterError,
-                  QStringLiteral("the backs were not printed: no answer on standard input"));
-        CupsJobOptions options;
-        options.sides = documents[i].twoSided ? JobSides::TwoSidedLongEdge : JobSides::OneSided;
-        options.collatedCopies = true;
-        const std::unique_ptr<QtPrinter> printer = openCupsQueuePrinter(queue, options);
-        printSetPages(*printer,
-                      withFootnotes(documents[i].pages, setFootnote, calibrationInstruction),
-                      content, r.kind == Kind::Calibration ? 1 : r.copies);
-    }
+    QStringList sent;
+    printSetJobs(
+        queue, withFootnotes(documents, setFootnote, calibrationInstruction), content,
+        r.kind == Kind::Calibration ? 1 : r.copies, {},
+        [] {
+            if (!turnedStackBack())
+                raise(ErrNo::PrinterError,
+                      QStringLiteral("the backs were not printed: no answer on standard input"));
+        },
+        sent);
 }
 
 } // namespace

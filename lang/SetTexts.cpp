@@ -9,7 +9,13 @@ struct SetTexts {
     Q_DECLARE_TR_FUNCTIONS(SetTexts)
 };
 
-QString valueName(qint16 Denom) {
+QString millimetres(double value) {
+    return QString::number(value, 'f', 1);
+}
+
+} // namespace
+
+QString setValueName(qint16 Denom) {
     static const char* const values[] = {"1",  "2",   "5",   "10",  "20",
                                          "50", "100", "200", "500", "1000"};
     if (Denom >= 1 && Denom <= 10)
@@ -17,16 +23,10 @@ QString valueName(qint16 Denom) {
     return SetTexts::tr("coins");
 }
 
-QString millimetres(double value) {
-    return QString::number(value, 'f', 1);
-}
-
-} // namespace
-
 QString setFootnote(qint16 Denom, qint16 Side, qsizetype n, qsizetype m) {
     QString line =
         QStringLiteral("%1 \u00b7 %2 \u00b7 %3")
-            .arg(valueName(Denom), Side == 0 ? SetTexts::tr("front") : SetTexts::tr("back"),
+            .arg(setValueName(Denom), Side == 0 ? SetTexts::tr("front") : SetTexts::tr("back"),
                  SetTexts::tr("page %1 of %2").arg(n).arg(m));
     if (Side == 0)
         line += QStringLiteral(" \u00b7 ") + SetTexts::tr("print at 100 %, flip on the long edge");

@@ -75,9 +75,7 @@ void CalibrationScales::draw(QPainter& painter, const QRectF& target) const {
                 label(painter, QPointF(-length - 2.2, at), -k / 2);
             }
         }
-    });
-    // Which scale is which, beside their ends.
-    drawCentred(painter, target, [&] {
+        // Which scale is which, beside their ends.
         centredText(painter, QPointF(ScaleReach + 2.0, 0), QStringLiteral("X"), NameHeight, true);
         centredText(painter, QPointF(0, -ScaleReach - 2.0), QStringLiteral("Y"), NameHeight, true);
     });

@@ -51,27 +51,25 @@ void drawFootnote(DrawingSurface& target, const PageRequest& page, float scale,
     const double gap = Gap * scale;
     double height = FootnoteHeight * scale;
     const Column column = columnOf(target, page, scale, sheet);
-    double x = 0;
-    double y = 0;
-    double width = 0;
-    if (target.scaleHeight() - column.bottom >= height + 2 * gap) {
+    const bool roomBelow = target.scaleHeight() - column.bottom >= height + 2 * gap;
+    // Centred on the page, at its bottom unless only the room above the sheet crosses no line.
+    double left = 0;
+    double right = target.scaleWidth();
+    double y = target.scaleHeight() - gap - height;
+    if (roomBelow) {
         // Below the last cut line, between the vertical ones, which run on to the bottom.
-        const double room = column.right - column.left - 2 * gap;
+        left = column.left;
+        right = column.right;
+        const double room = right - left - 2 * gap;
         height = std::max(SmallestHeight * scale,
                           std::min(height, height * room / text.widthAt(height)));
-        width = text.widthAt(height);
-        x = (column.left + column.right - width) / 2;
         y = target.scaleHeight() - gap - height;
     } else if (column.top >= height + 2 * gap) {
         // The sheet reaches the bottom: above it, where no cut line runs.
-        width = text.widthAt(height);
-        x = (target.scaleWidth() - width) / 2;
         y = column.top - gap - height;
-    } else {
-        width = text.widthAt(height);
-        x = (target.scaleWidth() - width) / 2;
-        y = target.scaleHeight() - gap - height;
     }
+    const double width = text.widthAt(height);
+    const double x = (left + right - width) / 2;
     target.paintPicture(text, std::max(0.0, x), y, width, height);
 }
 

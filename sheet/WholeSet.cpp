@@ -84,17 +84,25 @@ QList<PageRequest> withFootnotes(QList<PageRequest> pages, SheetFootnote sheet,
     return pages;
 }
 
+QList<SetDocument> withFootnotes(QList<SetDocument> documents, SheetFootnote sheet,
+                                 CalibrationFootnote calibration) {
+    for (SetDocument& document : documents)
+        document.pages = withFootnotes(document.pages, sheet, calibration);
+    return documents;
+}
+
 void printSetPages(Printer& printer, const QList<PageRequest>& pages, const SetContent& content,
                    int copies, const SetProgress& progress) {
+    if (progress.documentStarted)
+        progress.documentStarted(pages.size());
+    // The paper is the same for every page; the geometry depends on each page's size.
+    const double centre = paperCentreLine(printer);
     PageGeometry geometry;
-    double centre = 0;
     qsizetype started = 0;
     const ContentFor contentFor = [&](const PageRequest& page) {
         if (progress.pageStarted)
-            progress.pageStarted(started);
-        ++started;
+            progress.pageStarted(started++);
         ScaleFactor(printer, content.sizes, page.Denom, page.Side, geometry, {});
-        centre = paperCentreLine(printer);
         return PageContent{{content.sizes, geometry, content.offsets}, content.notes, centre};
     };
     PrintJob job;

@@ -49,6 +49,8 @@ using SheetFootnote = QString (*)(qint16 Denom, qint16 Side, qsizetype n, qsizet
 using CalibrationFootnote = QString (*)(double backOffsetX, double backOffsetY);
 QList<PageRequest> withFootnotes(QList<PageRequest> pages, SheetFootnote sheet,
                                  CalibrationFootnote calibration);
+QList<SetDocument> withFootnotes(QList<SetDocument> documents, SheetFootnote sheet,
+                                 CalibrationFootnote calibration);
 
 // What the pages of a set are drawn from besides the printer: each page gets the page
 // geometry of its own size on the printer.
@@ -58,9 +60,10 @@ struct SetContent {
     const PictureClip& notes;
 };
 
-// Follows a set's drawing: told when a page starts (counted from 0) and asked after each
-// picture whether to go on.
+// Follows a set's drawing: told when a document of so many pages starts and when a page starts
+// (counted from 0 within its document), and asked after each picture whether to go on.
 struct SetProgress {
+    std::function<void(qsizetype pages)> documentStarted;
     std::function<void(qsizetype page)> pageStarted;
     std::function<bool()> keepGoing;
 };

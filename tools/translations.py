@@ -34,7 +34,6 @@ DE_ES = {
         "cambiar su orden, déle la vuelta por el borde largo de modo que el borde superior quede "
         "arriba y vuelva a ponerla en la bandeja de papel de modo que la primera hoja entre "
         "primero y se imprima su cara en blanco."),
-    "Coins": ("Münzen", "Monedas"),
     "Print set": ("Satz drucken", "Imprimir juego"),
     "Print a whole set": ("Ganzen Satz drucken", "Imprimir un juego completo"),
     "Values": ("Werte", "Valores"),

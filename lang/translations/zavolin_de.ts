@@ -34,10 +34,6 @@
 <context>
     <name>zavolin::frmPrintSet</name>
     <message>
-        <source>Coins</source>
-        <translation>Münzen</translation>
-    </message>
-    <message>
         <source>Print a whole set</source>
         <translation>Ganzen Satz drucken</translation>
     </message>

@@ -34,10 +34,6 @@
 <context>
     <name>zavolin::frmPrintSet</name>
     <message>
-        <source>Coins</source>
-        <translation>Coins</translation>
-    </message>
-    <message>
         <source>Print a whole set</source>
         <translation>Print a whole set</translation>
     </message>

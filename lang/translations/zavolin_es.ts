@@ -34,10 +34,6 @@
 <context>
     <name>zavolin::frmPrintSet</name>
     <message>
-        <source>Coins</source>
-        <translation>Monedas</translation>
-    </message>
-    <message>
         <source>Print a whole set</source>
         <translation>Imprimir un juego completo</translation>
     </message>
