@@ -72,7 +72,7 @@ void makeSetPages(const SheetRequest& r) {
         clip.setPicture(requestedPictures(r));
     SizeTable sizes;
     SizeNotes(sizes);
-    const SetContent content{sizes, {r.LeftMargin, r.TopMargin}, clip};
+    const SetContent content{sizes, {r.LeftMargin, r.TopMargin}, clip, r.columns};
     if (r.output == SheetRequest::Output::Print) {
         printSet(r, content);
         return;

@@ -67,6 +67,13 @@ QString apply(SheetRequest& r, bool& outputSeen, const QString& option, const QS
                                   "of 0.1, such as 1.5,-2, not \"%1\"")
                 .arg(value);
         r.backOffset = *offset;
+    } else if (option == QLatin1String("--columns")) {
+        if (value == QLatin1String("1"))
+            r.columns = ColumnLayout::One;
+        else if (value.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0)
+            r.columns = ColumnLayout::AsManyAsFit;
+        else
+            return QStringLiteral("--columns takes 1 or auto, not \"%1\"").arg(value);
     } else if (option == QLatin1String("--denomination")) {
         const qsizetype i = DenominationNames.indexOf(value.toLower());
         if (i < 0)
@@ -140,7 +147,8 @@ bool takesValue(const QString& option) {
         QStringLiteral("--copies"),       QStringLiteral("--pictures"),
         QStringLiteral("--paper"),        QStringLiteral("--output"),
         QStringLiteral("--picture-set"),  QStringLiteral("--values"),
-        QStringLiteral("--duplex"),       QStringLiteral("--back-offset")};
+        QStringLiteral("--duplex"),       QStringLiteral("--back-offset"),
+        QStringLiteral("--columns")};
     return withValue.contains(option);
 }
 
@@ -169,8 +177,9 @@ QString checkCombination(const SheetRequest& r, const QSet<QString>& seen) {
     QStringList notWith = {QStringLiteral("--denomination"), QStringLiteral("--side")};
     if (r.kind == Kind::Calibration)
         notWith << QStringLiteral("--values") << QStringLiteral("--copies")
-                << QStringLiteral("--pictures") << QStringLiteral("--picture-set")
-                << QStringLiteral("--left-margin") << QStringLiteral("--top-margin");
+                << QStringLiteral("--columns") << QStringLiteral("--pictures")
+                << QStringLiteral("--picture-set") << QStringLiteral("--left-margin")
+                << QStringLiteral("--top-margin");
     if (const QString option = first(notWith); !option.isEmpty())
         return QStringLiteral("%1 does not go with %2").arg(option, name);
     if (r.output == SheetRequest::Output::Png)
@@ -258,12 +267,13 @@ QString sheetUsage() {
         "Usage: zavolin-sheet [--denomination 1|2|5|10|20|50|100|200|500|1000|coins]\n"
         "                     [--side front|back] [--left-margin MM] [--top-margin MM]\n"
         "                     [--copies N] [--pictures FILE | --picture-set N|NAME]\n"
-        "                     [--paper A4|Letter]\n"
+        "                     [--paper A4|Letter] [--columns 1|auto]\n"
         "                     (--output FILE.pdf | --output FILE.png | --print)\n"
         "       zavolin-sheet --whole-set [--values LIST] [--duplex printer|manual|none|backs]\n"
         "                     [--back-offset X,Y] [--copies N] [--left-margin MM]\n"
         "                     [--top-margin MM] [--pictures FILE | --picture-set N|NAME]\n"
-        "                     [--paper A4|Letter] (--output FILE.pdf | --print)\n"
+        "                     [--paper A4|Letter] [--columns 1|auto]\n"
+        "                     (--output FILE.pdf | --print)\n"
         "       zavolin-sheet --calibration [--back-offset X,Y] [--duplex printer|manual]\n"
         "                     [--paper A4|Letter] (--output FILE.pdf | --print)\n"
         "       zavolin-sheet --list-picture-sets\n"
@@ -288,6 +298,8 @@ QString sheetUsage() {
         "                    name as listed there\n"
         "  --list-picture-sets  print the names of the installed picture sets, one a line, in\n"
         "                    the order the program lists them, and make no sheet\n"
+        "  --columns 1|auto  one centred column of notes (default), or as many columns side by\n"
+        "                    side as fit the paper; the coin sheet keeps one\n"
         "  --paper P         A4 or Letter for file output (default A4); the page has 5 mm\n"
         "                    unprintable edges, like a common printer\n"
         "  --output FILE.pdf write the page to a PDF file\n"

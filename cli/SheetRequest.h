@@ -31,6 +31,7 @@ struct SheetRequest {
     PdfPaper paper = PdfPaper::A4;
     Output output = Output::Print;
     QString outputPath; // for Pdf and Png
+    ColumnLayout columns = ColumnLayout::One;
     // The whole set: its values in print order, how its backs reach the paper and where they
     // land. The calibration pages use the offset too, and the way only when printed.
     QList<qint16> values = allSetValues();

@@ -13,8 +13,8 @@ namespace {
 constexpr double Gap = 0.8;            // millimetres kept from the cut lines and the area's edge
 constexpr double SmallestHeight = 1.4; // still readable when a narrow column makes it smaller
 
-// Where a sheet's column lies across the target, between its vertical cut lines, and where
-// its last horizontal cut line and its top are: the painters' own arithmetic.
+// Where a sheet's (first) column lies across the target, between its vertical cut lines, and
+// where its last horizontal cut line and its top are: the painters' own arithmetic.
 struct Column {
     double left = 0;
     double right = 0;
@@ -33,8 +33,12 @@ Column columnOf(DrawingSurface& target, const PageRequest& page, float scale,
     }
     const float width = scale * sheet.sizes.at(page.isBanknote() ? page.index() : 0).Width;
     const float height = scale * sheet.sizes.at(page.index()).Height;
-    c.left = intDivide(float(target.scaleWidth()) - width, 2) + sheet.offsets.LeftMargin;
-    // Banknotes: the right cut line 2 units beyond the note; coins: 1 unit inside the strip.
+    // A banknote block of n columns: n notes and the lines between them, centred.
+    const qint32 columns = page.isBanknote() ? qMax<qint32>(1, sheet.geometry.Columns) : 1;
+    const float block = page.isBanknote() ? columns * (width + 2) - 2 : width;
+    c.left = intDivide(float(target.scaleWidth()) - block, 2) + sheet.offsets.LeftMargin;
+    // The first column, which no cut line crosses: a banknote's right cut line lies 2 units
+    // beyond its note, a coin strip's 1 unit inside it.
     c.right = c.left + (page.isBanknote() ? width + 2 : width - 1);
     const float gap = page.isBanknote() ? FirstNoteGap : FirstStripGap;
     c.bottom = c.top + gap + double(sheet.geometry.RowsPerPage) * height;

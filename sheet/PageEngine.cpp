@@ -5,6 +5,7 @@
 #include "CutLineColour.h"
 #include "Footnote.h"
 #include "PaintCoins.h"
+#include "PaintNoteBlock.h"
 #include "PaintNotes.h"
 #include "TurnedOverSurface.h"
 #include "platform/Conversions.h"
@@ -29,8 +30,12 @@ BackOffset scaled(const BackOffset& offset, float scale) {
 void drawSheet(DrawingSurface& target, const PageRequest& page, float scale,
                const PageContent& content, CallerTrap trap, const DrawLabels& labels) {
     if (trap.test(labels.choice, [&] { return page.isBanknote(); }))
-        trap.at(labels.notes,
-                [&] { PaintNotes(target, page.index(), scale, content.sheet, content.notes); });
+        trap.at(labels.notes, [&] {
+            if (content.sheet.geometry.Columns > 1)
+                PaintNoteBlock(target, page.index(), scale, content.sheet, content.notes);
+            else
+                PaintNotes(target, page.index(), scale, content.sheet, content.notes);
+        });
     else
         trap.at(labels.coins, [&] {
             PaintCoins(target, page.index(), scale, content.sheet, &imgCoins(page.Side));

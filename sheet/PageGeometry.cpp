@@ -2,6 +2,9 @@
 
 #include "platform/Conversions.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace zavolin {
 namespace {
 
@@ -23,6 +26,13 @@ float rowsPerPage(float printableHeight, const PageGeometry& geometry, float ite
                            double(printableHeight) + Tolerance)
         --rows;
     return float(rows);
+}
+
+qint16 columnsThatFit(double availableWidth, float itemWidth) {
+    if (itemWidth <= 0)
+        return 1;
+    const double columns = std::floor((availableWidth + 2 + Tolerance) / (double(itemWidth) + 2));
+    return qint16(std::clamp(columns, 1.0, 100.0));
 }
 
 } // namespace zavolin

@@ -14,6 +14,9 @@ struct PageGeometry {
     qint16 EdgeBottom = 0;
     float RowsPerPage = 0;
     float TopFraction = 0;
+    // Columns of banknotes side by side: 1 unless a layout that fills the page's width asks for
+    // more (columnsThatFit); the coin sheet has one.
+    qint16 Columns = 1;
 };
 
 // How far below the sheet's top the first item starts, in target units: a banknote sheet's
@@ -28,6 +31,11 @@ constexpr float FirstStripGap = 10;
 // height that rounds to zero.
 float rowsPerPage(float printableHeight, const PageGeometry& geometry, float itemHeight,
                   float firstItemGap);
+
+// Columns of notes `itemWidth` wide that fit side by side in `availableWidth` millimetres,
+// neighbours sharing a cut line: the notes of n columns with the lines between them take
+// n × (width + 2) − 2; at least 1.
+qint16 columnsThatFit(double availableWidth, float itemWidth);
 
 // The lower edge of the last of `rows` items on the printer, in millimetres.
 double sheetBottom(const PageGeometry& geometry, float rows, float itemHeight, float firstItemGap);

@@ -103,6 +103,7 @@ void printSetPages(Printer& printer, const QList<PageRequest>& pages, const SetC
         if (progress.pageStarted)
             progress.pageStarted(started++);
         ScaleFactor(printer, content.sizes, page.Denom, page.Side, geometry, {});
+        fitColumns(printer, content.sizes, page.Denom, page.Side, content.columns, geometry);
         return PageContent{{content.sizes, geometry, content.offsets}, content.notes, centre};
     };
     PrintJob job;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ColumnLayout.h"
 #include "PageEngine.h"
 #include "PageRequest.h"
 
@@ -58,6 +59,7 @@ struct SetContent {
     const SizeTable& sizes;
     PrintOffsets offsets;
     const PictureClip& notes;
+    ColumnLayout columns = ColumnLayout::One;
 };
 
 // Follows a set's drawing: told when a document of so many pages starts and when a page starts
