@@ -5,7 +5,6 @@
 #include "platform/CupsQueuePrinter.h"
 #include "platform/PictureClip.h"
 #include "platform/RuntimeError.h"
-#include "sheet/ColumnLayout.h"
 #include "sheet/ImageSurface.h"
 #include "sheet/PageEngine.h"
 #include "sheet/PreviewScale.h"
@@ -58,8 +57,7 @@ void makeSheet(const SheetRequest& r) {
     SizeNotes(sizes);
     const PageRequest page{r.Denom, r.Side};
     PageGeometry geometry;
-    ScaleFactor(*printer, sizes, page.Denom, page.Side, geometry, {});
-    fitColumns(*printer, sizes, page.Denom, page.Side, r.columns, geometry);
+    ScaleFactor(*printer, sizes, page.Denom, page.Side, geometry, {}, {r.columns, r.TopMargin});
     const PageContent content{{sizes, geometry, {r.LeftMargin, r.TopMargin}}, clip};
 
     if (r.output == SheetRequest::Output::Png) {

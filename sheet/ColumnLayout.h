@@ -1,11 +1,8 @@
 #pragma once
 
-#include "PageGeometry.h"
-#include "SizeTable.h"
+#include <QString>
 
 namespace zavolin {
-
-class Printer;
 
 // How many columns of notes a page has.
 enum class ColumnLayout {
@@ -13,10 +10,10 @@ enum class ColumnLayout {
     AsManyAsFit, // as many columns as fit the paper between its edges
 };
 
-// Sets the geometry's columns for the layout after ScaleFactor has measured the edges: for a
-// banknote as many as fit between EdgeLeft and EdgeRight of the paper, or one; the coin sheet
-// always has one.
-void fitColumns(Printer& printer, const SizeTable& sizes, qint16 Denom, qint16 Side,
-                ColumnLayout layout, PageGeometry& geometry);
+// The layout as it is stored: "1" or "auto".
+QString columnLayoutText(ColumnLayout layout);
+// The stored text read back: "auto" (in any case) is as many as fit; anything else, an empty or
+// unreadable text included, is the one column.
+ColumnLayout columnLayoutFromText(const QString& text);
 
 } // namespace zavolin

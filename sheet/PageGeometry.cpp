@@ -18,11 +18,12 @@ double sheetBottom(const PageGeometry& geometry, float rows, float itemHeight, f
 }
 
 float rowsPerPage(float printableHeight, const PageGeometry& geometry, float itemHeight,
-                  float firstItemGap) {
+                  float firstItemGap, float offsetDown) {
     qint32 rows = intDivide(printableHeight - geometry.EdgeTop - geometry.EdgeBottom, itemHeight);
     // The quotient counts rounded heights and ignores the gap above the first item, so its
-    // last rows may end below the printable area, where the printer cannot print them.
-    while (rows > 0 && sheetBottom(geometry, float(rows), itemHeight, firstItemGap) >
+    // last rows may end below the printable area, where the printer cannot print them; so may
+    // rows the print offset moves down.
+    while (rows > 0 && sheetBottom(geometry, float(rows), itemHeight, firstItemGap) + offsetDown >
                            double(printableHeight) + Tolerance)
         --rows;
     return float(rows);

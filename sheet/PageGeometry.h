@@ -27,10 +27,10 @@ constexpr float FirstStripGap = 10;
 
 // Items of the given height stacked on one page: the printable height less both edges divided
 // by the rounded item height (a \ b), but no more than end within the printable height when
-// the sheet starts EdgeTop below the printable area's top. Raises DivisionByZero for an item
-// height that rounds to zero.
+// the sheet starts EdgeTop below the printable area's top and is moved `offsetDown` further.
+// Raises DivisionByZero for an item height that rounds to zero.
 float rowsPerPage(float printableHeight, const PageGeometry& geometry, float itemHeight,
-                  float firstItemGap);
+                  float firstItemGap, float offsetDown = 0);
 
 // Columns of notes `itemWidth` wide that fit side by side in `availableWidth` millimetres,
 // neighbours sharing a cut line: the notes of n columns with the lines between them take

@@ -1,12 +1,31 @@
 #include "ScaleFactor.h"
 
 #include "DruckRand.h"
+#include "TurnedOverSurface.h"
 #include "errors/Trap.h"
+#include "platform/Units.h"
+
+#include <cmath>
 
 namespace zavolin {
+namespace {
+
+// The width a block of columns may take: the paper's between the edges. A back turned over lies
+// mirrored about the paper's centre; where the printable area is off centre by d, the mirrored
+// block is off by 2d, which the block must leave free on both sides.
+double blockRoom(Printer& printer, const PageGeometry& geometry, bool turnedBacks) {
+    double room =
+        printer.widthTwips() / TwipsPerMillimetre - geometry.EdgeLeft - geometry.EdgeRight;
+    if (turnedBacks)
+        room -= 2 * std::abs(2 * paperCentreLine(printer) - printer.scaleWidth());
+    return room;
+}
+
+} // namespace
 
 void ScaleFactor(Printer& printer, const SizeTable& sizes, qint16 Denom, qint16 Side,
-                 PageGeometry& geometry, const std::function<void()>& clearPreview) {
+                 PageGeometry& geometry, const std::function<void()>& clearPreview,
+                 const PageFit& fit) {
     Trap trap(QStringLiteral("frmZavolin"), QStringLiteral("ScaleFactor"));
     trap.run([&] {
         trap.at(20, [&] { printer.setScaleMode(PrinterScaleMode::Millimetres); });
@@ -18,16 +37,21 @@ void ScaleFactor(Printer& printer, const SizeTable& sizes, qint16 Denom, qint16 
             if (clearPreview)
                 clearPreview();
         });
+        geometry.Columns = 1;
         if (trap.test(50, [&] { return Denom > 0; })) {
             trap.at(60, [&] {
-                geometry.RowsPerPage =
-                    rowsPerPage(float(printer.scaleHeight()), geometry,
-                                sizes.at(sheetIndex(Denom, Side)).Height, FirstNoteGap);
+                const SheetItemSize& size = sizes.at(sheetIndex(Denom, Side));
+                geometry.RowsPerPage = rowsPerPage(float(printer.scaleHeight()), geometry,
+                                                   size.Height, FirstNoteGap, fit.TopMargin);
+                if (fit.columns == ColumnLayout::AsManyAsFit)
+                    geometry.Columns =
+                        columnsThatFit(blockRoom(printer, geometry, fit.turnedBacks), size.Width);
             });
         } else {
             trap.at(80, [&] {
-                geometry.RowsPerPage = rowsPerPage(float(printer.scaleHeight()), geometry,
-                                                   sizes.at(0).Height, FirstStripGap);
+                geometry.RowsPerPage =
+                    rowsPerPage(float(printer.scaleHeight()), geometry, sizes.at(0).Height,
+                                FirstStripGap, fit.TopMargin);
             });
         }
         trap.at(100, [&] {

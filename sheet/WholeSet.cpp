@@ -91,6 +91,13 @@ QList<SetDocument> withFootnotes(QList<SetDocument> documents, SheetFootnote she
     return documents;
 }
 
+qint32 itemsOnSheet(Printer& printer, qint16 Denom, const SetContent& content) {
+    PageGeometry geometry;
+    ScaleFactor(printer, content.sizes, Denom, 0, geometry, {},
+                {content.columns, content.offsets.TopMargin, true});
+    return qint32(geometry.RowsPerPage) * geometry.Columns;
+}
+
 void printSetPages(Printer& printer, const QList<PageRequest>& pages, const SetContent& content,
                    int copies, const SetProgress& progress) {
     if (progress.documentStarted)
@@ -102,8 +109,8 @@ void printSetPages(Printer& printer, const QList<PageRequest>& pages, const SetC
     const ContentFor contentFor = [&](const PageRequest& page) {
         if (progress.pageStarted)
             progress.pageStarted(started++);
-        ScaleFactor(printer, content.sizes, page.Denom, page.Side, geometry, {});
-        fitColumns(printer, content.sizes, page.Denom, page.Side, content.columns, geometry);
+        ScaleFactor(printer, content.sizes, page.Denom, page.Side, geometry, {},
+                    {content.columns, content.offsets.TopMargin, true});
         return PageContent{{content.sizes, geometry, content.offsets}, content.notes, centre};
     };
     PrintJob job;

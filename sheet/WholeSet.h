@@ -62,6 +62,10 @@ struct SetContent {
     ColumnLayout columns = ColumnLayout::One;
 };
 
+// How many notes (or coin strips) the page of a value holds on the printer, its columns
+// included; measures the printer and leaves it in millimetres, draws nothing.
+qint32 itemsOnSheet(Printer& printer, qint16 Denom, const SetContent& content);
+
 // Follows a set's drawing: told when a document of so many pages starts and when a page starts
 // (counted from 0 within its document), and asked after each picture whether to go on.
 struct SetProgress {
@@ -71,7 +75,8 @@ struct SetProgress {
 };
 
 // Prints the pages as one document of `copies` collated copies: each page as the single page
-// of its value would print, turned pages placed behind their fronts. A printer that refuses
+// of its value would print, turned pages placed behind their fronts; as many columns as fit
+// are as many as fit front and back. A printer that refuses
 // the copy count raises; so does every other failure. PrintCancelled when the progress says
 // stop: the document is left open for the caller to drop with the printer.
 void printSetPages(Printer& printer, const QList<PageRequest>& pages, const SetContent& content,

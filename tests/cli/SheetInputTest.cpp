@@ -143,6 +143,11 @@ TEST(SheetInput, BadInputIsOneLineOnStandardErrorWithStatus2AndNoFileLeft) {
         {{QStringLiteral("--whole-set"), QStringLiteral("--calibration"),
           QStringLiteral("--print")},
          QStringLiteral("give one of --whole-set and --calibration")},
+        {{QStringLiteral("--columns"), QStringLiteral("2"), QStringLiteral("--output"), pdf},
+         QStringLiteral("--columns takes 1 or auto, not \"2\"")},
+        {{QStringLiteral("--calibration"), QStringLiteral("--columns"), QStringLiteral("auto"),
+          QStringLiteral("--output"), pdf},
+         QStringLiteral("--columns does not go with --calibration")},
     };
     ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("folder.pdf")));
     for (const BadInputCase& c : cases) {

@@ -58,14 +58,23 @@ TEST(SheetOutput, PdfFileIsOnePageOfItsPaperWithTheCutLinesOf5mmEdges) {
         // Letter is 6 notes high: a seventh "1" would end 2.4 mm below the printable area.
         {"Letter", letterFilePaper(), {1, 1, 0, 0}},
         {"Letter", letterFilePaper(), {0, 1, -7, 4}},
+        // As many columns as fit: two of "1" (2 × 72 mm between 6 mm edges), one of "1000".
+        {"A4", a4FilePaper(), {1, 0, 0, 0, true}},
+        {"Letter", letterFilePaper(), {1, 1, 0, 0, true}},
+        {"A4", a4FilePaper(), {10, 0, 0, 0, true}},
+        {"Letter", letterFilePaper(), {10, 1, 0, 0, true}},
+        // Moved 20 mm down, a row that would end below the printable area is left out.
+        {"A4", a4FilePaper(), {2, 0, 3, 20, true}},
+        {"A4", a4FilePaper(), {1, 0, 0, 20}},
     };
     double worst = 0;
     for (const Case& c : cases) {
         const QString what = QStringLiteral("%1 %2").arg(QLatin1String(c.paperOption),
                                                          choiceArguments(c.choice).join(' '));
-        const QString pdf = QDir(folder).filePath(QStringLiteral("%1-%2.pdf")
-                                                      .arg(QLatin1String(c.paperOption))
-                                                      .arg(denominationName(c.choice.denom)));
+        const QString pdf = QDir(folder).filePath(
+            QStringLiteral("%1-%2-%3.pdf")
+                .arg(QLatin1String(c.paperOption), denominationName(c.choice.denom))
+                .arg(&c - cases));
         const PageRaster page =
             writePdf(c.choice, pdf, {QStringLiteral("--paper"), QLatin1String(c.paperOption)});
         ASSERT_FALSE(page.isNull()) << qPrintable(what);
@@ -75,7 +84,19 @@ TEST(SheetOutput, PdfFileIsOnePageOfItsPaperWithTheCutLinesOf5mmEdges) {
         EXPECT_NEAR(size->height(), c.paper.paper.height(), 0.2) << qPrintable(what);
 
         const ExpectedSheet expected = expectedOnPaper(c.choice, c.paper);
-        EXPECT_EQ(expected.items.size(), rowsPerPage(c.choice, c.paper));
+        const int columns = columnsOnPage(c.choice, c.paper);
+        EXPECT_EQ(columns, c.choice.asManyColumnsAsFit && c.choice.denom < 10 ? 2 : 1)
+            << qPrintable(what);
+        EXPECT_EQ(expected.items.size(), rowsPerPage(c.choice, c.paper) * columns);
+        if (c.choice.topMargin == 20) {
+            SheetChoice unmoved = c.choice;
+            unmoved.topMargin = 0;
+            EXPECT_LT(rowsPerPage(c.choice, c.paper), rowsPerPage(unmoved, c.paper))
+                << qPrintable(what) << ": the offset leaves the last row out";
+        }
+        for (const QRectF& item : expected.items)
+            EXPECT_LE(item.bottom(), c.paper.unprintable.top() + c.paper.printable().height())
+                << qPrintable(what);
         const MatchedPage lines = matchLines(expected, page);
         expectLinesAsLaidOut(lines, Tolerance, AlongTolerance, true, what);
         worst = std::max(worst, lines.worstDeviation());

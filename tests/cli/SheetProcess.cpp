@@ -36,11 +36,14 @@ QString denominationName(int denom) {
 }
 
 QStringList choiceArguments(const SheetChoice& c) {
-    return {
+    QStringList arguments = {
         QStringLiteral("--denomination"), denominationName(c.denom),
         QStringLiteral("--side"),         c.side ? QStringLiteral("back") : QStringLiteral("front"),
         QStringLiteral("--left-margin"),  QString::number(c.leftMargin),
         QStringLiteral("--top-margin"),   QString::number(c.topMargin)};
+    if (c.asManyColumnsAsFit)
+        arguments << QStringLiteral("--columns") << QStringLiteral("auto");
+    return arguments;
 }
 
 SheetRun runSheet(const QStringList& arguments, const SheetEnvironment& e) {

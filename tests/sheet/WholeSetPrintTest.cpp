@@ -7,6 +7,7 @@
 #include "platform/PictureClip.h"
 #include "sheet/SizeNotes.h"
 #include "sheet/WholeSet.h"
+#include "support/ExpectedSheet.h"
 #include "support/PrintedPdf.h"
 
 #include <QDateTime>
@@ -40,7 +41,8 @@ struct PageLines {
 };
 
 // Prints the set's pages as one document and returns the lines of each of its pages.
-QList<PageLines> printedSet(SetSides sides, BackOffset offset, const QString& title) {
+QList<PageLines> printedSet(SetSides sides, BackOffset offset, const QString& title,
+                            ColumnLayout columns = ColumnLayout::One, qint16 topMargin = 0) {
     PictureClip clip;
     clip.setPicture(std::make_shared<BlankPicture>());
     SizeTable sizes;
@@ -50,7 +52,7 @@ QList<PageLines> printedSet(SetSides sides, BackOffset offset, const QString& ti
         openCupsQueuePrinter(QString::fromLatin1(cups::MarginsQueue), {JobSides::OneSided});
     printer->setDocumentName(title);
     const QDateTime since = QDateTime::currentDateTime().addSecs(-2);
-    printSetPages(*printer, pages, {sizes, {}, clip}, 1);
+    printSetPages(*printer, pages, {sizes, {0, topMargin}, clip, columns}, 1);
     QString why;
     const QString pdf =
         waitForJobPdf(printer->lastDelivery(), since, std::chrono::seconds(90), &why);
@@ -144,6 +146,47 @@ TEST(WholeSetThroughCups, EveryBackLiesBehindItsFrontAndMovesByTheBackOffset) {
             back.horizontal, [](double y) { return y - 2.0; }, moved[sheet].horizontal,
             MovedTolerance, what + QStringLiteral(", back moved up"));
     }
+}
+
+TEST(WholeSetThroughCups, TwoColumnsMovedDownLieBehindTheirFrontsAndEndOnThePrintableArea) {
+    ZAVOLIN_SKIP_WITHOUT_CUPS();
+    ASSERT_TRUE(cups::queueExists(QString::fromLatin1(cups::MarginsQueue)))
+        << "The test queue is missing: run tools/cups-setup.sh as root.";
+
+    const QList<PageLines> printed =
+        printedSet(SetSides::TwoSided, {}, QStringLiteral("zavolin-test-set-columns"),
+                   ColumnLayout::AsManyAsFit, 20);
+    ASSERT_EQ(printed.size(), 22);
+    const PaperGeometry paper = marginsQueuePaper();
+    const auto mirrored = [](double x) { return PaperWidth - x; };
+    const QList<qint16> values = allSetValues();
+    int twoColumnPages = 0;
+    for (qsizetype sheet = 0; sheet < 11; ++sheet) {
+        const PageLines& front = printed[2 * sheet];
+        const PageLines& back = printed[2 * sheet + 1];
+        const SheetChoice choice{values[sheet], 0, 0, 20, true};
+        const QString what = QStringLiteral("value %1").arg(values[sheet]);
+        if (values[sheet] > 0) {
+            // The block's lines, and the cut line above and below each row: no more rows than
+            // end on the printable area moved 20 mm down.
+            const int columns = columnsOnPage(choice, paper, true);
+            twoColumnPages += columns == 2 ? 1 : 0;
+            EXPECT_EQ(front.vertical.size(), columns + 1) << qPrintable(what);
+            EXPECT_EQ(front.horizontal.size(), rowsPerPage(choice, paper) + 1) << qPrintable(what);
+        }
+        for (const FoundLine& line : front.horizontal)
+            EXPECT_LE(line.across, paper.unprintable.top() + paper.printable().height())
+                << qPrintable(what);
+        expectSameLines(back.vertical, mirrored, front.vertical, BehindTolerance,
+                        what + QStringLiteral(", vertical lines behind the front"));
+        expectSameLines(
+            back.horizontal, [](double y) { return y; }, front.horizontal, BehindTolerance,
+            what + QStringLiteral(", horizontal lines behind the front"));
+    }
+    // 189 mm between the edges, less twice 5 mm for the backs, mirrored about the paper's
+    // centre where the printable area lies 2.5 mm off it: two columns up to "50" (2 × 87.5 +
+    // 2), one from "100" (91).
+    EXPECT_EQ(twoColumnPages, 6);
 }
 
 } // namespace zavolin::test

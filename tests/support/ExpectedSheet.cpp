@@ -83,9 +83,23 @@ int rowsPerPage(const SheetChoice& c, const PaperGeometry& paper) {
     // The first note starts 11 mm below the sheet's top (a strip 10 mm): rows that would end
     // below the printable area are not laid out.
     const double firstGap = c.denom > 0 ? 11 : 10;
-    while (rows > 0 && e.top + firstGap + rows * height > printableHeight + 0.001)
+    while (rows > 0 && e.top + c.topMargin + firstGap + rows * height > printableHeight + 0.001)
         --rows;
     return rows;
+}
+
+int columnsOnPage(const SheetChoice& c, const PaperGeometry& paper, bool turnedBacks) {
+    if (!c.asManyColumnsAsFit || c.denom == 0)
+        return 1;
+    const PageEdges e = pageEdges(paper);
+    double room = paper.paper.width() - e.left - e.right;
+    if (turnedBacks)
+        room -= 2 * std::abs(paper.unprintable.left() - paper.unprintable.right());
+    const double width = itemSize(c.index()).width();
+    int columns = 1;
+    while ((columns + 1) * (width + 2) - 2 <= room)
+        ++columns;
+    return columns;
 }
 
 ExpectedSheet expectedSheet(const SheetChoice& c, const PaperGeometry& paper, QSizeF target,
@@ -95,7 +109,10 @@ ExpectedSheet expectedSheet(const SheetChoice& c, const PaperGeometry& paper, QS
     const int rows = rowsPerPage(c, paper);
     const QSizeF item = itemSize(c.index()) * scale;
     const double W = item.width(), H = item.height();
-    const double x = int(roundEven(target.width() - W)) / 2 + c.leftMargin;
+    const int columns = columnsOnPage(c, paper);
+    // The block of columns is centred as a single note is.
+    const double block = columns * (W + 2) - 2;
+    const double x = int(roundEven(target.width() - block)) / 2 + c.leftMargin;
     const double top = target.height() * topFraction + c.topMargin;
 
     ExpectedSheet s;
@@ -107,15 +124,20 @@ ExpectedSheet expectedSheet(const SheetChoice& c, const PaperGeometry& paper, QS
         s.lines.append({name, true, at, from, to});
     };
     if (c.denom > 0) {
-        // A column of notes 1 unit inside its two vertical cut lines; a top line 1 unit above
-        // the first note, then a line under every note.
+        // Columns of notes each 1 unit inside its two vertical cut lines, neighbours sharing
+        // one; a top line 1 unit above the first row, then a line under every row, across all.
+        const double right = x + columns * (W + 2);
         vertical("left", x, top, top + H * rows + 30);
-        vertical("right", x + 2 + W, top, top + H * rows + 30);
-        horizontal(QStringLiteral("top"), top + 10, x - 30, x + 30 + W);
+        for (int c = 1; c < columns; ++c)
+            s.lines.append({QStringLiteral("between %1").arg(c), false, x + c * (W + 2), top,
+                            top + H * rows + 30});
+        vertical("right", right, top, top + H * rows + 30);
+        horizontal(QStringLiteral("top"), top + 10, x - 30, right + 28);
         for (int i = 1; i <= rows; ++i)
-            horizontal(QStringLiteral("row %1").arg(i), top + 11 + H * i, x - 30, x + 30 + W);
+            horizontal(QStringLiteral("row %1").arg(i), top + 11 + H * i, x - 30, right + 28);
         for (int i = 0; i < rows; ++i)
-            s.items.append(QRectF(x + 1, top + 11 + H * i, W, H));
+            for (int c = 0; c < columns; ++c)
+                s.items.append(QRectF(x + c * (W + 2) + 1, top + 11 + H * i, W, H));
     } else {
         // Strips start at x on their top cut line; the right cut line lies 1 unit inside.
         vertical("left", x, top, top + H * rows + 20);

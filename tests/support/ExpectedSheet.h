@@ -42,13 +42,21 @@ struct SheetChoice {
     int side = 0;  // 0 front, 1 back
     int leftMargin = 0;
     int topMargin = 0;
+    bool asManyColumnsAsFit = false; // --columns auto
 
     int index() const { return denom > 0 ? 2 * denom + side - 1 : 0; }
 };
 
 // Items of the choice's size stacked on the paper's page: the printable height less the top
-// and bottom edges over the rounded item height, and no more than end on the printable area.
+// and bottom edges over the rounded item height, and no more than end on the printable area
+// when moved down by the top margin.
 int rowsPerPage(const SheetChoice& choice, const PaperGeometry& paper);
+
+// Columns of banknotes side by side: one, or as many as the paper's width between the edges
+// holds, neighbours sharing a cut line 2 + W from the last; the coin sheet one. With turned
+// backs the block must also fit mirrored about the paper's centre: where the printable area
+// is d off centre, 2d less on each side.
+int columnsOnPage(const SheetChoice& choice, const PaperGeometry& paper, bool turnedBacks = false);
 
 struct ExpectedLine {
     QString name; // "left", "right", "top", "row 3", ...: the same line on every page
