@@ -43,7 +43,7 @@ void frmZavolin::PicBut_click(qint16 Index) {
             break;
         case 4: {
             // The whole set: the dialog says itself what goes wrong.
-            frmPrintSet dialog({SizeTable, Offsets, clpPics}, this);
+            frmPrintSet dialog({SizeTable, Offsets, clpPics, Columns}, this);
             dialog.exec();
             break;
         }

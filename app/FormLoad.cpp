@@ -54,6 +54,8 @@ bool frmZavolin::Form_Load() {
         });
         trap.at(240, [&] { Offsets.LeftMargin = textToInt16(readSetting(Settings::LeftMargin)); });
         trap.at(250, [&] { Offsets.TopMargin = textToInt16(readSetting(Settings::TopMargin)); });
+        // Unreadable, it is the one column; the first layout at show works the page out for it.
+        Columns = columnLayoutFromText(readSetting(Settings::Columns));
         trap.at(260, [&] { m_info.reset(); });
         trap.at(270, [&] { show(); });
         trap.at(280, [&] { QCoreApplication::processEvents(); });

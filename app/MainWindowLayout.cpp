@@ -183,9 +183,10 @@ void positionieren(Ui::frmZavolin& ui, const MainWindowLayout& window) {
         placeButtons(140, {10, 11, 12}, 2.5, 3);
 
         trap.at(170, [&] {
-            ScaleFactor(need(window.printer, "printer"), need(window.content, "sheet").sheet.sizes,
-                        window.page.Denom, window.page.Side, need(window.geometry, "page geometry"),
-                        [&] { ui.Bild->clear(); });
+            ScaleFactor(
+                need(window.printer, "printer"), need(window.content, "sheet").sheet.sizes,
+                window.page.Denom, window.page.Side, need(window.geometry, "page geometry"),
+                [&] { ui.Bild->clear(); }, window.fit);
         });
         trap.at(180, [&] {
             PaperRatio =

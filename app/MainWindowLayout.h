@@ -2,6 +2,7 @@
 
 #include "sheet/PageEngine.h"
 #include "sheet/PageGeometry.h"
+#include "sheet/ScaleFactor.h"
 
 #include <QSize>
 #include <QtGlobal>
@@ -32,6 +33,8 @@ struct MainWindowLayout {
     // Written by the layout: the page geometry of the page's size (the one content's sheet
     // refers to) and the preview pixels per millimetre of paper.
     PageGeometry* geometry = nullptr;
+    // The columns and the offset down the geometry is worked out for.
+    PageFit fit;
     float* PreviewScale = nullptr;
     // Marks the option button optIndex(page.Denom) as chosen, with the selection handling that
     // brings.

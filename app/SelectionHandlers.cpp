@@ -17,8 +17,9 @@ void frmZavolin::optIndex_Click(qint16 Index) {
         trap.at(20, [&] { Denom = Index; });
         // A new size needs a new page geometry; this clears the preview.
         trap.at(30, [&] {
-            ScaleFactor(Printer::current(), SizeTable, Denom, Side, Geometry,
-                        [this] { Bild().clear(); });
+            ScaleFactor(
+                Printer::current(), SizeTable, Denom, Side, Geometry, [this] { Bild().clear(); },
+                pageFit());
         });
         repaintPreview(trap, {40, 50, 70});
     });

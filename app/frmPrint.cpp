@@ -5,10 +5,12 @@
 #include "platform/RuntimeError.h"
 #include "platform/Units.h"
 
+#include <QCheckBox>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 
 namespace zavolin {
 namespace {
@@ -43,15 +45,26 @@ QScrollBar* makeBar(QWidget* parent, const char* name, const QRect& place) {
 
 // The labels keep their defined places; a text wider than its label (fonts here are larger
 // than the ones the places were made for) is set smaller rather than cut off.
-void fitToWidth(QLabel* label) {
-    QFont font = label->font();
+void fitToWidth(QWidget* widget, const QString& text, int room) {
+    QFont font = widget->font();
     if (font.pointSizeF() <= 0)
         return;
     const qreal smallest = qMin<qreal>(6.0, font.pointSizeF());
     while (font.pointSizeF() - 0.5 >= smallest &&
-           QFontMetricsF(font).horizontalAdvance(label->text()) > label->width())
+           QFontMetricsF(font).horizontalAdvance(text) > room)
         font.setPointSizeF(font.pointSizeF() - 0.5);
-    label->setFont(font);
+    widget->setFont(font);
+}
+
+void fitToWidth(QLabel* label) {
+    fitToWidth(label, label->text(), label->width());
+}
+
+// A check box's text shares its width with the box.
+void fitToWidth(QCheckBox* box) {
+    const int indicator = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
+                          box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
+    fitToWidth(box, box->text(), box->width() - indicator);
 }
 
 QString text(const frmPrint::TextLookup& lookup, qint16 number) {
@@ -81,7 +94,8 @@ void setBarValue(QScrollBar* bar, double value) {
 
 } // namespace
 
-frmPrint::frmPrint(qint16& LeftMargin, qint16& TopMargin, TextLookup text, QWidget* parent)
+frmPrint::frmPrint(qint16& LeftMargin, qint16& TopMargin, TextLookup text, QWidget* parent,
+                   ColumnLayout* columns)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
     , m_LeftMargin(LeftMargin)
@@ -115,10 +129,24 @@ frmPrint::frmPrint(qint16& LeftMargin, qint16& TopMargin, TextLookup text, QWidg
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
 
     Form_Load();
+
+    if (columns) {
+        chkColumns = new QCheckBox(tr("As many columns as fit"), this);
+        chkColumns->setObjectName(QStringLiteral("chkColumns"));
+        chkColumns->setGeometry(pixelRect(240, 1500, 2400, 375));
+        chkColumns->setToolTip(tr("Banknotes side by side across the paper, each column with "
+                                  "its own cut lines; the coin sheet keeps one."));
+        fitToWidth(chkColumns);
+        chkColumns->setChecked(*columns == ColumnLayout::AsManyAsFit);
+        connect(chkColumns, &QCheckBox::toggled, this, [columns](bool checked) {
+            *columns = checked ? ColumnLayout::AsManyAsFit : ColumnLayout::One;
+        });
+    }
 }
 
-void frmPrint::showModal(qint16& LeftMargin, qint16& TopMargin, TextLookup text, QWidget* parent) {
-    frmPrint dialog(LeftMargin, TopMargin, std::move(text), parent);
+void frmPrint::showModal(qint16& LeftMargin, qint16& TopMargin, TextLookup text, QWidget* parent,
+                         ColumnLayout* columns) {
+    frmPrint dialog(LeftMargin, TopMargin, std::move(text), parent, columns);
     dialog.exec();
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "sheet/ColumnLayout.h"
+
 #include <QDialog>
 #include <QString>
 #include <array>
 #include <functional>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QScrollBar;
@@ -24,11 +27,13 @@ public:
     // 111 the title).
     using TextLookup = std::function<QString(qint16 number)>;
 
-    frmPrint(qint16& LeftMargin, qint16& TopMargin, TextLookup text, QWidget* parent = nullptr);
+    // With columns, the dialog also offers the banknotes' column layout and changes it at once.
+    frmPrint(qint16& LeftMargin, qint16& TopMargin, TextLookup text, QWidget* parent = nullptr,
+             ColumnLayout* columns = nullptr);
 
     // Loads the dialog, shows it modally and unloads it when it closes.
     static void showModal(qint16& LeftMargin, qint16& TopMargin, TextLookup text,
-                          QWidget* parent = nullptr);
+                          QWidget* parent = nullptr, ColumnLayout* columns = nullptr);
 
     void Form_Load();
     void vscLeftMargin_Change();
@@ -43,6 +48,8 @@ public:
     QLabel* lblLeftMargin = nullptr;
     QScrollBar* vscLeftMargin = nullptr;
     QPushButton* cmdOK = nullptr;
+    // As many columns of notes as fit the paper; only there when the dialog was given a layout.
+    QCheckBox* chkColumns = nullptr;
 
 private:
     qint16& m_LeftMargin;

@@ -2,6 +2,7 @@
 
 #include "lang/SetTexts.h"
 #include "platform/CupsQueue.h"
+#include "platform/CupsQueuePrinter.h"
 #include "platform/DefaultPrinter.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PdfFilePrinter.h"
@@ -90,6 +91,10 @@ frmPrintSet::frmPrintSet(const SetContent& content, QWidget* parent)
     offsets->addWidget(spnBackY);
     form->addRow(tr("Back offset:"), offsets);
     inputs->addLayout(form);
+    lblPaper = new QLabel(m_inputs);
+    lblPaper->setObjectName(QStringLiteral("lblPaper"));
+    lblPaper->setWordWrap(true);
+    inputs->addWidget(lblPaper);
 
     auto* actions = new QHBoxLayout;
     cmdCalibration = new QPushButton(tr("Print calibration page"), m_inputs);
@@ -127,6 +132,8 @@ frmPrintSet::frmPrintSet(const SetContent& content, QWidget* parent)
     loadBackOffset();
     connect(spnBackX, &QDoubleSpinBox::valueChanged, this, [this] { storeBackOffset(); });
     connect(spnBackY, &QDoubleSpinBox::valueChanged, this, [this] { storeBackOffset(); });
+    connect(spnCopies, &QSpinBox::valueChanged, this, [this] { updatePaper(); });
+    measureSheets();
     updateButtons();
 }
 
@@ -201,6 +208,37 @@ void frmPrintSet::updateButtons() {
     cmdPrint->setEnabled(anyValue && !m_queue.isEmpty());
     cmdSavePdf->setEnabled(anyValue);
     cmdCalibration->setEnabled(!m_queue.isEmpty());
+    updatePaper();
+}
+
+void frmPrintSet::measureSheets() {
+    // The paper the set goes on: the printer's, or the file's without one. Nothing is printed.
+    try {
+        const PrinterPaper paper =
+            m_queue.isEmpty() ? pdfPrinterPaper(PdfPaper::A4) : cupsQueuePaper(m_queue);
+        QtPrinter printer(paper, nullptr);
+        for (const qint16 Denom : allSetValues())
+            m_itemsOnSheet.insert(Denom, itemsOnSheet(printer, Denom, m_content));
+    } catch (const RuntimeError& e) {
+        m_itemsOnSheet.clear();
+        lblStatus->setText(
+            tr("The printer's paper could not be measured: %1").arg(e.description()));
+    }
+}
+
+void frmPrintSet::updatePaper() {
+    const QList<qint16> values = chosenValues();
+    // Each copy of a value is one sheet, its back on the other side or on the same sheet
+    // turned over by hand.
+    const int sheets = int(values.size()) * spnCopies->value();
+    QString text = tr("Sheets of paper: %1").arg(sheets);
+    QStringList held;
+    for (const qint16 Denom : values)
+        if (m_itemsOnSheet.contains(Denom))
+            held << QStringLiteral("%1 ×%2").arg(setValueName(Denom)).arg(m_itemsOnSheet[Denom]);
+    if (!held.isEmpty())
+        text += QStringLiteral("; ") + tr("on each: %1").arg(held.join(QStringLiteral(", ")));
+    lblPaper->setText(text);
 }
 
 bool frmPrintSet::printSet() {

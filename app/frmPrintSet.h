@@ -3,6 +3,7 @@
 #include "sheet/WholeSet.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -39,6 +40,8 @@ public:
     QDoubleSpinBox* spnBackX = nullptr;
     QDoubleSpinBox* spnBackY = nullptr;
     QLabel* lblPrinter = nullptr;
+    // The sheets of paper the chosen values and copies take, and what each holds.
+    QLabel* lblPaper = nullptr;
     QLabel* lblStatus = nullptr;
     QProgressBar* prgDrawing = nullptr;
     QPushButton* cmdCalibration = nullptr;
@@ -70,6 +73,8 @@ private:
     void storeBackOffset();
     void chooseSavePath();
     void updateButtons();
+    void measureSheets();
+    void updatePaper();
     // Sends the documents to the printer, asking between them for the stack to be turned;
     // false when cancelled or failed.
     bool printDocuments(const QList<SetDocument>& documents, int copies);
@@ -86,6 +91,9 @@ private:
     bool m_drawing = false;
     bool m_cancelled = false;
     QWidget* m_inputs = nullptr;
+    // The notes or strips on the page of each value (by Denom), on the printer or the file's
+    // paper; empty when they could not be measured.
+    QHash<qint16, qint32> m_itemsOnSheet;
 };
 
 } // namespace zavolin

@@ -9,6 +9,7 @@
 #include "lang/frmInfo.h"
 #include "platform/Conversions.h"
 #include "platform/Printer.h"
+#include "platform/SettingsStore.h"
 #include "resources/ProgramResources.h"
 #include "ui_frmZavolin.h"
 
@@ -131,6 +132,7 @@ void frmZavolin::Form_Resize() {
     const PageContent content = this->content();
     layout.content = &content;
     layout.geometry = &Geometry;
+    layout.fit = pageFit();
     layout.page = page();
     layout.PreviewScale = &PreviewScale;
     // Selecting the button runs optIndex_Click when it changes the selection.
@@ -139,9 +141,15 @@ void frmZavolin::Form_Resize() {
 }
 
 void frmZavolin::showPrintAdjustment() {
+    const ColumnLayout before = Columns;
     frmPrint::showModal(
         Offsets.LeftMargin, Offsets.TopMargin,
-        [](qint16 number) { return GetLang(add16(LangBase, number)); }, this);
+        [](qint16 number) { return GetLang(add16(LangBase, number)); }, this, &Columns);
+    // Kept at once: the offsets are stored when the program ends, the layout has no such step.
+    if (Columns != before)
+        writeSetting(Settings::Columns, columnLayoutText(Columns));
+    // The offset down and the layout decide how many rows and columns the page holds.
+    ScaleFactor(Printer::current(), SizeTable, Denom, Side, Geometry, {}, pageFit());
 }
 
 void frmZavolin::repaintPreview(Trap& trap, const DrawLabels& labels) {

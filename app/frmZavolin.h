@@ -5,6 +5,7 @@
 #include "platform/PictureClip.h"
 #include "sheet/PageEngine.h"
 #include "sheet/PageGeometry.h"
+#include "sheet/ScaleFactor.h"
 #include "sheet/SheetContext.h"
 #include "sheet/SizeTable.h"
 
@@ -67,6 +68,9 @@ public:
     // geometry and the print offsets as they are now, and the picture set.
     PageRequest page() const { return {Denom, Side}; }
     PageContent content() const { return {{SizeTable, Geometry, Offsets}, clpPics}; }
+    // What besides the size the page geometry is worked out for: the columns and the offset
+    // down.
+    PageFit pageFit() const { return {Columns, Offsets.TopMargin}; }
 
     // The window's state (all zero until the start-up sets it).
     qint16 Denom = 0;
@@ -76,6 +80,8 @@ public:
     PageGeometry Geometry;
     // LeftMargin and TopMargin, the print offsets; the print adjustment dialog changes them.
     PrintOffsets Offsets;
+    // The banknotes' column layout; the print adjustment dialog changes and stores it.
+    ColumnLayout Columns = ColumnLayout::One;
     QString AppPath;
     FileList lstFiles;
     PictureClip clpPics;

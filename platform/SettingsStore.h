@@ -18,6 +18,8 @@ namespace Settings {
 inline constexpr Setting Sprache{"Sprache", "0"};
 inline constexpr Setting LeftMargin{"LeftMargin", "0"};
 inline constexpr Setting TopMargin{"TopMargin", "0"};
+// The banknotes' columns: "1" or "auto", as many as fit the paper.
+inline constexpr Setting Columns{"Columns", "1"};
 // Where a whole set's backs land, one for each printer: "x,y" millimetres, under the key
 // followed by a dot and the printer's queue name.
 inline constexpr Setting BackOffset{"BackOffset", "0.0,0.0"};

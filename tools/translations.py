@@ -77,6 +77,18 @@ DE_ES = {
         "Abgebrochen: nichts weiter wurde gesendet oder geschrieben.",
         "Cancelado: no se envió ni escribió nada más."),
     "Drawing the pages…": ("Die Seiten werden gezeichnet…", "Dibujando las páginas…"),
+    "As many columns as fit": ("So viele Spalten wie passen", "Tantas columnas como quepan"),
+    "Banknotes side by side across the paper, each column with its own cut lines; the coin "
+    "sheet keeps one.": (
+        "Scheine nebeneinander über das ganze Papier, jede Spalte mit eigenen Schnittlinien; "
+        "das Münzblatt behält eine.",
+        "Billetes uno al lado del otro a lo ancho del papel, cada columna con sus líneas de "
+        "corte; la hoja de monedas conserva una."),
+    "Sheets of paper: %1": ("Blatt Papier: %1", "Hojas de papel: %1"),
+    "on each: %1": ("auf jedem: %1", "en cada una: %1"),
+    "The printer's paper could not be measured: %1": (
+        "Das Papier des Druckers konnte nicht vermessen werden: %1",
+        "No se pudo medir el papel de la impresora: %1"),
 }
 
 

@@ -32,6 +32,17 @@
     </message>
 </context>
 <context>
+    <name>zavolin::frmPrint</name>
+    <message>
+        <source>As many columns as fit</source>
+        <translation>So viele Spalten wie passen</translation>
+    </message>
+    <message>
+        <source>Banknotes side by side across the paper, each column with its own cut lines; the coin sheet keeps one.</source>
+        <translation>Scheine nebeneinander über das ganze Papier, jede Spalte mit eigenen Schnittlinien; das Münzblatt behält eine.</translation>
+    </message>
+</context>
+<context>
     <name>zavolin::frmPrintSet</name>
     <message>
         <source>Print a whole set</source>
@@ -152,6 +163,18 @@
     <message>
         <source>Sent to the printer %1 (%2).</source>
         <translation>An den Drucker %1 gesendet (%2).</translation>
+    </message>
+    <message>
+        <source>The printer's paper could not be measured: %1</source>
+        <translation>Das Papier des Druckers konnte nicht vermessen werden: %1</translation>
+    </message>
+    <message>
+        <source>Sheets of paper: %1</source>
+        <translation>Blatt Papier: %1</translation>
+    </message>
+    <message>
+        <source>on each: %1</source>
+        <translation>auf jedem: %1</translation>
     </message>
 </context>
 </TS>

@@ -32,6 +32,17 @@
     </message>
 </context>
 <context>
+    <name>zavolin::frmPrint</name>
+    <message>
+        <source>As many columns as fit</source>
+        <translation>Tantas columnas como quepan</translation>
+    </message>
+    <message>
+        <source>Banknotes side by side across the paper, each column with its own cut lines; the coin sheet keeps one.</source>
+        <translation>Billetes uno al lado del otro a lo ancho del papel, cada columna con sus líneas de corte; la hoja de monedas conserva una.</translation>
+    </message>
+</context>
+<context>
     <name>zavolin::frmPrintSet</name>
     <message>
         <source>Print a whole set</source>
@@ -152,6 +163,18 @@
     <message>
         <source>Sent to the printer %1 (%2).</source>
         <translation>Enviado a la impresora %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The printer's paper could not be measured: %1</source>
+        <translation>No se pudo medir el papel de la impresora: %1</translation>
+    </message>
+    <message>
+        <source>Sheets of paper: %1</source>
+        <translation>Hojas de papel: %1</translation>
+    </message>
+    <message>
+        <source>on each: %1</source>
+        <translation>en cada una: %1</translation>
     </message>
 </context>
 </TS>

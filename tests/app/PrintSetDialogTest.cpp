@@ -59,6 +59,12 @@ TEST_F(PrintSetDialog, TurnedByHandTheFrontsGoThenTheMessageThenTheBacks) {
     dialog.chkValue.back()->setChecked(true);
     dialog.spnCopies->setValue(2);
     dialog.cmbSides->setCurrentIndex(dialog.cmbSides->findData(int(SetSides::TurnByHand)));
+    // Seven "1" notes fit the queue's A4 page one above the other; as many columns as fit
+    // take two side by side.
+    EXPECT_EQ(dialog.lblPaper->text(), "Sheets of paper: 4; on each: 1 ×7, coins ×10");
+    EXPECT_TRUE(frmPrintSet({sizes, {}, clip, ColumnLayout::AsManyAsFit})
+                    .lblPaper->text()
+                    .startsWith("Sheets of paper: 11; on each: 1 ×14, 2 ×14,"));
     const QDateTime since = QDateTime::currentDateTime().addSecs(-2);
 
     ASSERT_TRUE(dialog.printSet()) << qPrintable(dialog.lblStatus->text());

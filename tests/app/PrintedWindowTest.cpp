@@ -2,6 +2,7 @@
 // adjustment dialog answered as a user would, the real settings file across a restart, and the
 // real error window's end answer.
 #include "WindowFixture.h"
+#include "app/PreviewBox.h"
 #include "app/frmPrint.h"
 #include "errors/ErrPtnr.h"
 #include "lang/LangState.h"
@@ -11,6 +12,7 @@
 #include "support/TestEnvironment.h"
 #include "ui_frmZavolin.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -169,6 +171,51 @@ TEST_F(PrintedWindow, OffsetsFromTheDialogMoveThePageByWholeMillimetresAndSurviv
     const PrintedLines again = print(*window);
     expectShifted(moved.vertical, again.vertical, 0.0, "vertical after the restart");
     expectShifted(moved.horizontal, again.horizontal, 0.0, "horizontal after the restart");
+}
+
+TEST_F(PrintedWindow, ColumnsChosenInTheDialogShowInThePreviewPrintAndSurviveARestart) {
+    window = start();
+    // The block's width shows in its horizontal cut lines, the longest grey lines on the page:
+    // 30 mm out on the left, 28 on the right. "1" on A4 is 70 mm wide: one column of it makes
+    // lines 130 mm long, two 202 mm.
+    const auto longest = [](const QList<FoundLine>& lines) {
+        double length = 0;
+        for (const FoundLine& line : lines)
+            length = std::max(length, line.end - line.start);
+        return length;
+    };
+    const auto inPreview = [&] {
+        // The preview's pixels measured as tenths of a millimetre.
+        return longest(PageRaster::fromImage(window->Bild().image(), 254).horizontalLines());
+    };
+    const PrintedLines one = print(*window);
+    const double oneInPreview = inPreview();
+    EXPECT_NEAR(longest(one.horizontal), 130, 0.3);
+
+    answerModal = [](QWidget* modal) {
+        auto* dialog = qobject_cast<frmPrint*>(modal);
+        if (!dialog)
+            return false;
+        EXPECT_NE(dialog->chkColumns, nullptr);
+        if (dialog->chkColumns)
+            dialog->chkColumns->click();
+        dialog->cmdOK->click();
+        return true;
+    };
+    window->ui().PicBut_1->click();
+    EXPECT_EQ(window->Columns, ColumnLayout::AsManyAsFit);
+    // Stored at once, not only when the program ends.
+    EXPECT_EQ(storedText(QStringLiteral("Columns")), QStringLiteral("auto"));
+    const PrintedLines two = print(*window);
+    EXPECT_NEAR(longest(two.horizontal), 202, 0.3);
+    // In the preview the overhangs are 58 pixels at any scale: a second column adds a note
+    // and the 2 pixels to its cut line.
+    const auto twoColumnsOf = [](double one) { return 2 * one - 5.6; };
+    EXPECT_NEAR(inPreview(), twoColumnsOf(oneInPreview), 0.4);
+
+    window = start();
+    EXPECT_EQ(window->Columns, ColumnLayout::AsManyAsFit);
+    EXPECT_NEAR(inPreview(), twoColumnsOf(oneInPreview), 0.4);
 }
 
 TEST_F(PrintedWindow, EndingFromTheErrorWindowKeepsTheLanguageAndLosesTheOffsets) {
