@@ -3,6 +3,7 @@
 // a class set takes in each layout on A4 with a common printer's 5 mm edges.
 
 #include "BenchReporter.h"
+#include "ClassicSet.h"
 #include "PictureSets.h"
 #include "platform/PdfFilePrinter.h"
 #include "platform/PictureClip.h"
@@ -11,7 +12,6 @@
 #include "sheet/SizeNotes.h"
 #include "sheet/WholeSet.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -24,13 +24,6 @@ constexpr double TargetRatio = 1.3;
 constexpr int ClassNotes = 30 * 10;
 
 using Clock = std::chrono::steady_clock;
-
-std::shared_ptr<const Picture> classicSet() {
-    QFile file(QStringLiteral(ZAVOLIN_CLASSIC_SVG));
-    if (!file.open(QIODevice::ReadOnly))
-        return nullptr;
-    return loadPicture(file.readAll());
-}
 
 // One page of "1" notes to a PDF file, each layout in turn, so both see the same machine.
 void twoColumnPage(benchmark::State& state, bool vector) {

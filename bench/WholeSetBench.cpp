@@ -4,6 +4,7 @@
 // and take a cancel: the longest gap between two of those moments.
 
 #include "BenchReporter.h"
+#include "ClassicSet.h"
 #include "platform/PdfFilePrinter.h"
 #include "platform/PictureClip.h"
 #include "platform/PictureLoader.h"
@@ -11,7 +12,6 @@
 #include "sheet/SizeNotes.h"
 #include "sheet/WholeSet.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -25,13 +25,6 @@ constexpr double TargetBytes = 5e6;
 constexpr double ResponsiveMs = 200;
 
 using Clock = std::chrono::steady_clock;
-
-std::shared_ptr<const Picture> classicSet() {
-    QFile file(QStringLiteral(ZAVOLIN_CLASSIC_SVG));
-    if (!file.open(QIODevice::ReadOnly))
-        return nullptr;
-    return loadPicture(file.readAll());
-}
 
 void wholeSetPdf(benchmark::State& state) {
     const std::shared_ptr<const Picture> picture = classicSet();
