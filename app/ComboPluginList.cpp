@@ -6,11 +6,18 @@
 #include <QSignalBlocker>
 
 namespace zavolin {
+namespace {
+
+// Where an entry keeps its own set's name; Qt::UserRole holds the library's position.
+constexpr int OwnSetRole = Qt::UserRole + 1;
+
+} // namespace
 
 void ComboPluginList::addItem(const PluginEntry& entry) {
     const QSignalBlocker quiet(m_list);
     const int selected = m_list->currentIndex();
     m_list->addItem(entry.Info, entry.position);
+    m_list->setItemData(m_list->count() - 1, entry.ownSet, OwnSetRole);
     m_list->setCurrentIndex(selected);
 }
 
@@ -23,7 +30,8 @@ PluginEntry ComboPluginList::item(int index) const {
         raise(ErrNo::SubscriptOutOfRange,
               QStringLiteral("Subscript out of range: the picture-set list has no entry %1.")
                   .arg(index));
-    return {m_list->itemText(index), m_list->itemData(index).toInt()};
+    return {m_list->itemText(index), m_list->itemData(index).toInt(),
+            m_list->itemData(index, OwnSetRole).toString()};
 }
 
 int ComboPluginList::listIndex() const {
@@ -37,6 +45,13 @@ void ComboPluginList::setListIndex(int index) {
                   .arg(index));
     const QSignalBlocker quiet(m_list);
     m_list->setCurrentIndex(index);
+}
+
+void ComboPluginList::removeOwnSets() {
+    const QSignalBlocker quiet(m_list);
+    for (int i = m_list->count() - 1; i >= 0; --i)
+        if (!m_list->itemData(i, OwnSetRole).toString().isEmpty())
+            m_list->removeItem(i);
 }
 
 } // namespace zavolin

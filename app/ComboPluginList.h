@@ -23,6 +23,8 @@ public:
     // Selects the entry without running any handler; the caller runs the click handler.
     // Raises InvalidPropertyValue outside -1..listCount() - 1.
     void setListIndex(int index);
+    // Removes the own sets' entries, quietly; the plug-ins' stay as they are.
+    void removeOwnSets();
 
 private:
     QComboBox* m_list;

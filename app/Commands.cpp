@@ -45,6 +45,8 @@ void frmZavolin::PicBut_click(qint16 Index) {
             // The whole set: the dialog says itself what goes wrong.
             frmPrintSet dialog({SizeTable, Offsets, clpPics, Columns}, this);
             dialog.exec();
+            if (dialog.ownSetsChanged())
+                refreshOwnSets();
             break;
         }
         case 10:

@@ -1,5 +1,6 @@
 // The start-up sequence of the main window.
 #include "MainWindowCaptions.h"
+#include "OwnSetEntries.h"
 #include "PreviewBox.h"
 #include "errors/Trap.h"
 #include "frmZavolin.h"
@@ -13,7 +14,6 @@
 #include "platform/ProgramInfo.h"
 #include "platform/SettingsStore.h"
 #include "plugins/AddPicture.h"
-#include "plugins/CreatePicture.h"
 #include "sheet/ScaleFactor.h"
 #include "sheet/SizeNotes.h"
 #include "ui_frmZavolin.h"
@@ -42,12 +42,14 @@ bool frmZavolin::Form_Load() {
         trap.at(180, [&] { SizeNotes(SizeTable); });
         trap.at(190, [&] { Denom = 1; });
         trap.at(200, [&] { AddPicture(AppPath, lstFiles, cmbAuswahl); });
+        // The user's own sets follow the plug-ins' in the list.
+        appendOwnSets(cmbAuswahl);
         trap.at(210, [&] {
             // An empty list has no entry 0: InvalidPropertyValue.
             cmbAuswahl.setListIndex(0);
             cmbAuswahl_Click();
         });
-        trap.at(220, [&] { CreatePicture(lstFiles, cmbAuswahl, clpPics); });
+        trap.at(220, [&] { CreateChosenPicture(lstFiles, cmbAuswahl, clpPics); });
         trap.at(230, [&] {
             ScaleFactor(Printer::current(), SizeTable, Denom, Side, Geometry,
                         [this] { Bild().clear(); });

@@ -1,11 +1,11 @@
 // The selection controls: denomination, picture set, side and copies.
+#include "OwnSetEntries.h"
 #include "PreviewBox.h"
 #include "errors/Trap.h"
 #include "frmZavolin.h"
 #include "platform/Conversions.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Printer.h"
-#include "plugins/CreatePicture.h"
 #include "sheet/ScaleFactor.h"
 #include "ui_frmZavolin.h"
 
@@ -30,7 +30,7 @@ void frmZavolin::cmbAuswahl_Click() {
     trap.run([&] {
         trap.at(20,
                 [&] { lstFiles.setListIndex(cmbAuswahl.item(cmbAuswahl.listIndex()).position); });
-        trap.at(30, [&] { CreatePicture(lstFiles, cmbAuswahl, clpPics); });
+        trap.at(30, [&] { CreateChosenPicture(lstFiles, cmbAuswahl, clpPics); });
         // The new set's notes may be smaller or rounder than the old set's: what they leave
         // uncovered would show the old set where it will not print.
         trap.at(40, [&] { Bild().clear(); });

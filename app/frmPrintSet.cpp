@@ -1,5 +1,6 @@
 #include "frmPrintSet.h"
 
+#include "frmOwnSets.h"
 #include "lang/SetTexts.h"
 #include "platform/CupsQueue.h"
 #include "platform/CupsQueuePrinter.h"
@@ -98,10 +99,12 @@ frmPrintSet::frmPrintSet(const SetContent& content, QWidget* parent)
 
     auto* actions = new QHBoxLayout;
     cmdCalibration = new QPushButton(tr("Print calibration page"), m_inputs);
+    cmdOwnSets = new QPushButton(tr("Own pictures…"), m_inputs);
     cmdSavePdf = new QPushButton(tr("Save as PDF…"), m_inputs);
     cmdPrint = new QPushButton(tr("Print"), m_inputs);
     cmdPrint->setDefault(true);
     actions->addWidget(cmdCalibration);
+    actions->addWidget(cmdOwnSets);
     actions->addStretch();
     actions->addWidget(cmdSavePdf);
     actions->addWidget(cmdPrint);
@@ -124,6 +127,11 @@ frmPrintSet::frmPrintSet(const SetContent& content, QWidget* parent)
 
     connect(cmdPrint, &QPushButton::clicked, this, [this] { printSet(); });
     connect(cmdCalibration, &QPushButton::clicked, this, [this] { printCalibration(); });
+    connect(cmdOwnSets, &QPushButton::clicked, this, [this] {
+        frmOwnSets sets(this);
+        sets.exec();
+        m_ownSetsChanged = m_ownSetsChanged || sets.changed();
+    });
     connect(cmdSavePdf, &QPushButton::clicked, this, [this] { chooseSavePath(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { m_cancelled = true; });
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);

@@ -45,10 +45,14 @@ public:
     QLabel* lblStatus = nullptr;
     QProgressBar* prgDrawing = nullptr;
     QPushButton* cmdCalibration = nullptr;
+    QPushButton* cmdOwnSets = nullptr;
     QPushButton* cmdSavePdf = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdClose = nullptr;
+
+    // Whether the own pictures' dialog made, renamed or removed a set.
+    bool ownSetsChanged() const { return m_ownSetsChanged; }
 
     // The printer queue the dialog prints on; empty when there is none.
     const QString& queue() const { return m_queue; }
@@ -90,6 +94,7 @@ private:
     bool m_twoSided = false;
     bool m_drawing = false;
     bool m_cancelled = false;
+    bool m_ownSetsChanged = false;
     QWidget* m_inputs = nullptr;
     // The notes or strips on the page of each value (by Denom), on the printer or the file's
     // paper; empty when they could not be measured.

@@ -1,6 +1,7 @@
 #include "frmZavolin.h"
 
 #include "MainWindowLayout.h"
+#include "OwnSetEntries.h"
 #include "PreviewBox.h"
 #include "errors/Trap.h"
 #include "frmPrint.h"
@@ -150,6 +151,24 @@ void frmZavolin::showPrintAdjustment() {
         writeSetting(Settings::Columns, columnLayoutText(Columns));
     // The offset down and the layout decide how many rows and columns the page holds.
     ScaleFactor(Printer::current(), SizeTable, Denom, Side, Geometry, {}, pageFit());
+}
+
+void frmZavolin::refreshOwnSets() {
+    const int chosen = cmbAuswahl.listIndex();
+    const QString chosenOwn = chosen >= 0 ? cmbAuswahl.item(chosen).ownSet : QString();
+    cmbAuswahl.removeOwnSets();
+    appendOwnSets(cmbAuswahl);
+    if (chosenOwn.isEmpty())
+        return; // a plug-in's set keeps its place before the own ones
+    for (int i = 0; i < cmbAuswahl.listCount(); ++i)
+        if (cmbAuswahl.item(i).ownSet == chosenOwn) {
+            cmbAuswahl.setListIndex(i);
+            return;
+        }
+    if (cmbAuswahl.listCount() > 0) {
+        cmbAuswahl.setListIndex(0);
+        cmbAuswahl_Click();
+    }
 }
 
 void frmZavolin::repaintPreview(Trap& trap, const DrawLabels& labels) {

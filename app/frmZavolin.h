@@ -100,6 +100,9 @@ private:
     void Form_Resize();
     // The print adjustment dialog, modal.
     void showPrintAdjustment();
+    // Lists the own picture sets anew after the plug-ins'; a chosen own set that is gone gives
+    // way to the first set.
+    void refreshOwnSets();
 
     // The preview repaint shared by the handlers: the current page at the preview's scale,
     // under the handler's trap with its labels.

@@ -1,6 +1,7 @@
 #include "PluginPictureSets.h"
 
 #include "errors/ConsoleReporter.h"
+#include "ownsets/OwnSetStore.h"
 #include "platform/FileList.h"
 #include "platform/PictureClip.h"
 #include "platform/RuntimeError.h"
@@ -52,28 +53,39 @@ QStringList infoTexts(const PluginEntries& entries) {
     return texts;
 }
 
-int chosenEntry(const PluginEntries& entries, const QString& choice) {
+// Which set `choice` names: a plug-in's position in the list (from 1) or its Info text, or an
+// own set's position after the plug-ins' or its name. The own set's name, or "" for a plug-in
+// set chosen in the entries.
+QString choose(PluginEntries& entries, const QString& choice) {
     static const QRegularExpression number(QStringLiteral("^[0-9]{1,9}$"));
     const int count = entries.listCount();
+    const QStringList own = ownSetNames();
+    const int all = count + int(own.size());
     if (number.match(choice).hasMatch()) {
         const int position = choice.toInt();
-        if (position >= 1 && position <= count)
-            return position - 1;
+        if (position >= 1 && position <= count) {
+            entries.setListIndex(position - 1);
+            return {};
+        }
+        if (position > count && position <= all)
+            return own[position - count - 1];
         raise(ErrNo::InvalidPropertyValue,
-              count == 0 ? QStringLiteral("there is no picture set %1: no picture set is "
-                                          "installed beside the command")
-                               .arg(choice)
-                         : QStringLiteral("there is no picture set %1 (1 to %2, see "
-                                          "--list-picture-sets)")
-                               .arg(choice)
-                               .arg(count));
+              all == 0 ? QStringLiteral("there is no picture set %1: no picture set is "
+                                        "installed beside the command and none of your own")
+                             .arg(choice)
+                       : QStringLiteral("there is no picture set %1 (1 to %2, see "
+                                        "--list-picture-sets)")
+                             .arg(choice)
+                             .arg(all));
     }
-    const qsizetype found = infoTexts(entries).indexOf(choice);
-    if (found < 0)
-        raise(
-            ErrNo::InvalidPropertyValue,
-            QStringLiteral("there is no picture set \"%1\" (see --list-picture-sets)").arg(choice));
-    return int(found);
+    if (const qsizetype found = infoTexts(entries).indexOf(choice); found >= 0) {
+        entries.setListIndex(int(found));
+        return {};
+    }
+    if (own.contains(choice))
+        return choice;
+    raise(ErrNo::InvalidPropertyValue,
+          QStringLiteral("there is no picture set \"%1\" (see --list-picture-sets)").arg(choice));
 }
 
 } // namespace
@@ -81,13 +93,17 @@ int chosenEntry(const PluginEntries& entries, const QString& choice) {
 QStringList listPictureSets() {
     PluginSession session;
     session.start();
-    return infoTexts(session.entries());
+    QStringList names = infoTexts(session.entries());
+    for (const QString& own : ownSetNames())
+        names << QStringLiteral("%1 (own)").arg(own);
+    return names;
 }
 
 std::shared_ptr<const Picture> pluginPictureSet(const QString& choice) {
     PluginSession session;
     session.start();
-    session.entries().setListIndex(chosenEntry(session.entries(), choice));
+    if (const QString own = choose(session.entries(), choice); !own.isEmpty())
+        return loadOwnSet(own);
     PictureClip clpPics;
     CreatePicture(session.files(), session.entries(), clpPics);
     if (!clpPics.picture())

@@ -1,3 +1,4 @@
+#include "OwnSetCommand.h"
 #include "PluginPictureSets.h"
 #include "SheetCommand.h"
 #include "SheetRequest.h"
@@ -37,6 +38,31 @@ void say(const QString& line) {
 
 } // namespace
 
+// Makes or removes an own picture set; its warnings are asked about on the terminal.
+int ownSetCommand(const zavolin::ParsedOwnSetArguments& own) {
+    if (!own.request) {
+        say(own.error);
+        return Failed;
+    }
+    const auto ask = [](const QStringList& warnings) {
+        for (const QString& warning : warnings)
+            std::fputs(("warning: " + warning + QLatin1Char('\n')).toLocal8Bit(), stderr);
+        std::fputs("Make the set anyway? [y/N] ", stderr);
+        char answer[16] = {};
+        if (!std::fgets(answer, sizeof answer, stdin))
+            return false;
+        return answer[0] == 'y' || answer[0] == 'Y';
+    };
+    try {
+        const QString done = zavolin::runOwnSetCommand(*own.request, ask);
+        std::fputs((done + QLatin1Char('\n')).toLocal8Bit(), stdout);
+    } catch (const zavolin::RuntimeError& e) {
+        say(e.description());
+        return Failed;
+    }
+    return 0;
+}
+
 int main(int argc, char* argv[]) {
     qInstallMessageHandler(quietQtMessages);
     // Headless by nature: no window, the preview is drawn on an image. Fonts and pictures need
@@ -46,8 +72,11 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("zavolin-sheet"));
 
-    const zavolin::ParsedArguments parsed =
-        zavolin::parseSheetArguments(QGuiApplication::arguments().mid(1));
+    const QStringList arguments = QGuiApplication::arguments().mid(1);
+    if (const zavolin::ParsedOwnSetArguments own = zavolin::parseOwnSetArguments(arguments);
+        own.isOwnSetCommand)
+        return ownSetCommand(own);
+    const zavolin::ParsedArguments parsed = zavolin::parseSheetArguments(arguments);
     if (parsed.help) {
         std::fputs(zavolin::sheetUsage().toLocal8Bit(), stdout);
         return 0;

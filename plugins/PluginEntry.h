@@ -6,10 +6,18 @@
 namespace zavolin {
 
 // One entry of the picture-set list: the plug-in's Info text and the position of its library
-// in the file list.
+// in the file list; or, after the plug-ins' entries, one of the user's own sets: its text, no
+// library (-1) and the set's name.
 struct PluginEntry {
+    PluginEntry() = default;
+    PluginEntry(QString info, int libraryPosition, QString ownSetName = {})
+        : Info(std::move(info))
+        , position(libraryPosition)
+        , ownSet(std::move(ownSetName)) {}
+
     QString Info;
     int position = -1;
+    QString ownSet;
 
     friend bool operator==(const PluginEntry&, const PluginEntry&) = default;
 };

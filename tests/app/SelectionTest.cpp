@@ -1,14 +1,18 @@
 // The selection controls: what each choice stores, paints and clears.
 #include "WindowFixture.h"
 #include "app/PreviewBox.h"
+#include "app/frmOwnSets.h"
 #include "lang/LangState.h"
 #include "support/ScriptedReporter.h"
+#include "support/TestEnvironment.h"
 #include "ui_frmZavolin.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QListWidget>
+#include <QScopeGuard>
 
 using namespace zavolin;
 using namespace zavolin::test;
@@ -181,4 +185,37 @@ TEST_F(Selection, FocusOnTheCopiesSelectsTheWholeText) {
     QApplication::processEvents();
     ASSERT_TRUE(copies->hasFocus());
     EXPECT_EQ(copies->selectedText(), "7");
+}
+
+TEST_F(Selection, AnOwnSetMadeInItsDialogIsListedAfterThePluginsAndDrawnWhenChosen) {
+    add("ZavolinAccepted.dll");
+    // A data folder of this test's own, so that the other windows list no own set.
+    const QByteArray data = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(freshDirectory(QStringLiteral("own-data"))));
+    const auto restore = qScopeGuard([&] { qputenv("XDG_DATA_HOME", data); });
+    const QString grid = freshDirectory(QStringLiteral("own-grid")) + QStringLiteral("/grid.png");
+    QImage picture(2400, 6200, QImage::Format_RGB32);
+    picture.fill(QColor(200, 0, 200));
+    ASSERT_TRUE(picture.save(grid));
+    {
+        frmOwnSets dialog;
+        messages.answer = false;
+        EXPECT_FALSE(dialog.makeSet(grid, QStringLiteral("a/b")));
+        ASSERT_EQ(messages.informed.size(), 1);
+        EXPECT_TRUE(messages.informed[0].contains("path separator"));
+        EXPECT_TRUE(dialog.makeSet(grid, QStringLiteral("Magenta")));
+        EXPECT_TRUE(messages.asked.isEmpty()) << "the grid's cells fit every note";
+        EXPECT_TRUE(dialog.changed());
+        ASSERT_EQ(dialog.lstSets->count(), 1);
+        EXPECT_EQ(dialog.lstSets->item(0)->text(), "Magenta");
+    }
+
+    const auto window = loadWithMark();
+    QComboBox* list = window->ui().cmbAuswahl;
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->itemText(1), "Magenta (own)");
+    pickNext(list);
+    EXPECT_EQ(find(window->Bild().image(), fixtureColour(0)), QPoint(-1, -1));
+    EXPECT_NE(find(window->Bild().image(), QColor(200, 0, 200)), QPoint(-1, -1));
+    EXPECT_FALSE(marked(*window));
 }

@@ -191,6 +191,19 @@ PageRaster PageRaster::render(const QString& pdf, int page, int dpi) {
     return raster;
 }
 
+QImage renderInColour(const QString& pdf, int page, int dpi) {
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return {};
+    const QString prefix = dir.filePath(QStringLiteral("page"));
+    const ProgramRun r =
+        runProgram(QStringLiteral("pdftoppm"),
+                   {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
+                    QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                    QString::number(page), QStringLiteral("-singlefile"), pdf, prefix});
+    return r.exitCode == 0 ? QImage(prefix + QStringLiteral(".png")) : QImage();
+}
+
 PageRaster PageRaster::fromImage(const QImage& image, int dpi) {
     PageRaster raster;
     raster.m_image = image.convertToFormat(QImage::Format_Grayscale8);

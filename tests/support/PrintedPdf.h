@@ -68,6 +68,9 @@ struct FoundLine {
     double length() const { return end - start; }
 };
 
+// One page of a PDF rendered in colour by pdftoppm; null when it fails.
+QImage renderInColour(const QString& pdf, int page, int dpi);
+
 // One page of a PDF rendered in grey (pdftoppm) and searched for lines of one grey.
 class PageRaster {
 public:

@@ -27,6 +27,8 @@ ProgramRun runProgram(const QString& program, const QStringList& arguments,
         run.errors = program + QStringLiteral(": ") + process.errorString();
         return run;
     }
+    // Nothing to read: a question on the terminal reads its end, not the test's silence.
+    process.closeWriteChannel();
     if (!process.waitForFinished(timeoutMs)) {
         process.kill();
         process.waitForFinished(1000);
