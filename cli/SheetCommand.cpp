@@ -2,10 +2,12 @@
 
 #include "CommandInputs.h"
 #include "SetCommand.h"
+#include "lang/TemplateTexts.h"
 #include "platform/CupsQueuePrinter.h"
 #include "platform/PictureClip.h"
 #include "platform/RuntimeError.h"
 #include "sheet/ImageSurface.h"
+#include "sheet/NoteTemplate.h"
 #include "sheet/PageEngine.h"
 #include "sheet/PreviewScale.h"
 #include "sheet/ScaleFactor.h"
@@ -69,6 +71,13 @@ void makeSheet(const SheetRequest& r) {
     // The command was asked for that many: a printer that cannot do them is an error.
     job.refusedCopies = RefusedCopies::Fail;
     printPages(*printer, {page}, content, job);
+}
+
+void makeTemplate(const QString& path) {
+    checkWritable(path);
+    SizeTable sizes;
+    SizeNotes(sizes);
+    writeNoteTemplate(path, sizes, noteTemplateTexts());
 }
 
 } // namespace zavolin

@@ -12,4 +12,8 @@ struct CommandEnded {};
 // procedures and CommandEnded after one they reported.
 void makeSheet(const SheetRequest& request);
 
+// Writes the drawing template for one's own banknote pictures to path (.svg or .png), its
+// texts in the language in use. Raises RuntimeError for a failure.
+void makeTemplate(const QString& path);
+
 } // namespace zavolin

@@ -148,7 +148,7 @@ bool takesValue(const QString& option) {
         QStringLiteral("--paper"),        QStringLiteral("--output"),
         QStringLiteral("--picture-set"),  QStringLiteral("--values"),
         QStringLiteral("--duplex"),       QStringLiteral("--back-offset"),
-        QStringLiteral("--columns")};
+        QStringLiteral("--columns"),      QStringLiteral("--template")};
     return withValue.contains(option);
 }
 
@@ -199,6 +199,7 @@ ParsedArguments parseSheetArguments(const QStringList& arguments) {
     SheetRequest request;
     bool outputSeen = false;
     QSet<QString> seen;
+    QStringList given; // every option, in order
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         QString option = arguments[i];
         QString value;
@@ -212,6 +213,7 @@ ParsedArguments parseSheetArguments(const QStringList& arguments) {
             parsed.help = true;
             return parsed;
         }
+        given.append(option);
         if (option == QLatin1String("--list-picture-sets")) {
             parsed.listPictureSets = true;
             continue;
@@ -242,10 +244,31 @@ ParsedArguments parseSheetArguments(const QStringList& arguments) {
             }
             value = arguments[++i];
         }
+        if (option == QLatin1String("--template")) {
+            if (!value.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive) &&
+                !value.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
+                parsed.error =
+                    QStringLiteral("the template \"%1\" must end in .svg or .png").arg(value);
+                return parsed;
+            }
+            parsed.templatePath = value;
+            continue;
+        }
         parsed.error = apply(request, outputSeen, option, value);
         if (!parsed.error.isEmpty())
             return parsed;
         seen.insert(option);
+    }
+    // The template is a file of its own: nothing of a sheet or a list applies to it.
+    if (!parsed.templatePath.isEmpty()) {
+        given.removeOne(QStringLiteral("--template"));
+        if (!given.isEmpty()) {
+            parsed.error = given.contains(QStringLiteral("--template"))
+                               ? QStringLiteral("give one --template only")
+                               : QStringLiteral("--template goes with no other option, not with %1")
+                                     .arg(given.first());
+        }
+        return parsed;
     }
     if (parsed.listPictureSets)
         return parsed;
@@ -279,6 +302,7 @@ QString sheetUsage() {
         "       zavolin-sheet --list-picture-sets\n"
         "       zavolin-sheet --add-picture-set NAME --from FILE|FOLDER [--accept-warnings]\n"
         "       zavolin-sheet --remove-picture-set NAME\n"
+        "       zavolin-sheet --template FILE.svg|FILE.png\n"
         "\n"
         "Makes Zavolin play money without opening the program's window, with the same page\n"
         "layout and the same drawing as the program.\n"
@@ -307,6 +331,10 @@ QString sheetUsage() {
         "                    pictures named VALUE-front.png and VALUE-back.png (or .jpg, .svg);\n"
         "                    the checks' warnings are asked about unless --accept-warnings\n"
         "  --remove-picture-set NAME  remove a picture set of your own\n"
+        "  --template FILE   write a drawing template for making one's own banknote pictures,\n"
+        "                    as SVG or as a PNG image at 300 dpi, and make no sheet: a frame of\n"
+        "                    each note's printed size, fronts left and backs right, a dashed\n"
+        "                    line 2 mm inside each; goes with no other option\n"
         "  --columns 1|auto  one centred column of notes (default), or as many columns side by\n"
         "                    side as fit the paper; the coin sheet keeps one\n"
         "  --paper P         A4 or Letter for file output (default A4); the page has 5 mm\n"

@@ -81,7 +81,9 @@ int main(int argc, char* argv[]) {
         std::fputs(zavolin::sheetUsage().toLocal8Bit(), stdout);
         return 0;
     }
-    if (!parsed.request && !parsed.listPictureSets) {
+    // An error in any option ends the run, also beside one that makes no sheet.
+    if (!parsed.error.isEmpty() ||
+        (!parsed.request && !parsed.listPictureSets && parsed.templatePath.isEmpty())) {
         say(parsed.error);
         return Failed;
     }
@@ -120,6 +122,10 @@ int main(int argc, char* argv[]) {
     UnwindingEnd end;
     zavolin::ProgramEnd::replace(&end);
     try {
+        if (!parsed.templatePath.isEmpty()) {
+            zavolin::makeTemplate(parsed.templatePath);
+            return 0;
+        }
         if (parsed.listPictureSets) {
             for (QString name : zavolin::listPictureSets())
                 std::fputs((name.replace(QLatin1Char('\n'), QLatin1Char(' ')) + QLatin1Char('\n'))

@@ -171,6 +171,17 @@ DE_ES = {
     "The printer's paper could not be measured: %1": (
         "Das Papier des Druckers konnte nicht vermessen werden: %1",
         "No se pudo medir el papel de la impresora: %1"),
+    "Zavolin banknote template": (
+        "Zavolin-Vorlage für Geldscheine", "Plantilla de billetes Zavolin"),
+    "Draw each banknote in its frame, fronts on the left and backs on the right: the picture "
+    "fills the whole frame. Keep figures and words inside the dashed line, as cutting out may "
+    "take a little off the edge.": (
+        "Jeden Schein in seinen Rahmen zeichnen, Vorderseiten links und Rückseiten rechts: das "
+        "Bild füllt den ganzen Rahmen. Zahlen und Schrift innerhalb der gestrichelten Linie "
+        "halten, da beim Ausschneiden am Rand etwas wegfallen kann.",
+        "Dibuje cada billete en su marco, los anversos a la izquierda y los reversos a la "
+        "derecha: el dibujo llena todo el marco. Mantenga cifras y textos dentro de la línea "
+        "discontinua, porque al recortar se puede perder algo del borde."),
 }
 
 

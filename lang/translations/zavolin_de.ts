@@ -32,6 +32,25 @@
     </message>
 </context>
 <context>
+    <name>TemplateTexts</name>
+    <message>
+        <source>Zavolin banknote template</source>
+        <translation>Zavolin-Vorlage für Geldscheine</translation>
+    </message>
+    <message>
+        <source>Draw each banknote in its frame, fronts on the left and backs on the right: the picture fills the whole frame. Keep figures and words inside the dashed line, as cutting out may take a little off the edge.</source>
+        <translation>Jeden Schein in seinen Rahmen zeichnen, Vorderseiten links und Rückseiten rechts: das Bild füllt den ganzen Rahmen. Zahlen und Schrift innerhalb der gestrichelten Linie halten, da beim Ausschneiden am Rand etwas wegfallen kann.</translation>
+    </message>
+    <message>
+        <source>front</source>
+        <translation>Vorderseite</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>Rückseite</translation>
+    </message>
+</context>
+<context>
     <name>zavolin::frmPrint</name>
     <message>
         <source>As many columns as fit</source>

@@ -32,6 +32,25 @@
     </message>
 </context>
 <context>
+    <name>TemplateTexts</name>
+    <message>
+        <source>Zavolin banknote template</source>
+        <translation>Zavolin banknote template</translation>
+    </message>
+    <message>
+        <source>Draw each banknote in its frame, fronts on the left and backs on the right: the picture fills the whole frame. Keep figures and words inside the dashed line, as cutting out may take a little off the edge.</source>
+        <translation>Draw each banknote in its frame, fronts on the left and backs on the right: the picture fills the whole frame. Keep figures and words inside the dashed line, as cutting out may take a little off the edge.</translation>
+    </message>
+    <message>
+        <source>front</source>
+        <translation>front</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>back</translation>
+    </message>
+</context>
+<context>
     <name>zavolin::frmPrint</name>
     <message>
         <source>As many columns as fit</source>

@@ -32,6 +32,25 @@
     </message>
 </context>
 <context>
+    <name>TemplateTexts</name>
+    <message>
+        <source>Zavolin banknote template</source>
+        <translation>Plantilla de billetes Zavolin</translation>
+    </message>
+    <message>
+        <source>Draw each banknote in its frame, fronts on the left and backs on the right: the picture fills the whole frame. Keep figures and words inside the dashed line, as cutting out may take a little off the edge.</source>
+        <translation>Dibuje cada billete en su marco, los anversos a la izquierda y los reversos a la derecha: el dibujo llena todo el marco. Mantenga cifras y textos dentro de la línea discontinua, porque al recortar se puede perder algo del borde.</translation>
+    </message>
+    <message>
+        <source>front</source>
+        <translation>anverso</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>reverso</translation>
+    </message>
+</context>
+<context>
     <name>zavolin::frmPrint</name>
     <message>
         <source>As many columns as fit</source>

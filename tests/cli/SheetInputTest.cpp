@@ -148,6 +148,14 @@ TEST(SheetInput, BadInputIsOneLineOnStandardErrorWithStatus2AndNoFileLeft) {
         {{QStringLiteral("--calibration"), QStringLiteral("--columns"), QStringLiteral("auto"),
           QStringLiteral("--output"), pdf},
          QStringLiteral("--columns does not go with --calibration")},
+        // The drawing template.
+        {{QStringLiteral("--template"), QStringLiteral("OUT/template.jpg")},
+         QStringLiteral("template.jpg\" must end in .svg or .png")},
+        {{QStringLiteral("--template"), QStringLiteral("OUT/template.svg"),
+          QStringLiteral("--output"), pdf},
+         QStringLiteral("--template goes with no other option, not with --output")},
+        {{QStringLiteral("--template"), QStringLiteral("OUT/missing/template.png")},
+         QStringLiteral("/missing does not exist")},
     };
     ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("folder.pdf")));
     for (const BadInputCase& c : cases) {
@@ -194,8 +202,9 @@ TEST(SheetInput, HelpTellsTheOptionsAndSucceeds) {
     const SheetRun run = runSheet({QStringLiteral("--help")});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.errors.isEmpty()) << qPrintable(run.errors);
-    for (const char* option : {"--denomination", "--side", "--left-margin", "--top-margin",
-                               "--copies", "--pictures", "--paper", "--output", "--print"})
+    for (const char* option :
+         {"--denomination", "--side", "--left-margin", "--top-margin", "--copies", "--pictures",
+          "--paper", "--output", "--print", "--template"})
         EXPECT_TRUE(run.output.contains(QLatin1String(option))) << option;
 }
 
