@@ -1,6 +1,81 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>OwnSets</name>
+    <message>
+        <source>%1 (own)</source>
+        <translation>%1 (eigener)</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>Rückseite</translation>
+    </message>
+    <message>
+        <source>front</source>
+        <translation>Vorderseite</translation>
+    </message>
+    <message>
+        <source>%1: the picture is empty</source>
+        <translation>%1: das Bild ist leer</translation>
+    </message>
+    <message>
+        <source>%1: %2 × %3 would be stretched %4 % %5 to fill the %6 × %7 mm note</source>
+        <translation>%1: %2 × %3 würde um %4 % %5 gezogen, um den Schein von %6 × %7 mm zu füllen</translation>
+    </message>
+    <message>
+        <source>wider</source>
+        <translation>breiter</translation>
+    </message>
+    <message>
+        <source>narrower</source>
+        <translation>schmaler</translation>
+    </message>
+    <message>
+        <source>%1: %2 dots per inch at its printed size of %3 × %4 mm (%5 or more print sharply)</source>
+        <translation>%1: %2 dpi in der gedruckten Größe von %3 × %4 mm (ab %5 wird es scharf)</translation>
+    </message>
+    <message>
+        <source>%1 is not a PNG, JPEG or SVG picture</source>
+        <translation>%1 ist kein PNG-, JPEG- oder SVG-Bild</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 ist nicht lesbar: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as an SVG picture</source>
+        <translation>%1 lässt sich nicht als SVG-Bild lesen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a %2 picture</source>
+        <translation>%1 lässt sich nicht als %2-Bild lesen</translation>
+    </message>
+    <message>
+        <source>%1 (template)</source>
+        <translation>%1 (Vorlage)</translation>
+    </message>
+    <message>
+        <source>two pictures for %1: %2 and %3</source>
+        <translation>zwei Bilder für %1: %2 und %3</translation>
+    </message>
+    <message>
+        <source>fronts missing in %1: %2</source>
+        <translation>in %1 fehlen Vorderseiten: %2</translation>
+    </message>
+    <message>
+        <source>passed over, not named &lt;value&gt;-front or &lt;value&gt;-back: %1</source>
+        <translation>übergangen, weil nicht &lt;Wert&gt;-front oder &lt;Wert&gt;-back benannt: %1</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>the set's grid could not be made</source>
+        <translation>das Raster des Satzes ließ sich nicht machen</translation>
+    </message>
+</context>
+<context>
     <name>SetTexts</name>
     <message>
         <source>coins</source>
@@ -48,6 +123,137 @@
     <message>
         <source>back</source>
         <translation>Rückseite</translation>
+    </message>
+</context>
+<context>
+    <name>zavolin::frmOwnSets</name>
+    <message>
+        <source>Own pictures</source>
+        <translation>Eigene Bilder</translation>
+    </message>
+    <message>
+        <source>Make a picture set of your own: save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named 1-front.png, 1-back.png … 1000-back.png makes a set too.</source>
+        <translation>Einen eigenen Bildersatz machen: die Vorlage speichern, die Scheine mit einem beliebigen Zeichenprogramm hineinzeichnen und aus dem gespeicherten Bild einen Satz machen. Ein Ordner mit Bildern namens 1-front.png, 1-back.png … 1000-back.png ergibt auch einen Satz.</translation>
+    </message>
+    <message>
+        <source>Save template…</source>
+        <translation>Vorlage speichern…</translation>
+    </message>
+    <message>
+        <source>Make from a picture…</source>
+        <translation>Aus einem Bild machen…</translation>
+    </message>
+    <message>
+        <source>Make from a folder…</source>
+        <translation>Aus einem Ordner machen…</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Umbenennen…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Remove the picture set "%1"? Its pictures are deleted.</source>
+        <translation>Den Bildersatz „%1“ entfernen? Seine Bilder werden gelöscht.</translation>
+    </message>
+    <message>
+        <source>The set was not made: %1.</source>
+        <translation>Der Satz wurde nicht gemacht: %1.</translation>
+    </message>
+    <message>
+        <source>Reading the pictures…</source>
+        <translation>Die Bilder werden gelesen…</translation>
+    </message>
+    <message>
+        <source>The set was not made:</source>
+        <translation>Der Satz wurde nicht gemacht:</translation>
+    </message>
+    <message>
+        <source>The pictures can be used, but:</source>
+        <translation>Die Bilder lassen sich verwenden, aber:</translation>
+    </message>
+    <message>
+        <source>Make the set "%1" anyway?</source>
+        <translation>Den Satz „%1“ trotzdem machen?</translation>
+    </message>
+    <message>
+        <source>The set was not made.</source>
+        <translation>Der Satz wurde nicht gemacht.</translation>
+    </message>
+    <message>
+        <source>Made the set "%1"; choose it in the main window's picture-set list.</source>
+        <translation>Der Satz „%1“ ist gemacht; er steht in der Liste der Bildersätze im Hauptfenster.</translation>
+    </message>
+    <message>
+        <source>The set was not renamed: %1.</source>
+        <translation>Der Satz wurde nicht umbenannt: %1.</translation>
+    </message>
+    <message>
+        <source>Renamed "%1" to "%2".</source>
+        <translation>„%1“ in „%2“ umbenannt.</translation>
+    </message>
+    <message>
+        <source>The set was not removed: %1.</source>
+        <translation>Der Satz wurde nicht entfernt: %1.</translation>
+    </message>
+    <message>
+        <source>Removed "%1".</source>
+        <translation>„%1“ entfernt.</translation>
+    </message>
+    <message>
+        <source>The template was not saved: %1.</source>
+        <translation>Die Vorlage wurde nicht gespeichert: %1.</translation>
+    </message>
+    <message>
+        <source>Saved the template as %1.</source>
+        <translation>Vorlage gespeichert als %1.</translation>
+    </message>
+    <message>
+        <source>Make a set from a picture</source>
+        <translation>Satz aus einem Bild machen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>Make a set from a folder of pictures</source>
+        <translation>Satz aus einem Bilderordner machen</translation>
+    </message>
+    <message>
+        <source>Name of the set</source>
+        <translation>Name des Satzes</translation>
+    </message>
+    <message>
+        <source>Name of the new picture set:</source>
+        <translation>Name des neuen Bildersatzes:</translation>
+    </message>
+    <message>
+        <source>Rename the set</source>
+        <translation>Satz umbenennen</translation>
+    </message>
+    <message>
+        <source>New name:</source>
+        <translation>Neuer Name:</translation>
+    </message>
+    <message>
+        <source>Save the drawing template</source>
+        <translation>Zeichenvorlage speichern</translation>
+    </message>
+    <message>
+        <source>Zavolin template.svg</source>
+        <translation>Zavolin-Vorlage.svg</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg);;PNG picture, 300 dpi (*.png)</source>
+        <translation>SVG-Zeichnung (*.svg);;PNG-Bild, 300 dpi (*.png)</translation>
     </message>
 </context>
 <context>
@@ -194,6 +400,10 @@
     <message>
         <source>on each: %1</source>
         <translation>auf jedem: %1</translation>
+    </message>
+    <message>
+        <source>Own pictures…</source>
+        <translation>Eigene Bilder…</translation>
     </message>
 </context>
 </TS>

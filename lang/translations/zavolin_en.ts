@@ -1,6 +1,81 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en_US">
 <context>
+    <name>OwnSets</name>
+    <message>
+        <source>%1 (own)</source>
+        <translation>%1 (own)</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>back</translation>
+    </message>
+    <message>
+        <source>front</source>
+        <translation>front</translation>
+    </message>
+    <message>
+        <source>%1: the picture is empty</source>
+        <translation>%1: the picture is empty</translation>
+    </message>
+    <message>
+        <source>%1: %2 × %3 would be stretched %4 % %5 to fill the %6 × %7 mm note</source>
+        <translation>%1: %2 × %3 would be stretched %4 % %5 to fill the %6 × %7 mm note</translation>
+    </message>
+    <message>
+        <source>wider</source>
+        <translation>wider</translation>
+    </message>
+    <message>
+        <source>narrower</source>
+        <translation>narrower</translation>
+    </message>
+    <message>
+        <source>%1: %2 dots per inch at its printed size of %3 × %4 mm (%5 or more print sharply)</source>
+        <translation>%1: %2 dots per inch at its printed size of %3 × %4 mm (%5 or more print sharply)</translation>
+    </message>
+    <message>
+        <source>%1 is not a PNG, JPEG or SVG picture</source>
+        <translation>%1 is not a PNG, JPEG or SVG picture</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as an SVG picture</source>
+        <translation>%1 cannot be read as an SVG picture</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a %2 picture</source>
+        <translation>%1 cannot be read as a %2 picture</translation>
+    </message>
+    <message>
+        <source>%1 (template)</source>
+        <translation>%1 (template)</translation>
+    </message>
+    <message>
+        <source>two pictures for %1: %2 and %3</source>
+        <translation>two pictures for %1: %2 and %3</translation>
+    </message>
+    <message>
+        <source>fronts missing in %1: %2</source>
+        <translation>fronts missing in %1: %2</translation>
+    </message>
+    <message>
+        <source>passed over, not named &lt;value&gt;-front or &lt;value&gt;-back: %1</source>
+        <translation>passed over, not named &lt;value&gt;-front or &lt;value&gt;-back: %1</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 does not exist</translation>
+    </message>
+    <message>
+        <source>the set's grid could not be made</source>
+        <translation>the set's grid could not be made</translation>
+    </message>
+</context>
+<context>
     <name>SetTexts</name>
     <message>
         <source>coins</source>
@@ -48,6 +123,137 @@
     <message>
         <source>back</source>
         <translation>back</translation>
+    </message>
+</context>
+<context>
+    <name>zavolin::frmOwnSets</name>
+    <message>
+        <source>Own pictures</source>
+        <translation>Own pictures</translation>
+    </message>
+    <message>
+        <source>Make a picture set of your own: save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named 1-front.png, 1-back.png … 1000-back.png makes a set too.</source>
+        <translation>Make a picture set of your own: save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named 1-front.png, 1-back.png … 1000-back.png makes a set too.</translation>
+    </message>
+    <message>
+        <source>Save template…</source>
+        <translation>Save template…</translation>
+    </message>
+    <message>
+        <source>Make from a picture…</source>
+        <translation>Make from a picture…</translation>
+    </message>
+    <message>
+        <source>Make from a folder…</source>
+        <translation>Make from a folder…</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Rename…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Remove the picture set "%1"? Its pictures are deleted.</source>
+        <translation>Remove the picture set "%1"? Its pictures are deleted.</translation>
+    </message>
+    <message>
+        <source>The set was not made: %1.</source>
+        <translation>The set was not made: %1.</translation>
+    </message>
+    <message>
+        <source>Reading the pictures…</source>
+        <translation>Reading the pictures…</translation>
+    </message>
+    <message>
+        <source>The set was not made:</source>
+        <translation>The set was not made:</translation>
+    </message>
+    <message>
+        <source>The pictures can be used, but:</source>
+        <translation>The pictures can be used, but:</translation>
+    </message>
+    <message>
+        <source>Make the set "%1" anyway?</source>
+        <translation>Make the set "%1" anyway?</translation>
+    </message>
+    <message>
+        <source>The set was not made.</source>
+        <translation>The set was not made.</translation>
+    </message>
+    <message>
+        <source>Made the set "%1"; choose it in the main window's picture-set list.</source>
+        <translation>Made the set "%1"; choose it in the main window's picture-set list.</translation>
+    </message>
+    <message>
+        <source>The set was not renamed: %1.</source>
+        <translation>The set was not renamed: %1.</translation>
+    </message>
+    <message>
+        <source>Renamed "%1" to "%2".</source>
+        <translation>Renamed "%1" to "%2".</translation>
+    </message>
+    <message>
+        <source>The set was not removed: %1.</source>
+        <translation>The set was not removed: %1.</translation>
+    </message>
+    <message>
+        <source>Removed "%1".</source>
+        <translation>Removed "%1".</translation>
+    </message>
+    <message>
+        <source>The template was not saved: %1.</source>
+        <translation>The template was not saved: %1.</translation>
+    </message>
+    <message>
+        <source>Saved the template as %1.</source>
+        <translation>Saved the template as %1.</translation>
+    </message>
+    <message>
+        <source>Make a set from a picture</source>
+        <translation>Make a set from a picture</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Pictures (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>Make a set from a folder of pictures</source>
+        <translation>Make a set from a folder of pictures</translation>
+    </message>
+    <message>
+        <source>Name of the set</source>
+        <translation>Name of the set</translation>
+    </message>
+    <message>
+        <source>Name of the new picture set:</source>
+        <translation>Name of the new picture set:</translation>
+    </message>
+    <message>
+        <source>Rename the set</source>
+        <translation>Rename the set</translation>
+    </message>
+    <message>
+        <source>New name:</source>
+        <translation>New name:</translation>
+    </message>
+    <message>
+        <source>Save the drawing template</source>
+        <translation>Save the drawing template</translation>
+    </message>
+    <message>
+        <source>Zavolin template.svg</source>
+        <translation>Zavolin template.svg</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg);;PNG picture, 300 dpi (*.png)</source>
+        <translation>SVG drawing (*.svg);;PNG picture, 300 dpi (*.png)</translation>
     </message>
 </context>
 <context>
@@ -194,6 +400,10 @@
     <message>
         <source>on each: %1</source>
         <translation>on each: %1</translation>
+    </message>
+    <message>
+        <source>Own pictures…</source>
+        <translation>Own pictures…</translation>
     </message>
 </context>
 </TS>

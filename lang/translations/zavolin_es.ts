@@ -1,6 +1,81 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>OwnSets</name>
+    <message>
+        <source>%1 (own)</source>
+        <translation>%1 (propio)</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>reverso</translation>
+    </message>
+    <message>
+        <source>front</source>
+        <translation>anverso</translation>
+    </message>
+    <message>
+        <source>%1: the picture is empty</source>
+        <translation>%1: la imagen está vacía</translation>
+    </message>
+    <message>
+        <source>%1: %2 × %3 would be stretched %4 % %5 to fill the %6 × %7 mm note</source>
+        <translation>%1: %2 × %3 se estiraría un %4 % %5 para llenar el billete de %6 × %7 mm</translation>
+    </message>
+    <message>
+        <source>wider</source>
+        <translation>más ancho</translation>
+    </message>
+    <message>
+        <source>narrower</source>
+        <translation>más estrecho</translation>
+    </message>
+    <message>
+        <source>%1: %2 dots per inch at its printed size of %3 × %4 mm (%5 or more print sharply)</source>
+        <translation>%1: %2 ppp al tamaño impreso de %3 × %4 mm (con %5 o más se imprime nítido)</translation>
+    </message>
+    <message>
+        <source>%1 is not a PNG, JPEG or SVG picture</source>
+        <translation>%1 no es una imagen PNG, JPEG ni SVG</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as an SVG picture</source>
+        <translation>%1 no se puede leer como imagen SVG</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a %2 picture</source>
+        <translation>%1 no se puede leer como imagen %2</translation>
+    </message>
+    <message>
+        <source>%1 (template)</source>
+        <translation>%1 (plantilla)</translation>
+    </message>
+    <message>
+        <source>two pictures for %1: %2 and %3</source>
+        <translation>dos imágenes para %1: %2 y %3</translation>
+    </message>
+    <message>
+        <source>fronts missing in %1: %2</source>
+        <translation>faltan anversos en %1: %2</translation>
+    </message>
+    <message>
+        <source>passed over, not named &lt;value&gt;-front or &lt;value&gt;-back: %1</source>
+        <translation>pasados por alto, no se llaman &lt;valor&gt;-front ni &lt;valor&gt;-back: %1</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 no existe</translation>
+    </message>
+    <message>
+        <source>the set's grid could not be made</source>
+        <translation>no se pudo hacer la cuadrícula del juego</translation>
+    </message>
+</context>
+<context>
     <name>SetTexts</name>
     <message>
         <source>coins</source>
@@ -48,6 +123,137 @@
     <message>
         <source>back</source>
         <translation>reverso</translation>
+    </message>
+</context>
+<context>
+    <name>zavolin::frmOwnSets</name>
+    <message>
+        <source>Own pictures</source>
+        <translation>Imágenes propias</translation>
+    </message>
+    <message>
+        <source>Make a picture set of your own: save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named 1-front.png, 1-back.png … 1000-back.png makes a set too.</source>
+        <translation>Haga un juego de imágenes propio: guarde la plantilla, dibuje los billetes en ella con cualquier programa de dibujo y haga un juego con la imagen guardada. Una carpeta de imágenes llamadas 1-front.png, 1-back.png … 1000-back.png también sirve.</translation>
+    </message>
+    <message>
+        <source>Save template…</source>
+        <translation>Guardar plantilla…</translation>
+    </message>
+    <message>
+        <source>Make from a picture…</source>
+        <translation>Hacer con una imagen…</translation>
+    </message>
+    <message>
+        <source>Make from a folder…</source>
+        <translation>Hacer con una carpeta…</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Cambiar nombre…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Remove the picture set "%1"? Its pictures are deleted.</source>
+        <translation>¿Quitar el juego de imágenes «%1»? Sus imágenes se borran.</translation>
+    </message>
+    <message>
+        <source>The set was not made: %1.</source>
+        <translation>El juego no se hizo: %1.</translation>
+    </message>
+    <message>
+        <source>Reading the pictures…</source>
+        <translation>Leyendo las imágenes…</translation>
+    </message>
+    <message>
+        <source>The set was not made:</source>
+        <translation>El juego no se hizo:</translation>
+    </message>
+    <message>
+        <source>The pictures can be used, but:</source>
+        <translation>Las imágenes se pueden usar, pero:</translation>
+    </message>
+    <message>
+        <source>Make the set "%1" anyway?</source>
+        <translation>¿Hacer el juego «%1» de todos modos?</translation>
+    </message>
+    <message>
+        <source>The set was not made.</source>
+        <translation>El juego no se hizo.</translation>
+    </message>
+    <message>
+        <source>Made the set "%1"; choose it in the main window's picture-set list.</source>
+        <translation>Juego «%1» hecho; elíjalo en la lista de juegos de imágenes de la ventana principal.</translation>
+    </message>
+    <message>
+        <source>The set was not renamed: %1.</source>
+        <translation>El juego no cambió de nombre: %1.</translation>
+    </message>
+    <message>
+        <source>Renamed "%1" to "%2".</source>
+        <translation>«%1» ahora se llama «%2».</translation>
+    </message>
+    <message>
+        <source>The set was not removed: %1.</source>
+        <translation>El juego no se quitó: %1.</translation>
+    </message>
+    <message>
+        <source>Removed "%1".</source>
+        <translation>«%1» quitado.</translation>
+    </message>
+    <message>
+        <source>The template was not saved: %1.</source>
+        <translation>La plantilla no se guardó: %1.</translation>
+    </message>
+    <message>
+        <source>Saved the template as %1.</source>
+        <translation>Plantilla guardada como %1.</translation>
+    </message>
+    <message>
+        <source>Make a set from a picture</source>
+        <translation>Hacer un juego con una imagen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Imágenes (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>Make a set from a folder of pictures</source>
+        <translation>Hacer un juego con una carpeta de imágenes</translation>
+    </message>
+    <message>
+        <source>Name of the set</source>
+        <translation>Nombre del juego</translation>
+    </message>
+    <message>
+        <source>Name of the new picture set:</source>
+        <translation>Nombre del nuevo juego de imágenes:</translation>
+    </message>
+    <message>
+        <source>Rename the set</source>
+        <translation>Cambiar el nombre del juego</translation>
+    </message>
+    <message>
+        <source>New name:</source>
+        <translation>Nombre nuevo:</translation>
+    </message>
+    <message>
+        <source>Save the drawing template</source>
+        <translation>Guardar la plantilla de dibujo</translation>
+    </message>
+    <message>
+        <source>Zavolin template.svg</source>
+        <translation>Plantilla Zavolin.svg</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg);;PNG picture, 300 dpi (*.png)</source>
+        <translation>Dibujo SVG (*.svg);;Imagen PNG, 300 ppp (*.png)</translation>
     </message>
 </context>
 <context>
@@ -194,6 +400,10 @@
     <message>
         <source>on each: %1</source>
         <translation>en cada una: %1</translation>
+    </message>
+    <message>
+        <source>Own pictures…</source>
+        <translation>Imágenes propias…</translation>
     </message>
 </context>
 </TS>
