@@ -173,35 +173,42 @@ QString pdfText(const QString& pdf) {
         .output;
 }
 
-PageRaster PageRaster::render(const QString& pdf, int page, int dpi) {
-    PageRaster raster;
-    QTemporaryDir dir;
-    if (!dir.isValid())
-        return raster;
-    const QString prefix = dir.filePath(QStringLiteral("page"));
-    const ProgramRun r =
-        runProgram(QStringLiteral("pdftoppm"),
-                   {QStringLiteral("-gray"), QStringLiteral("-r"), QString::number(dpi),
-                    QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                    QString::number(page), QStringLiteral("-singlefile"), pdf, prefix});
-    if (r.exitCode != 0)
-        return raster;
-    raster.m_image = readPgm(prefix + QStringLiteral(".pgm"));
-    raster.m_dpi = raster.m_image.isNull() ? 0 : dpi;
-    return raster;
-}
+namespace {
 
-QImage renderInColour(const QString& pdf, int page, int dpi) {
-    QTemporaryDir dir;
+// One page rendered by pdftoppm into a file in `dir` ("-gray" writes .pgm, "-png" .png);
+// empty when pdftoppm fails.
+QString renderedPage(const QTemporaryDir& dir, const QString& pdf, int page, int dpi,
+                     const QString& format, const QString& suffix) {
     if (!dir.isValid())
         return {};
     const QString prefix = dir.filePath(QStringLiteral("page"));
     const ProgramRun r =
         runProgram(QStringLiteral("pdftoppm"),
-                   {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
-                    QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                    QString::number(page), QStringLiteral("-singlefile"), pdf, prefix});
-    return r.exitCode == 0 ? QImage(prefix + QStringLiteral(".png")) : QImage();
+                   {format, QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
+                    QString::number(page), QStringLiteral("-l"), QString::number(page),
+                    QStringLiteral("-singlefile"), pdf, prefix});
+    return r.exitCode == 0 ? prefix + suffix : QString();
+}
+
+} // namespace
+
+PageRaster PageRaster::render(const QString& pdf, int page, int dpi) {
+    PageRaster raster;
+    const QTemporaryDir dir;
+    const QString file =
+        renderedPage(dir, pdf, page, dpi, QStringLiteral("-gray"), QStringLiteral(".pgm"));
+    if (file.isEmpty())
+        return raster;
+    raster.m_image = readPgm(file);
+    raster.m_dpi = raster.m_image.isNull() ? 0 : dpi;
+    return raster;
+}
+
+QImage renderInColour(const QString& pdf, int page, int dpi) {
+    const QTemporaryDir dir;
+    const QString file =
+        renderedPage(dir, pdf, page, dpi, QStringLiteral("-png"), QStringLiteral(".png"));
+    return file.isEmpty() ? QImage() : QImage(file);
 }
 
 PageRaster PageRaster::fromImage(const QImage& image, int dpi) {
