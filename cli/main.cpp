@@ -36,8 +36,6 @@ void say(const QString& line) {
                stderr);
 }
 
-} // namespace
-
 // Makes or removes an own picture set; its warnings are asked about on the terminal.
 int ownSetCommand(const zavolin::ParsedOwnSetArguments& own) {
     if (!own.request) {
@@ -62,6 +60,8 @@ int ownSetCommand(const zavolin::ParsedOwnSetArguments& own) {
     }
     return 0;
 }
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     qInstallMessageHandler(quietQtMessages);
