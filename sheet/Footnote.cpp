@@ -2,7 +2,6 @@
 
 #include "PageGeometry.h"
 #include "TextPicture.h"
-#include "platform/Conversions.h"
 #include "platform/DrawingSurface.h"
 
 #include <algorithm>
@@ -33,10 +32,8 @@ Column columnOf(DrawingSurface& target, const PageRequest& page, float scale,
     }
     const float width = scale * sheet.sizes.at(page.isBanknote() ? page.index() : 0).Width;
     const float height = scale * sheet.sizes.at(page.index()).Height;
-    // A banknote block of n columns: n notes and the lines between them, centred.
     const qint32 columns = page.isBanknote() ? qMax<qint32>(1, sheet.geometry.Columns) : 1;
-    const float block = page.isBanknote() ? columns * (width + 2) - 2 : width;
-    c.left = intDivide(float(target.scaleWidth()) - block, 2) + sheet.offsets.LeftMargin;
+    c.left = blockLeft(target.scaleWidth(), width, columns, sheet.offsets.LeftMargin);
     // The first column, which no cut line crosses: a banknote's right cut line lies 2 units
     // beyond its note, a coin strip's 1 unit inside it.
     c.right = c.left + (page.isBanknote() ? width + 2 : width - 1);

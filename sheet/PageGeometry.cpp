@@ -36,4 +36,9 @@ qint16 columnsThatFit(double availableWidth, float itemWidth) {
     return qint16(std::clamp(columns, 1.0, 100.0));
 }
 
+float blockLeft(double targetWidth, float itemWidth, qint32 columns, qint16 LeftMargin) {
+    const float block = float(columns) * (itemWidth + 2) - 2;
+    return float(intDivide(float(targetWidth) - block, 2) + qint32(LeftMargin));
+}
+
 } // namespace zavolin

@@ -37,6 +37,11 @@ float rowsPerPage(float printableHeight, const PageGeometry& geometry, float ite
 // n × (width + 2) − 2; at least 1.
 qint16 columnsThatFit(double availableWidth, float itemWidth);
 
+// The left cut line of a block of `columns` notes `itemWidth` wide (one coin strip: 1 column),
+// in target units: the block centred on a target `targetWidth` wide as a single item is, then
+// moved by the print offset to the right.
+float blockLeft(double targetWidth, float itemWidth, qint32 columns, qint16 LeftMargin);
+
 // The lower edge of the last of `rows` items on the printer, in millimetres.
 double sheetBottom(const PageGeometry& geometry, float rows, float itemHeight, float firstItemGap);
 

@@ -1,5 +1,6 @@
 #include "PaintNoteBlock.h"
 
+#include "PageGeometry.h"
 #include "platform/Conversions.h"
 
 namespace zavolin {
@@ -11,10 +12,7 @@ void PaintNoteBlock(DrawingSurface& target, qint16 index, float scale, const She
     const qint32 columns = qMax<qint32>(1, sheet.geometry.Columns);
     const qint32 rows = toInt32(sheet.geometry.RowsPerPage);
     const float R = sheet.geometry.RowsPerPage;
-    // The block's notes and the lines between them, centred as a single note is.
-    const float blockWidth = columns * (W + 2) - 2;
-    const float left = float(intDivide(float(target.scaleWidth()) - blockWidth, 2) +
-                             qint32(sheet.offsets.LeftMargin));
+    const float left = blockLeft(target.scaleWidth(), W, columns, sheet.offsets.LeftMargin);
     const float right = left + columns * (W + 2);
     const float top =
         float(target.scaleHeight()) * sheet.geometry.TopFraction + sheet.offsets.TopMargin;
