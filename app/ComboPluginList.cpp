@@ -8,8 +8,10 @@
 namespace zavolin {
 namespace {
 
-// Where an entry keeps its own set's name; Qt::UserRole holds the library's position.
+// Where an entry keeps its own set's name and whether its library is in the user's plug-in
+// folder; Qt::UserRole holds the library's position.
 constexpr int OwnSetRole = Qt::UserRole + 1;
+constexpr int UserLibraryRole = Qt::UserRole + 2;
 
 } // namespace
 
@@ -18,6 +20,7 @@ void ComboPluginList::addItem(const PluginEntry& entry) {
     const int selected = m_list->currentIndex();
     m_list->addItem(entry.Info, entry.position);
     m_list->setItemData(m_list->count() - 1, entry.ownSet, OwnSetRole);
+    m_list->setItemData(m_list->count() - 1, entry.userLibrary, UserLibraryRole);
     m_list->setCurrentIndex(selected);
 }
 
@@ -31,7 +34,8 @@ PluginEntry ComboPluginList::item(int index) const {
               QStringLiteral("Subscript out of range: the picture-set list has no entry %1.")
                   .arg(index));
     return {m_list->itemText(index), m_list->itemData(index).toInt(),
-            m_list->itemData(index, OwnSetRole).toString()};
+            m_list->itemData(index, OwnSetRole).toString(),
+            m_list->itemData(index, UserLibraryRole).toBool()};
 }
 
 int ComboPluginList::listIndex() const {

@@ -41,7 +41,10 @@ bool frmZavolin::Form_Load() {
         });
         trap.at(180, [&] { SizeNotes(SizeTable); });
         trap.at(190, [&] { Denom = 1; });
-        trap.at(200, [&] { AddPicture(AppPath, lstFiles, cmbAuswahl); });
+        trap.at(200, [&] {
+            AddPicture(AppPath, lstFiles, cmbAuswahl);
+            AddUserPicture(UserPath, lstUserFiles, lstFiles, cmbAuswahl);
+        });
         // The user's own sets follow the plug-ins' in the list.
         appendOwnSets(cmbAuswahl);
         trap.at(210, [&] {
@@ -49,7 +52,7 @@ bool frmZavolin::Form_Load() {
             cmbAuswahl.setListIndex(0);
             cmbAuswahl_Click();
         });
-        trap.at(220, [&] { CreateChosenPicture(lstFiles, cmbAuswahl, clpPics); });
+        trap.at(220, [&] { CreateChosenPicture(lstFiles, lstUserFiles, cmbAuswahl, clpPics); });
         trap.at(230, [&] {
             ScaleFactor(Printer::current(), SizeTable, Denom, Side, Geometry,
                         [this] { Bild().clear(); });

@@ -13,12 +13,27 @@ void appendOwnSets(PluginList& cmbAuswahl) {
             {QCoreApplication::translate("OwnSets", "%1 (own)").arg(name), -1, name});
 }
 
-void CreateChosenPicture(const FileList& lstFiles, const PluginList& cmbAuswahl,
-                         PictureClip& clpPics) {
+void selectLibrary(FileList& lstFiles, FileList& lstUserFiles, const PluginEntry& entry) {
+    if (entry.userLibrary) {
+        lstUserFiles.setListIndex(entry.position);
+        lstFiles.setListIndex(-1);
+    } else {
+        lstFiles.setListIndex(entry.position);
+        lstUserFiles.setListIndex(-1);
+    }
+}
+
+void CreateChosenPicture(const FileList& lstFiles, const FileList& lstUserFiles,
+                         const PluginList& cmbAuswahl, PictureClip& clpPics) {
     const int chosen = cmbAuswahl.listIndex();
     if (chosen >= 0) {
-        if (const QString own = cmbAuswahl.item(chosen).ownSet; !own.isEmpty()) {
-            clpPics.setPicture(loadOwnSet(own));
+        const PluginEntry entry = cmbAuswahl.item(chosen);
+        if (!entry.ownSet.isEmpty()) {
+            clpPics.setPicture(loadOwnSet(entry.ownSet));
+            return;
+        }
+        if (entry.userLibrary) {
+            CreatePicture(lstUserFiles, cmbAuswahl, clpPics);
             return;
         }
     }

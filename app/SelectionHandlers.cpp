@@ -28,9 +28,10 @@ void frmZavolin::optIndex_Click(qint16 Index) {
 void frmZavolin::cmbAuswahl_Click() {
     Trap trap(QStringLiteral("frmZavolin"), QStringLiteral("cmbAuswahl_Click"));
     trap.run([&] {
-        trap.at(20,
-                [&] { lstFiles.setListIndex(cmbAuswahl.item(cmbAuswahl.listIndex()).position); });
-        trap.at(30, [&] { CreateChosenPicture(lstFiles, cmbAuswahl, clpPics); });
+        trap.at(20, [&] {
+            selectLibrary(lstFiles, lstUserFiles, cmbAuswahl.item(cmbAuswahl.listIndex()));
+        });
+        trap.at(30, [&] { CreateChosenPicture(lstFiles, lstUserFiles, cmbAuswahl, clpPics); });
         // The new set's notes may be smaller or rounder than the old set's: what they leave
         // uncovered would show the old set where it will not print.
         trap.at(40, [&] { Bild().clear(); });

@@ -25,6 +25,7 @@ void frmZavolin::closeEvent(QCloseEvent* event) {
 void frmZavolin::Form_QueryUnload(qint16& /*Cancel*/, qint16 /*UnloadMode*/) {
     // Every library of the list, accepted as a plug-in or not, in list order.
     UnregisterPlugins(AppPath, lstFiles);
+    UnregisterUserPlugins(UserPath, lstUserFiles, lstFiles);
 }
 
 void frmZavolin::Form_Unload(qint16& /*Cancel*/) {

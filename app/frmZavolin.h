@@ -84,6 +84,9 @@ public:
     ColumnLayout Columns = ColumnLayout::One;
     QString AppPath;
     FileList lstFiles;
+    // The user's own plug-in folder and its libraries, listed after the program's.
+    QString UserPath;
+    FileList lstUserFiles;
     PictureClip clpPics;
     ComboPluginList cmbAuswahl;
 

@@ -26,11 +26,13 @@ public:
         ConsoleReporter passOver(QStringLiteral("zavolin-sheet"), Ignore);
         const ScopedReplacement<ErrorReporter> reporting(passOver);
         AddPicture(m_appPath, m_lstFiles, m_cmbAuswahl);
+        AddUserPicture(m_userPath, m_lstUserFiles, m_lstFiles, m_cmbAuswahl);
     }
     ~PluginSession() {
         // Runs while a failure unwinds too; a failure of its own has been reported already.
         try {
             UnregisterPlugins(m_appPath, m_lstFiles);
+            UnregisterUserPlugins(m_userPath, m_lstUserFiles, m_lstFiles);
         } catch (...) {
         }
     }
@@ -38,11 +40,17 @@ public:
     PluginSession& operator=(const PluginSession&) = delete;
 
     PluginEntries& entries() { return m_cmbAuswahl; }
-    const FileList& files() const { return m_lstFiles; }
+    // The file list the chosen entry's library is in.
+    const FileList& filesOfChoice() {
+        const bool user = m_cmbAuswahl.item(m_cmbAuswahl.listIndex()).userLibrary;
+        return user ? m_lstUserFiles : m_lstFiles;
+    }
 
 private:
     QString m_appPath;
     FileList m_lstFiles;
+    QString m_userPath;
+    FileList m_lstUserFiles;
     PluginEntries m_cmbAuswahl;
 };
 
@@ -105,7 +113,7 @@ std::shared_ptr<const Picture> pluginPictureSet(const QString& choice) {
     if (const QString own = choose(session.entries(), choice); !own.isEmpty())
         return loadOwnSet(own);
     PictureClip clpPics;
-    CreatePicture(session.files(), session.entries(), clpPics);
+    CreatePicture(session.filesOfChoice(), session.entries(), clpPics);
     if (!clpPics.picture())
         raise(ErrNo::InvalidPicture,
               QStringLiteral("the picture set \"%1\" gave no picture")

@@ -9,6 +9,9 @@
 #include "platform/component/ComponentObject.h"
 #include "platform/component/PluginLimits.h"
 
+#include <QFileInfo>
+#include <functional>
+
 namespace zavolin {
 namespace {
 
@@ -21,33 +24,59 @@ ComponentObject& held(const std::unique_ptr<ComponentObject>& object) {
     return *object;
 }
 
+// Registers, tests and lists every library of lstFiles in `folder`, in list order, passing
+// over those `passOver` names; the labels are AddPicture's.
+void listLibraries(Trap& trap, const QString& folder, const FileList& lstFiles,
+                   PluginList& cmbAuswahl, bool userLibraries,
+                   const std::function<bool(const QString&)>& passOver) {
+    std::unique_ptr<ComponentObject> object;
+    int count = 0;
+    trap.at(50, [&] { count = lstFiles.count(); });
+    for (int i = 0; i < count; ++i) {
+        if (passOver && passOver(lstFiles.name(i)))
+            continue;
+        // Everything one library runs while the program starts, its registration to its
+        // Info, shares one step's limit: a faulty library holds the start up no longer.
+        const PluginBudget budget;
+        QString progId;
+        trap.at(60, [&] { RegServe(libraryPath(folder, lstFiles.name(i)), true); });
+        trap.at(70, [&] { progId = progIdOf(lstFiles.name(i)); });
+        trap.at(80, [&] { object = createObject(progId); });
+        trap.at(90, [&] {
+            if (IsPicturePlugin(progId))
+                cmbAuswahl.addItem(
+                    {variantText(held(object).call(QStringLiteral("Info"))), i, {}, userLibraries});
+        });
+        // Label 100, the loop's end: the object is released before the next library, so
+        // a failed creation cannot leave it standing in for that one.
+        object.reset();
+    }
+}
+
 } // namespace
 
 void AddPicture(QString& AppPath, FileList& lstFiles, PluginList& cmbAuswahl) {
     Trap trap(QStringLiteral("frmZavolin"), QStringLiteral("AddPicture"));
-    std::unique_ptr<ComponentObject> object;
     trap.run([&] {
         trap.at(20, [&] { AppPath = programInfo().directory; });
         trap.at(30, [&] { lstFiles.setPath(AppPath); });
         trap.at(40, [&] { lstFiles.setPattern(PluginPattern); });
-        int count = 0;
-        trap.at(50, [&] { count = lstFiles.count(); });
-        for (int i = 0; i < count; ++i) {
-            // Everything one library runs while the program starts, its registration to its
-            // Info, shares one step's limit: a faulty library holds the start up no longer.
-            const PluginBudget budget;
-            QString progId;
-            trap.at(60, [&] { RegServe(libraryPath(AppPath, lstFiles.name(i)), true); });
-            trap.at(70, [&] { progId = progIdOf(lstFiles.name(i)); });
-            trap.at(80, [&] { object = createObject(progId); });
-            trap.at(90, [&] {
-                if (IsPicturePlugin(progId))
-                    cmbAuswahl.addItem({variantText(held(object).call(QStringLiteral("Info"))), i});
-            });
-            // Label 100, the loop's end: the object is released before the next library, so
-            // a failed creation cannot leave it standing in for that one.
-            object.reset();
-        }
+        listLibraries(trap, AppPath, lstFiles, cmbAuswahl, false, {});
+    });
+}
+
+void AddUserPicture(QString& UserPath, FileList& lstUserFiles, const FileList& lstFiles,
+                    PluginList& cmbAuswahl) {
+    Trap trap(QStringLiteral("frmZavolin"), QStringLiteral("AddPicture"));
+    trap.run([&] {
+        trap.at(20, [&] { UserPath = userPluginFolder(); });
+        // Most users have none: nothing to list, nothing to report.
+        if (!QFileInfo(UserPath).isDir())
+            return;
+        trap.at(30, [&] { lstUserFiles.setPath(UserPath); });
+        trap.at(40, [&] { lstUserFiles.setPattern(PluginPattern); });
+        listLibraries(trap, UserPath, lstUserFiles, cmbAuswahl, true,
+                      [&](const QString& name) { return shadowedByProgramFolder(name, lstFiles); });
     });
 }
 

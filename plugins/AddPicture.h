@@ -15,4 +15,13 @@ namespace zavolin {
 // "AddPicture".
 void AddPicture(QString& AppPath, FileList& lstFiles, PluginList& cmbAuswahl);
 
+// Then the same for the user's own plug-in folder, so that a user can add a set without
+// writing into the program's folder: sets UserPath to userPluginFolder() and points
+// lstUserFiles at it; its entries follow the program's and are marked as user libraries. A
+// library whose class the program's folder has already (shadowedByProgramFolder) is passed
+// over: the program's own set stays what it is. No such folder, no entries. Reported as
+// AddPicture, with its labels.
+void AddUserPicture(QString& UserPath, FileList& lstUserFiles, const FileList& lstFiles,
+                    PluginList& cmbAuswahl);
+
 } // namespace zavolin

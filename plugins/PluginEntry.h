@@ -6,18 +6,22 @@
 namespace zavolin {
 
 // One entry of the picture-set list: the plug-in's Info text and the position of its library
-// in the file list; or, after the plug-ins' entries, one of the user's own sets: its text, no
-// library (-1) and the set's name.
+// in the file list (the program folder's, or the user plug-in folder's when userLibrary); or,
+// after the plug-ins' entries, one of the user's own sets: its text, no library (-1) and the
+// set's name.
 struct PluginEntry {
     PluginEntry() = default;
-    PluginEntry(QString info, int libraryPosition, QString ownSetName = {})
+    PluginEntry(QString info, int libraryPosition, QString ownSetName = {},
+                bool inUserFolder = false)
         : Info(std::move(info))
         , position(libraryPosition)
-        , ownSet(std::move(ownSetName)) {}
+        , ownSet(std::move(ownSetName))
+        , userLibrary(inUserFolder) {}
 
     QString Info;
     int position = -1;
     QString ownSet;
+    bool userLibrary = false;
 
     friend bool operator==(const PluginEntry&, const PluginEntry&) = default;
 };

@@ -1,5 +1,8 @@
 #include "PluginFiles.h"
 
+#include <QDir>
+#include <QStandardPaths>
+
 namespace zavolin {
 
 QString progIdOf(const QString& fileName) {
@@ -10,6 +13,19 @@ QString progIdOf(const QString& fileName) {
 
 QString libraryPath(const QString& appPath, const QString& fileName) {
     return appPath + QLatin1Char('/') + fileName;
+}
+
+QString userPluginFolder() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("Zavolin/plugins"));
+}
+
+bool shadowedByProgramFolder(const QString& fileName, const FileList& lstFiles) {
+    const QString progId = progIdOf(fileName);
+    for (const QString& name : lstFiles.names())
+        if (progIdOf(name).compare(progId, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
 }
 
 } // namespace zavolin

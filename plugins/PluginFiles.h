@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileList.h"
+
 #include <QString>
 
 namespace zavolin {
@@ -17,5 +19,12 @@ QString progIdOf(const QString& fileName);
 // The full path of a library in the program's folder: the folder, a separator, the name. The
 // separator is added even when the folder ends with one.
 QString libraryPath(const QString& appPath, const QString& fileName);
+
+// The user's own plug-in folder: $XDG_DATA_HOME/Zavolin/plugins (~/.local/share without it).
+QString userPluginFolder();
+
+// Whether a library of the user's folder would take the class of one in the program's folder
+// (lstFiles): the same ProgID, whatever the case.
+bool shadowedByProgramFolder(const QString& fileName, const FileList& lstFiles);
 
 } // namespace zavolin

@@ -11,4 +11,9 @@ namespace zavolin {
 // the main window's Form_QueryUnload, and reported as that procedure of "frmZavolin".
 void UnregisterPlugins(const QString& AppPath, const FileList& lstFiles);
 
+// The same for the user's plug-in folder that AddUserPicture listed, passing over the
+// libraries it passed over.
+void UnregisterUserPlugins(const QString& UserPath, const FileList& lstUserFiles,
+                           const FileList& lstFiles);
+
 } // namespace zavolin

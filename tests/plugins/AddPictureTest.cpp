@@ -2,11 +2,14 @@
 #include "plugins/AddPicture.h"
 
 #include "PluginState.h"
+#include "plugins/CreatePicture.h"
 #include "plugins/IsPicturePlugin.h"
 #include "plugins/PluginFiles.h"
 #include "plugins/RegServe.h"
+#include "plugins/UnregisterPlugins.h"
 #include "support/ScriptedReporter.h"
 
+#include <QDir>
 #include <QFile>
 
 using namespace zavolin;
@@ -167,4 +170,46 @@ TEST_F(Discovery, TheSdkExampleIsAPictureSet) {
     EXPECT_EQ(clpPics.picture()->size(), QSizeF(800, 2080));
     // Cells of the notes' proportions: 100 x 52.
     EXPECT_EQ(clpPics.GraphicCell(19)->size(), QSizeF(400, 208));
+}
+
+TEST_F(Discovery, TheUserFolderFollowsTheProgramFolderAndCannotTakeItsClasses) {
+    add("ZavolinAccepted.dll", "ZavolinB.dll");
+    const QString userFolder = userPluginFolder();
+    ASSERT_TRUE(QDir().mkpath(userFolder));
+    const QString fixture = fixturesFolder() + "/ZavolinAccepted.dll";
+    ASSERT_TRUE(QFile::copy(fixture, userFolder + "/ZavolinA.dll"));
+    // Another file name, the program's class: it must not take over the program's set.
+    ASSERT_TRUE(QFile::copy(fixture, userFolder + "/ZAVOLINB.v2.dll"));
+
+    addPicture();
+    QString UserPath;
+    FileList lstUserFiles;
+    AddUserPicture(UserPath, lstUserFiles, lstFiles, cmbAuswahl);
+
+    EXPECT_EQ(UserPath, userFolder);
+    EXPECT_EQ(entries(cmbAuswahl),
+              QList<PluginEntry>({{"Fixture ZavolinB", 0}, {"Fixture ZavolinA", 0, {}, true}}));
+    EXPECT_EQ(logged("register"), QStringList({"ZavolinB.dll", "ZavolinA.dll"}));
+    EXPECT_EQ(registered("ZavolinB.clsPicture"), folder() + "/ZavolinB.dll");
+    EXPECT_EQ(registered("ZavolinA.clsPicture"), userFolder + "/ZavolinA.dll");
+
+    cmbAuswahl.setListIndex(1);
+    CreatePicture(lstUserFiles, cmbAuswahl, clpPics);
+    ASSERT_NE(clpPics.picture(), nullptr);
+
+    UnregisterPlugins(AppPath, lstFiles);
+    UnregisterUserPlugins(UserPath, lstUserFiles, lstFiles);
+    EXPECT_EQ(logged("unregister"), QStringList({"ZavolinB.dll", "ZavolinA.dll"}));
+    EXPECT_EQ(registered("ZavolinA.clsPicture"), QString());
+}
+
+TEST_F(Discovery, WithoutAUserFolderNothingMoreIsListed) {
+    addPicture();
+    QString UserPath;
+    FileList lstUserFiles;
+    AddUserPicture(UserPath, lstUserFiles, lstFiles, cmbAuswahl);
+    EXPECT_EQ(cmbAuswahl.listCount(), 0);
+    EXPECT_EQ(lstUserFiles.count(), 0);
+    UnregisterUserPlugins(UserPath, lstUserFiles, lstFiles);
+    EXPECT_EQ(log(), QStringList());
 }
