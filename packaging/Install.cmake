@@ -34,13 +34,36 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/io.github.zavolin.Zavolin.desktop
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/io.github.zavolin.Zavolin.metainfo.xml
     DESTINATION share/metainfo)
 
-# Manual pages and the changelog are installed compressed, as Debian keeps them. gzip -n leaves
-# out the file's name and time, so the same sources always give the same bytes.
 set(zavolin_packaging_out ${PROJECT_BINARY_DIR}/packaging)
+
+# Who answers for the package, in the changelog and the Debian package. Debian wants an
+# address; without the maker's support address it is one in the reserved domain .invalid, which
+# says plainly that there is none to write to.
+set(ZAVOLIN_PACKAGE_MAINTAINER "" CACHE STRING
+    "The package maintainer, \"Name <address>\" (empty: from ZAVOLIN_SUPPORT_EMAIL)")
+if(NOT ZAVOLIN_PACKAGE_MAINTAINER)
+    if(ZAVOLIN_SUPPORT_EMAIL)
+        set(ZAVOLIN_PACKAGE_MAINTAINER "Zavolin developers <${ZAVOLIN_SUPPORT_EMAIL}>")
+    else()
+        set(ZAVOLIN_PACKAGE_MAINTAINER "Zavolin developers <no-address@zavolin.invalid>")
+    endif()
+endif()
+# The copyright file names a contact and the sources' home only when the maker has them.
+set(zavolin_upstream_fields "")
+if(ZAVOLIN_SUPPORT_EMAIL)
+    string(APPEND zavolin_upstream_fields
+        "Upstream-Contact: Zavolin developers <${ZAVOLIN_SUPPORT_EMAIL}>\n")
+endif()
+if(ZAVOLIN_HOMEPAGE)
+    string(APPEND zavolin_upstream_fields "Source: ${ZAVOLIN_HOMEPAGE}\n")
+endif()
 configure_file(${PROJECT_SOURCE_DIR}/packaging/debian/copyright.in
     ${zavolin_packaging_out}/copyright @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/debian/changelog.in
     ${zavolin_packaging_out}/changelog @ONLY)
+
+# Manual pages and the changelog are installed compressed, as Debian keeps them. gzip -n leaves
+# out the file's name and time, so the same sources always give the same bytes.
 set(zavolin_compressed)
 foreach(source
         ${PROJECT_SOURCE_DIR}/packaging/zavolin.1

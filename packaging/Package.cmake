@@ -4,7 +4,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zavolin)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Zavolin developers")
-set(CPACK_PACKAGE_CONTACT "Zavolin developers <${ZAVOLIN_SUPPORT_EMAIL}>")
+set(CPACK_PACKAGE_CONTACT "${ZAVOLIN_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "print sheets of play money at true size")
 # Debian shows the description as it is, so it is wrapped here; an empty line parts paragraphs.
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
@@ -23,7 +23,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ZAVOLIN_HOMEPAGE})
+if(ZAVOLIN_HOMEPAGE)
+    set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ZAVOLIN_HOMEPAGE})
+endif()
 # The libraries come from dpkg-shlibdeps. It finds the component library, which belongs to this
 # package and has no shlibs entry, only when told where the build keeps it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
