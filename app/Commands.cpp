@@ -4,11 +4,13 @@
 #include "errors/Trap.h"
 #include "frmPrintSet.h"
 #include "frmZavolin.h"
+#include "lang/LangState.h"
 #include "lang/frmInfo.h"
 #include "platform/Conversions.h"
 #include "platform/Printer.h"
 #include "platform/ProgramInfo.h"
 #include "platform/Shell.h"
+#include "platform/UserGuide.h"
 #include "ui_frmZavolin.h"
 
 #include <QCursor>
@@ -62,11 +64,15 @@ void frmZavolin::PicBut_click(qint16 Index) {
 }
 
 void frmZavolin::mnuHomepage_Click() {
-    Shell::current().open(homePage());
+    const QString page = homePage().trimmed();
+    Shell::current().open(page.isEmpty() ? userGuide(LangBase) : page);
 }
 
 void frmZavolin::mnuEMail_Click() {
-    Shell::current().open(QStringLiteral("mailto:") + supportEmail());
+    // Without an address the guide says how to report a fault rather than a made-up address.
+    const QString address = supportEmail().trimmed();
+    Shell::current().open(address.isEmpty() ? userGuideFaultSection(LangBase)
+                                            : QStringLiteral("mailto:") + address);
 }
 
 void frmZavolin::mnuUeber_Click() {

@@ -10,7 +10,9 @@
 #include "platform/Printer.h"
 #include "platform/ProgramInfo.h"
 #include "platform/RuntimeError.h"
+#include "platform/SettingsStore.h"
 #include "platform/Shell.h"
+#include "platform/UserGuide.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -108,7 +110,11 @@ void ErrPtnr::mailProtocol(const QString& protocol) {
         clipboard->clear();
         clipboard->setText(protocol);
     }
-    Shell::current().open(QStringLiteral("mailto:") + supportEmail().trimmed());
+    // Without an address the guide says where a fault goes; the protocol waits in the clipboard.
+    const QString address = supportEmail().trimmed();
+    Shell::current().open(address.isEmpty()
+                              ? userGuideFaultSection(readSetting(Settings::Sprache).toShort())
+                              : QStringLiteral("mailto:") + address);
 }
 
 } // namespace zavolin

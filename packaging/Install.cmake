@@ -2,19 +2,26 @@
 #   lib/zavolin/    the program folder: the program, zavolin-sheet, the plug-in helpers, the
 #                   component library, the shipped picture sets and the guide README.HTM
 #   bin/            links to the two programs; each finds its folder through its real path
-#   share/          the desktop entry, icons, AppStream metainfo, manual pages, bash completion
+#   share/          the desktop entry, icons, AppStream metainfo, manual pages, bash completion,
+#                   and in share/doc/zavolin the copyright and changelog a Debian package needs
 #   include/, lib/cmake/ZavolinSDK/, lib/pkgconfig/, share/doc/zavolin/sdk/
 #                   the plug-in SDK: its header, the CMake package ZavolinSDK, zavolin-sdk.pc,
 #                   the guide and the example project
 set(ZAVOLIN_PROGRAM_DIR lib/zavolin)
 
+# Shared libraries are loaded, never run: they are installed without the executable bits, as
+# Debian wants them.
+set(zavolin_library_permissions OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+
 install(TARGETS zavolin zavolin-sheet zavolin-regsvr zavolin-host
     RUNTIME DESTINATION ${ZAVOLIN_PROGRAM_DIR})
 install(TARGETS zavolin-component EXPORT ZavolinSDKTargets
     LIBRARY DESTINATION ${ZAVOLIN_PROGRAM_DIR} NAMELINK_SKIP
+    PERMISSIONS ${zavolin_library_permissions}
     INCLUDES DESTINATION include)
 install(TARGETS ZavolinClassic ZavolinKids
-    LIBRARY DESTINATION ${ZAVOLIN_PROGRAM_DIR})
+    LIBRARY DESTINATION ${ZAVOLIN_PROGRAM_DIR}
+    PERMISSIONS ${zavolin_library_permissions})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/README.HTM DESTINATION ${ZAVOLIN_PROGRAM_DIR})
 
 # Relative links, so that a prefix can be moved or packaged as it is.
@@ -30,14 +37,69 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/io.github.zavolin.Zavolin.desktop
     DESTINATION share/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/io.github.zavolin.Zavolin.metainfo.xml
     DESTINATION share/metainfo)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/zavolin.1 ${PROJECT_SOURCE_DIR}/packaging/zavolin-sheet.1
+
+set(zavolin_packaging_out ${PROJECT_BINARY_DIR}/packaging)
+
+# Who answers for the package, in the changelog and the Debian package. Debian wants an
+# address; without the maker's support address it is one in the reserved domain .invalid, which
+# says plainly that there is none to write to.
+set(ZAVOLIN_PACKAGE_MAINTAINER "" CACHE STRING
+    "The package maintainer, \"Name <address>\" (empty: from ZAVOLIN_SUPPORT_EMAIL)")
+if(NOT ZAVOLIN_PACKAGE_MAINTAINER)
+    if(ZAVOLIN_SUPPORT_EMAIL)
+        set(ZAVOLIN_PACKAGE_MAINTAINER "Zavolin developers <${ZAVOLIN_SUPPORT_EMAIL}>")
+    else()
+        set(ZAVOLIN_PACKAGE_MAINTAINER "Zavolin developers <no-address@zavolin.invalid>")
+    endif()
+endif()
+# The copyright file names a contact and the sources' home only when the maker has them.
+set(zavolin_upstream_fields "")
+if(ZAVOLIN_SUPPORT_EMAIL)
+    string(APPEND zavolin_upstream_fields
+        "Upstream-Contact: Zavolin developers <${ZAVOLIN_SUPPORT_EMAIL}>\n")
+endif()
+if(ZAVOLIN_HOMEPAGE)
+    string(APPEND zavolin_upstream_fields "Source: ${ZAVOLIN_HOMEPAGE}\n")
+endif()
+configure_file(${PROJECT_SOURCE_DIR}/packaging/debian/copyright.in
+    ${zavolin_packaging_out}/copyright @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/debian/changelog.in
+    ${zavolin_packaging_out}/changelog @ONLY)
+
+# Manual pages and the changelog are installed compressed, as Debian keeps them. gzip -n leaves
+# out the file's name and time, so the same sources always give the same bytes.
+set(zavolin_compressed)
+foreach(source
+        ${PROJECT_SOURCE_DIR}/packaging/zavolin.1
+        ${PROJECT_SOURCE_DIR}/packaging/zavolin-sheet.1
+        ${zavolin_packaging_out}/changelog)
+    cmake_path(GET source FILENAME name)
+    set(copy ${zavolin_packaging_out}/gz/${name})
+    add_custom_command(OUTPUT ${copy}.gz
+        COMMAND ${CMAKE_COMMAND} -E copy ${source} ${copy}
+        COMMAND gzip -n -9 -f ${copy}
+        DEPENDS ${source}
+        COMMENT "Compressing ${name}"
+        VERBATIM)
+    list(APPEND zavolin_compressed ${copy}.gz)
+endforeach()
+add_custom_target(zavolin-compressed-docs ALL DEPENDS ${zavolin_compressed})
+
+install(FILES ${zavolin_packaging_out}/gz/zavolin.1.gz ${zavolin_packaging_out}/gz/zavolin-sheet.1.gz
     DESTINATION share/man/man1)
+# The version has no Debian revision, so in Debian's terms the package is native and its
+# changelog is changelog.gz.
+install(FILES ${zavolin_packaging_out}/copyright ${zavolin_packaging_out}/gz/changelog.gz
+    DESTINATION share/doc/zavolin)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/zavolin-sheet.bash-completion
     DESTINATION share/bash-completion/completions RENAME zavolin-sheet)
-foreach(size 32 64)
+# The icon in every size tools/window-images draws, committed with the window's pictures.
+foreach(size 16 22 24 32 48 64 128 256)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/images/zavolin-${size}.png
         DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME zavolin.png)
 endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/resources/images/zavolin.svg
+    DESTINATION share/icons/hicolor/scalable/apps)
 
 # The plug-in SDK, for building plug-ins against the installed program. A plug-in links the
 # component library in the program folder, the one the program loads, through a link without

@@ -12,6 +12,7 @@ packages=(
   cups cups-client cups-bsd cups-ipp-utils printer-driver-cups-pdf
   poppler-utils ghostscript
   fonts-dejavu-core xvfb xauth
+  dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()

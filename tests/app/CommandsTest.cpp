@@ -6,6 +6,8 @@
 #include "support/ScriptedReporter.h"
 #include "ui_frmZavolin.h"
 
+#include <QUrl>
+
 using namespace zavolin;
 using namespace zavolin::test;
 
@@ -111,7 +113,12 @@ TEST_F(Commands, LanguageButtonsStoreTheLanguageEvenWhenShown) {
 TEST_F(Commands, HelpMenuItemsOpenTheHomePageAndAMailAndTheAboutWindow) {
     window->ui().mnuHomepage->trigger();
     window->ui().mnuEMail->trigger();
-    EXPECT_EQ(shell.opened, QStringList({homePage(), "mailto:" + supportEmail()}));
+    // Built without a maker's page and address, both lead to the guide beside the program, in
+    // the window's language.
+    const QString guide = QUrl::fromLocalFile(programInfo().directory + "/README.HTM").toString();
+    EXPECT_EQ(shell.opened, QStringList({homePage().isEmpty() ? guide + "#de" : homePage(),
+                                         supportEmail().isEmpty() ? guide + "#fault-de"
+                                                                  : "mailto:" + supportEmail()}));
     const int before = modalsClosed();
     window->ui().mnuUeber->trigger();
     EXPECT_EQ(modalsClosed(), before + 1);

@@ -3,6 +3,7 @@
 #include "errors/ProtocolMessages.h"
 #include "errors/ProtocolPrint.h"
 #include "platform/ProgramInfo.h"
+#include "platform/UserGuide.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakePrinter.h"
 #include "support/FakeShell.h"
@@ -122,10 +123,12 @@ TEST_F(ProtocolActions, SaveThatCannotWriteSaysSo) {
     EXPECT_FALSE(boxes.informed[0].contains(QStringLiteral("wurde in die Datei")));
 }
 
-TEST_F(ProtocolActions, MailTellsCopiesAndOpensTheSupportAddress) {
+TEST_F(ProtocolActions, MailTellsCopiesAndOpensTheSupportAddressOrTheGuidesFaultSection) {
     window.cmdProtocol_Click(2);
     EXPECT_EQ(boxes.informed, QStringList({mailNotice()}));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), protocol());
-    EXPECT_EQ(shell.opened, QStringList({QStringLiteral("mailto:") + supportEmail().trimmed()}));
-    EXPECT_FALSE(supportEmail().trimmed().isEmpty());
+    const QString address = supportEmail().trimmed();
+    EXPECT_EQ(shell.opened, QStringList({address.isEmpty() ? userGuideFaultSection(0)
+                                                           : QStringLiteral("mailto:") + address}));
+    EXPECT_TRUE(shell.opened[0].endsWith(address.isEmpty() ? "/README.HTM#fault-de" : address));
 }

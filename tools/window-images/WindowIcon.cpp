@@ -2,9 +2,11 @@
 
 #include "Drawing.h"
 
+#include <QFile>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
+#include <QSvgGenerator>
 
 namespace windowimages {
 namespace {
@@ -25,12 +27,8 @@ void drawNote(QPainter& p, const QColor& paper, const QColor& ink) {
 
 } // namespace
 
-QImage windowIcon(int size) {
-    QImage image = transparentCanvas(size, size);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 64.0, size / 64.0);
-
+void paintWindowIcon(QPainter& p) {
+    p.save();
     p.save();
     p.translate(30, 22);
     p.rotate(-12);
@@ -53,7 +51,36 @@ QImage windowIcon(int size) {
     p.setPen(QPen(QColor(150, 105, 20), 1.2));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(48, 48), 9, 9);
+    p.restore();
+}
+
+QImage windowIcon(int size) {
+    QImage image = transparentCanvas(size, size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
+    paintWindowIcon(p);
     return image;
+}
+
+bool writeWindowIconSvg(const QString& path) {
+    // QSvgGenerator reports no write errors, so the file is opened here and checked after.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setSize(QSize(64, 64));
+    svg.setViewBox(QRect(0, 0, 64, 64));
+    svg.setTitle(QStringLiteral("Zavolin"));
+    svg.setDescription(QStringLiteral("Two play notes and a coin"));
+    QPainter p;
+    if (!p.begin(&svg))
+        return false;
+    p.setRenderHint(QPainter::Antialiasing);
+    paintWindowIcon(p);
+    p.end();
+    return file.error() == QFileDevice::NoError;
 }
 
 } // namespace windowimages

@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
     }
 
     using namespace windowimages;
-    const std::vector<std::pair<QString, QImage>> images = {
+    std::vector<std::pair<QString, QImage>> images = {
         {"background-tile.png", backgroundTile()},
         {"tool-print.png", printIcon()},
         {"tool-adjust.png", adjustIcon()},
@@ -47,9 +47,10 @@ int main(int argc, char* argv[]) {
         {"flag-es-32x20.png", spanishFlag(FlagFormat::About)},
         {"flag-it-32x20.png", italianFlag(FlagFormat::About)},
         {"about-background.png", aboutBackground()},
-        {"zavolin-32.png", windowIcon(32)},
-        {"zavolin-64.png", windowIcon(64)},
     };
+    // The program icon in every size of the icon theme; the installation takes them from here.
+    for (const int size : windowIconSizes)
+        images.emplace_back(QStringLiteral("zavolin-%1.png").arg(size), windowIcon(size));
     int failures = 0;
     for (const auto& [name, image] : images) {
         const QString path = out.filePath(name);
@@ -57,6 +58,11 @@ int main(int argc, char* argv[]) {
             err << "cannot write " << path << "\n";
             ++failures;
         }
+    }
+    const QString svg = out.filePath(QStringLiteral("zavolin.svg"));
+    if (!writeWindowIconSvg(svg)) {
+        err << "cannot write " << svg << "\n";
+        ++failures;
     }
     return failures == 0 ? 0 : 1;
 }
