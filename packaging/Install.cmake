@@ -4,7 +4,7 @@
 #   bin/            links to the two programs; each finds its folder through its real path
 #   share/          the desktop entry, icons, AppStream metainfo, manual pages, bash completion,
 #                   and in share/doc/zavolin the copyright and changelog a Debian package needs
-#   include/, lib/cmake/ZavolinSDK/, lib/pkgconfig/, share/doc/zavolin/sdk/
+#   include/, lib/cmake/ZavolinSDK/, lib/<architecture>/pkgconfig/, share/doc/zavolin/sdk/
 #                   the plug-in SDK: its header, the CMake package ZavolinSDK, zavolin-sdk.pc,
 #                   the guide and the example project
 set(ZAVOLIN_PROGRAM_DIR lib/zavolin)
@@ -127,9 +127,17 @@ install(FILES
     ${PROJECT_SOURCE_DIR}/sdk/cmake/ZavolinPlugin.cmake
     DESTINATION ${ZAVOLIN_SDK_CMAKE_DIR})
 
+# In the architecture's own pkg-config folder where the system has one: the file names an
+# architecture's library, and a cross build looks for it only there.
+if(CMAKE_LIBRARY_ARCHITECTURE)
+    set(ZAVOLIN_PKGCONFIG_DIR lib/${CMAKE_LIBRARY_ARCHITECTURE}/pkgconfig)
+else()
+    set(ZAVOLIN_PKGCONFIG_DIR lib/pkgconfig)
+endif()
+file(RELATIVE_PATH ZAVOLIN_PKGCONFIG_TO_PREFIX /prefix/${ZAVOLIN_PKGCONFIG_DIR} /prefix)
 configure_file(${PROJECT_SOURCE_DIR}/sdk/cmake/zavolin-sdk.pc.in
     ${CMAKE_CURRENT_BINARY_DIR}/zavolin-sdk.pc @ONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/zavolin-sdk.pc DESTINATION lib/pkgconfig)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/zavolin-sdk.pc DESTINATION ${ZAVOLIN_PKGCONFIG_DIR})
 
 install(FILES ${PROJECT_SOURCE_DIR}/sdk/README.md DESTINATION share/doc/zavolin/sdk)
 install(FILES

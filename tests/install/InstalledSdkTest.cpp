@@ -54,7 +54,7 @@ TEST(InstalledSdk, ListsTheExampleBuiltAgainstItInTheUsersPluginFolder) {
 
     // pkg-config names the installed header's folder and the folder of the library's link.
     QProcessEnvironment environment = plainEnvironment();
-    environment.insert("PKG_CONFIG_PATH", prefix + "/lib/pkgconfig");
+    environment.insert("PKG_CONFIG_PATH", prefix + "/" ZAVOLIN_PKGCONFIG_DIR);
     const ProgramRun flags =
         runProgram("pkg-config", {"--cflags", "--libs", "zavolin-sdk"}, environment);
     ASSERT_EQ(flags.exitCode, 0) << said(flags);
