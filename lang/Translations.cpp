@@ -1,6 +1,7 @@
 #include "Translations.h"
 
 #include "platform/Conversions.h"
+#include "platform/LanguageCode.h"
 #include "platform/RuntimeError.h"
 #include "platform/SettingsStore.h"
 
@@ -10,15 +11,11 @@
 namespace zavolin {
 namespace {
 
+// English is the texts' own language and has no file.
 QString fileFor(qint16 langBase) {
-    switch (langBase) {
-    case 0:
-        return QStringLiteral(":/i18n/zavolin_de.qm");
-    case 2000:
-        return QStringLiteral(":/i18n/zavolin_es.qm");
-    default:
-        return {};
-    }
+    const QString code = languageCode(langBase);
+    return code == QLatin1String("en") ? QString()
+                                       : QStringLiteral(":/i18n/zavolin_%1.qm").arg(code);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "UserGuide.h"
 
+#include "LanguageCode.h"
 #include "ProgramInfo.h"
 
 #include <QDir>
@@ -8,18 +9,7 @@
 namespace zavolin {
 namespace {
 
-// The guide's anchors: one per language, and its fault section as "fault-" and that.
-QString languageAnchor(qint16 langBase) {
-    switch (langBase) {
-    case 0:
-        return QStringLiteral("de");
-    case 2000:
-        return QStringLiteral("es");
-    default:
-        return QStringLiteral("en");
-    }
-}
-
+// The guide's anchors are the language codes, and its fault sections "fault-" and the code.
 QString guideAt(const QString& anchor) {
     QUrl url =
         QUrl::fromLocalFile(QDir(programInfo().directory).filePath(QStringLiteral("README.HTM")));
@@ -30,11 +20,11 @@ QString guideAt(const QString& anchor) {
 } // namespace
 
 QString userGuide(qint16 langBase) {
-    return guideAt(languageAnchor(langBase));
+    return guideAt(languageCode(langBase));
 }
 
 QString userGuideFaultSection(qint16 langBase) {
-    return guideAt(QStringLiteral("fault-") + languageAnchor(langBase));
+    return guideAt(QStringLiteral("fault-") + languageCode(langBase));
 }
 
 } // namespace zavolin
