@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <optional>
+#include <ostream>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -122,6 +123,14 @@ const TargetCase Cases[] = {
     {"FileKeepsItsPermissions", Found::PrivateFile, nullptr},
     {"FullDiskLeavesNoFile", Found::FullDisk, ""},
 };
+
+// Names in failure messages instead of the bytes of the table's rows.
+void PrintTo(const TargetCase& c, std::ostream* out) {
+    *out << c.name;
+}
+void PrintTo(const OutputKind& output, std::ostream* out) {
+    *out << output.name;
+}
 
 class SheetOutputTarget : public testing::TestWithParam<std::tuple<TargetCase, OutputKind>> {};
 
