@@ -3,6 +3,7 @@
 #include "PluginPictureSets.h"
 #include "QuietStandardError.h"
 #include "platform/DefaultPrinter.h"
+#include "platform/NewFile.h"
 #include "platform/PictureLoader.h"
 #include "platform/RuntimeError.h"
 
@@ -51,8 +52,10 @@ void checkWritable(const QString& path) {
     const QFileInfo target(path);
     const QString folder = target.absolutePath();
     QString why;
-    if (target.isDir()) {
-        why = QStringLiteral("it is a folder");
+    // Only what is at the path itself counts: a link there is replaced, never followed.
+    if (const QString refusal = notReplaceableReason(target.absoluteFilePath());
+        !refusal.isEmpty()) {
+        why = refusal;
     } else if (QFileInfo::exists(folder) && !QFileInfo(folder).isDir()) {
         why = QStringLiteral("%1 is not a folder").arg(folder);
     } else if (!QDir(folder).exists()) {

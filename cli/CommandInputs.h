@@ -12,7 +12,8 @@ namespace zavolin {
 std::shared_ptr<const Picture> requestedPictures(const SheetRequest& request);
 
 // Says what is wrong with the output's place before anything is drawn, so the message names
-// the file rather than the drawing step that first touches it.
+// the file rather than the drawing step that first touches it: a missing folder, or a folder,
+// device, pipe or socket at the path.
 void checkWritable(const QString& path);
 
 // The CUPS queue to print on; raises PrinterError when there is none to print on.

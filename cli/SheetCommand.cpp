@@ -4,6 +4,7 @@
 #include "SetCommand.h"
 #include "lang/TemplateTexts.h"
 #include "platform/CupsQueuePrinter.h"
+#include "platform/NewFile.h"
 #include "platform/PictureClip.h"
 #include "platform/RuntimeError.h"
 #include "sheet/ImageSurface.h"
@@ -13,7 +14,7 @@
 #include "sheet/ScaleFactor.h"
 #include "sheet/SizeNotes.h"
 
-#include <QSaveFile>
+#include <QBuffer>
 #include <cmath>
 
 namespace zavolin {
@@ -36,10 +37,14 @@ void writePreview(const SheetRequest& r, Printer& printer, const PageRequest& pa
         previewSize(WindowClientHeight, paperRatio(printer, content.sheet.geometry));
     ImageSurface bild(QSize(int(std::lround(size.width())), int(std::lround(size.height()))));
     drawPage(bild, page, previewScale(bild.scaleHeight(), printer), content);
-    QSaveFile file(r.outputPath);
-    if (!file.open(QIODevice::WriteOnly) || !bild.image().save(&file, "PNG") || !file.commit())
+    // Made whole in memory first: the file is written in one piece and its write checked.
+    QByteArray png;
+    QBuffer buffer(&png);
+    QString reason = QStringLiteral("the PNG image could not be made");
+    if (!buffer.open(QIODevice::WriteOnly) || !bild.image().save(&buffer, "PNG") ||
+        !replaceFile(r.outputPath, png, &reason))
         raise(ErrNo::PathFileAccessError,
-              QStringLiteral("cannot write \"%1\": %2").arg(r.outputPath, file.errorString()));
+              QStringLiteral("cannot write \"%1\": %2").arg(r.outputPath, reason));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "ProtocolPrint.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
+#include "platform/NewFile.h"
 #include "platform/OsVersion.h"
 #include "platform/Printer.h"
 #include "platform/ProgramInfo.h"

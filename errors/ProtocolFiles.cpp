@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace zavolin {
@@ -51,24 +50,6 @@ bool appendToFile(const QString& path, const QByteArray& bytes, QString* reason)
         return false;
     }
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        setReason(reason, file.errorString());
-        return false;
-    }
-    return true;
-}
-
-bool replaceFile(const QString& path, const QByteArray& bytes, QString* reason) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        setReason(reason, file.errorString());
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        setReason(reason, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
         setReason(reason, file.errorString());
         return false;
     }

@@ -1,10 +1,15 @@
 #include "NewFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zavolin {
 
@@ -44,6 +49,172 @@ bool moveReplacing(const QString& file, const QString& target, QString* reason) 
     if (reason)
         *reason = QString::fromLocal8Bit(std::strerror(errno));
     return false;
+}
+
+namespace {
+
+QString errnoText(int number) {
+    return QString::fromLocal8Bit(std::strerror(number));
+}
+
+void setReason(QString* reason, const QString& text) {
+    if (reason)
+        *reason = text;
+}
+
+// What is at target, without following a link.
+struct TargetKind {
+    QString refusal;            // why no file can be put there
+    std::optional<mode_t> mode; // the permissions of a file there
+};
+
+TargetKind targetKind(const QString& target) {
+    struct stat status {};
+    // A missing target or folder is told when the file beside it cannot be made.
+    if (::lstat(QFile::encodeName(target).constData(), &status) != 0)
+        return {};
+    const mode_t type = status.st_mode & S_IFMT;
+    if (type == S_IFREG)
+        return {{}, status.st_mode & 07777};
+    if (type == S_IFLNK)
+        return {};
+    if (type == S_IFDIR)
+        return {QStringLiteral("it is a folder"), {}};
+    if (type == S_IFIFO)
+        return {QStringLiteral("it is a pipe (FIFO), not a file"), {}};
+    if (type == S_IFCHR || type == S_IFBLK)
+        return {QStringLiteral("it is a device, not a file"), {}};
+    if (type == S_IFSOCK)
+        return {QStringLiteral("it is a socket, not a file"), {}};
+    return {QStringLiteral("it is not a file"), {}};
+}
+
+// Opens a new file beside target for writing; -1 with *reason when there is none.
+int openReplacement(const QString& target, QString* path, QString* reason) {
+    const TargetKind kind = targetKind(target);
+    if (!kind.refusal.isEmpty()) {
+        setReason(reason, kind.refusal);
+        return -1;
+    }
+    const QFileInfo info(target);
+    const QString prefix =
+        info.absolutePath() + QStringLiteral("/.") + info.fileName() + QLatin1Char('.');
+    // Made with no more than target's permissions, so the new content is never readable by
+    // more than the old; fchmod then gives exactly target's, which the umask may have cut.
+    const mode_t mode = kind.mode ? *kind.mode & 0777 : 0666;
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const QString candidate =
+            prefix +
+            QString::number(QRandomGenerator::global()->generate64() & 0xffffffffffffULL, 36) +
+            QStringLiteral(".part");
+        const int fd = ::open(QFile::encodeName(candidate).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            setReason(reason, errnoText(errno));
+            return -1;
+        }
+        if (kind.mode && ::fchmod(fd, *kind.mode) != 0) {
+            setReason(reason, errnoText(errno));
+            ::close(fd);
+            ::unlink(QFile::encodeName(candidate).constData());
+            return -1;
+        }
+        *path = candidate;
+        return fd;
+    }
+    setReason(reason, QStringLiteral("no free file name"));
+    return -1;
+}
+
+// Renames the flushed file over target, removing it when that fails.
+bool putInPlace(const QString& file, const QString& target, QString* reason) {
+    const QByteArray from = QFile::encodeName(file);
+    // Checked again right before: something else may have been put at target meanwhile.
+    QString why = targetKind(target).refusal;
+    if (why.isEmpty() && std::rename(from.constData(), QFile::encodeName(target).constData()) != 0)
+        why = errnoText(errno);
+    if (!why.isEmpty()) {
+        ::unlink(from.constData());
+        setReason(reason, why);
+        return false;
+    }
+    // The rename itself reaches the disk with the folder; the file is complete either way.
+    const int folder = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+    return true;
+}
+
+bool writeAll(int fd, const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+} // namespace
+
+QString notReplaceableReason(const QString& target) {
+    return targetKind(target).refusal;
+}
+
+QString createReplacementFile(const QString& target, QString* reason) {
+    QString path;
+    const int fd = openReplacement(target, &path, reason);
+    if (fd < 0)
+        return {};
+    ::close(fd);
+    return path;
+}
+
+bool commitReplacement(const QString& file, const QString& target, QString* reason) {
+    const QByteArray native = QFile::encodeName(file);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    // Write errors of a file written through the page cache show at the latest in fsync.
+    const bool flushed = fd >= 0 && ::fsync(fd) == 0;
+    const int error = errno;
+    if (fd >= 0)
+        ::close(fd);
+    if (!flushed) {
+        ::unlink(native.constData());
+        setReason(reason, errnoText(error));
+        return false;
+    }
+    return putInPlace(file, target, reason);
+}
+
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* reason) {
+    QString file;
+    const int fd = openReplacement(QFileInfo(path).absoluteFilePath(), &file, reason);
+    if (fd < 0)
+        return false;
+    bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    int error = errno;
+    // close() may be the first to tell of a failed write (NFS).
+    if (::close(fd) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (!written) {
+        ::unlink(QFile::encodeName(file).constData());
+        setReason(reason, errnoText(error));
+        return false;
+    }
+    return putInPlace(file, QFileInfo(path).absoluteFilePath(), reason);
 }
 
 } // namespace zavolin

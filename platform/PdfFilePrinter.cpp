@@ -23,13 +23,12 @@ public:
             raise(ErrNo::PrinterError,
                   QStringLiteral("Printer error: the folder %1 for the PDF file does not exist.")
                       .arg(folder));
-        if (target.isDir())
+        // A link there is replaced, not followed: only a folder of its own is one.
+        if (target.isDir() && !target.isSymLink())
             raise(ErrNo::PrinterError,
                   QStringLiteral("Printer error: %1 is a folder, not a PDF file.").arg(m_target));
         QString reason;
-        const QString file =
-            createUniqueFile(folder, QLatin1Char('.') + target.fileName() + QLatin1Char('.'),
-                             QStringLiteral(".part"), &reason);
+        const QString file = createReplacementFile(m_target, &reason);
         if (file.isEmpty())
             raise(ErrNo::PrinterError,
                   QStringLiteral("Printer error: the PDF file %1 cannot be written (%2).")
@@ -39,8 +38,7 @@ public:
 
     QString deliver(const QString& file, const QString&, int) override {
         QString reason;
-        if (!moveReplacing(file, m_target, &reason)) {
-            QFile::remove(file);
+        if (!commitReplacement(file, m_target, &reason)) {
             raise(ErrNo::PrinterError,
                   QStringLiteral("Printer error: the PDF file %1 could not be written (%2).")
                       .arg(m_target, reason));

@@ -144,29 +144,13 @@ QString cellName(size_t k) {
 void writeWhole(const QString& path, const QByteArray& bytes) {
     const QFileInfo target(path);
     const QString folder = target.absolutePath();
-    if (target.isDir())
-        cannotWrite(path, QStringLiteral("it is a folder"));
+    if (const QString refusal = notReplaceableReason(target.absoluteFilePath()); !refusal.isEmpty())
+        cannotWrite(path, refusal);
     if (!QFileInfo(folder).isDir())
         cannotWrite(path, QStringLiteral("the folder %1 does not exist").arg(folder));
     QString reason;
-    const QString part =
-        createUniqueFile(folder, QLatin1Char('.') + target.fileName() + QLatin1Char('.'),
-                         QStringLiteral(".part"), &reason);
-    if (part.isEmpty())
+    if (!replaceFile(target.absoluteFilePath(), bytes, &reason))
         cannotWrite(path, reason);
-    QFile file(part);
-    bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    file.close();
-    written = written && file.error() == QFileDevice::NoError;
-    if (!written) {
-        reason = file.errorString();
-        QFile::remove(part);
-        cannotWrite(path, reason);
-    }
-    if (!moveReplacing(part, target.absoluteFilePath(), &reason)) {
-        QFile::remove(part);
-        cannotWrite(path, reason);
-    }
 }
 
 } // namespace
