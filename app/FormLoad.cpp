@@ -31,8 +31,16 @@ bool frmZavolin::Form_Load() {
         if (anotherInstance)
             return;
         trap.at(90, [&] { LangBase = textToInt16(readSetting(Settings::Sprache)); });
-        trap.at(120, [&] { LangFile = GetTempDir() + QLatin1String(LangFileName); });
-        trap.at(130, [&] { SaveResItemToDisk(1000, QStringLiteral("CUSTOM"), LangFile); });
+        trap.at(120, [&] {
+            // Without a private temporary directory there is no language table rather than
+            // one in the working folder, where another user's copy could be read.
+            const QString dir = GetTempDir();
+            LangFile = dir.isEmpty() ? QString() : dir + QLatin1String(LangFileName);
+        });
+        trap.at(130, [&] {
+            if (!LangFile.isEmpty())
+                SaveResItemToDisk(1000, QStringLiteral("CUSTOM"), LangFile);
+        });
         trap.at(150, [&] { setWindowTitle(titleWithVersion(programInfo())); });
         trap.at(160, [&] { Sprache(*m_ui, [this] { cmbSide_Click(); }); });
         trap.at(170, [&] {

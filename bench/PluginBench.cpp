@@ -12,10 +12,12 @@
 #include "platform/component/ComponentObject.h"
 #include "plugins/RegServe.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <zavolin/plugin.h>
 
 namespace zavolin::bench {
 namespace {
@@ -109,6 +111,59 @@ void ChooseClassicSet(benchmark::State& state) {
     RegServe(classic, false);
 }
 BENCHMARK(ChooseClassicSet)->Unit(benchmark::kMillisecond);
+
+// A class registry of state.range(0) classes, in a data folder of its own for the time of the
+// benchmark so that the other benchmarks keep their small one.
+class LargeRegistry {
+public:
+    explicit LargeRegistry(int classes)
+        : m_oldData(qgetenv("XDG_DATA_HOME")) {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_data.path()));
+        QDir().mkpath(m_data.path() + QStringLiteral("/Zavolin"));
+        QFile file(classRegistryPath());
+        QByteArray text("[Classes]\n");
+        for (int i = 0; i < classes; ++i)
+            text += "Bench" + QByteArray::number(i) + ".clsPicture=/opt/bench/Bench" +
+                    QByteArray::number(i) + ".dll\n";
+        if (file.open(QIODevice::WriteOnly))
+            file.write(text);
+    }
+    ~LargeRegistry() { qputenv("XDG_DATA_HOME", m_oldData); }
+    LargeRegistry(const LargeRegistry&) = delete;
+    LargeRegistry& operator=(const LargeRegistry&) = delete;
+
+private:
+    QTemporaryDir m_data;
+    QByteArray m_oldData;
+};
+
+// One lookup of the last class: the whole file is read.
+void LookUpInLargeRegistry(benchmark::State& state) {
+    const LargeRegistry registry(int(state.range(0)));
+    const QByteArray last = "Bench" + QByteArray::number(state.range(0) - 1) + ".clsPicture";
+    for (auto _ : state) {
+        char* path = nullptr;
+        if (zv_lookup_class(last.constData(), &path, nullptr) != ZV_OK) {
+            state.SkipWithError("the last class was not found");
+            return;
+        }
+        zv_free(path);
+    }
+}
+BENCHMARK(LookUpInLargeRegistry)->Arg(40000)->Unit(benchmark::kMillisecond);
+
+// One registration of a new class, then its removal: each reads the file and writes it back.
+void RegisterInLargeRegistry(benchmark::State& state) {
+    const LargeRegistry registry(int(state.range(0)));
+    for (auto _ : state) {
+        if (zv_register_class("BenchNew.clsPicture", "/opt/bench/BenchNew.dll") != ZV_OK ||
+            zv_unregister_class("BenchNew.clsPicture") != ZV_OK) {
+            state.SkipWithError("the registry could not be written");
+            return;
+        }
+    }
+}
+BENCHMARK(RegisterInLargeRegistry)->Arg(40000)->Unit(benchmark::kMillisecond);
 
 const std::shared_ptr<const Picture>& rasterPicture() {
     static const std::shared_ptr<const Picture> picture = loadPicture(encodedRasterSet("PNG"));

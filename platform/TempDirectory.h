@@ -8,8 +8,10 @@ namespace zavolin {
 // directory is shared by all users, who could plant files or links under names we use, so:
 // runtimeDir ($XDG_RUNTIME_DIR) when it is a real directory owned by this user and closed to
 // others; else "zavolin-<uid>" under systemTemp, created with mode 0700, or, when it exists,
-// accepted only as a real directory (not a link) owned by this user, and closed to others.
-// Raises PathFileAccessError when neither can be had.
+// accepted only as a real directory (not a link) owned by this user and closed to others;
+// else a directory of a fresh unguessable name under systemTemp ("zavolin-XXXXXX", mkdtemp),
+// the same one for the rest of the process and removed at its end. Raises
+// PathFileAccessError only when not even that can be made.
 QString privateTempDirectory(const QString& runtimeDir, const QString& systemTemp);
 
 // The same for this process: $XDG_RUNTIME_DIR and QDir::tempPath().

@@ -29,11 +29,14 @@ int zv_registry_valid_path(const char* path);
 int zv_registry_same_progid(const char* a, const char* b);
 
 /* Reads the file; a missing file is an empty registry. ZV_OK, ZV_E_NO_MEMORY or
- * ZV_E_REGISTRY. On failure the registry is left empty. */
+ * ZV_E_REGISTRY, the last also for what is not a regular file (a FIFO, a device, a folder) or
+ * is larger than 16 MiB, which is refused without being read. On failure the registry is left
+ * empty. */
 int32_t zv_registry_read(const char* path, zv_registry* registry);
 
 /* Replaces the file by one holding the registry: written beside it, flushed to disk and
- * renamed over it. */
+ * renamed over it. ZV_E_REGISTRY, the file left alone, when the text would be larger than the
+ * reader takes. */
 int32_t zv_registry_write(const char* path, const zv_registry* registry);
 
 /* Takes the writers' lock beside the file (creating its folder); returns the lock's file

@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <functional>
+#include <sys/stat.h>
 #include <zavolin/plugin.h>
 
 using namespace zavolin;
@@ -95,6 +97,76 @@ TEST_F(Registry, ReadsAFileWrittenByHandAndSkipsWhatItDoesNotKnow) {
     text.close();
     EXPECT_EQ(registeredLibrary("A.b"), "/classes.dll");
     EXPECT_EQ(registeredLibrary("C.d"), QString());
+}
+
+// What lies in the registry file's place is read only when it is a regular file of a size a
+// registry can have: anything else would make a lookup read without end or wait for a writer.
+// It is then an unreadable registry, and no registration writes over it. A large registry of
+// a size it can have reads whole.
+TEST_F(Registry, ReadsOnlyARegularFileOfARegistrysSize) {
+    constexpr int Classes = 40000;
+    struct Case {
+        const char* name;
+        std::function<void(const QString& file)> make;
+        const char* progId; // looked up
+        int32_t status;     // of the lookup and of a registration
+        const char* library;
+    };
+    const Case cases[] = {
+        {"a link to /dev/zero",
+         [](const QString& file) { ASSERT_TRUE(QFile::link("/dev/zero", file)); }, "A.b",
+         ZV_E_REGISTRY, ""},
+        {"a FIFO",
+         [](const QString& file) {
+             ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+         },
+         "A.b", ZV_E_REGISTRY, ""},
+        {"a folder", [](const QString& file) { ASSERT_TRUE(QDir().mkdir(file)); }, "A.b",
+         ZV_E_REGISTRY, ""},
+        {"a file over 16 MiB",
+         [](const QString& file) {
+             QFile big(file);
+             ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+             big.write("[Classes]\nA.b=/a.dll\n");
+             ASSERT_TRUE(big.resize((16 << 20) + 1));
+         },
+         "A.b", ZV_E_REGISTRY, ""},
+        {"40,000 classes",
+         [](const QString& file) {
+             QByteArray text("[Classes]\n");
+             for (int i = 0; i < Classes; ++i)
+                 text += "Bench" + QByteArray::number(i) + ".clsPicture=/opt/Bench" +
+                         QByteArray::number(i) + ".dll\n";
+             // A later line of a ProgID already read replaces its library.
+             text += "BENCH17.CLSPICTURE=/opt/later.dll\n";
+             QFile many(file);
+             ASSERT_TRUE(many.open(QIODevice::WriteOnly));
+             ASSERT_EQ(many.write(text), text.size());
+         },
+         "Bench39999.clsPicture", ZV_OK, "/opt/Bench39999.dll"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        qputenv("XDG_DATA_HOME", QFile::encodeName(freshDirectory("data")));
+        const QString file = classRegistryPath();
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+        c.make(file);
+        int32_t status = -1;
+        EXPECT_EQ(lookup(c.progId, &status), c.library);
+        EXPECT_EQ(status, c.status);
+        EXPECT_EQ(zv_register_class("New.clsPicture", "/new.dll"), c.status);
+        if (c.status != ZV_OK) {
+            EXPECT_EQ(QFileInfo(file).isSymLink(), QString(c.name).contains("link"));
+            continue;
+        }
+        EXPECT_EQ(lookup("bench17.clspicture"), "/opt/later.dll");
+        EXPECT_EQ(lookup("Bench0.clsPicture"), "/opt/Bench0.dll");
+        EXPECT_EQ(lookup("New.clsPicture"), "/new.dll");
+        // Written back whole: every class and the new one, each ProgID once.
+        QFile text(file);
+        ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+        EXPECT_EQ(text.readAll().count('\n'), 2 + Classes + 1);
+    }
 }
 
 TEST_F(Registry, VariantsHoldCopiesUntilCleared) {
