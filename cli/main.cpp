@@ -3,6 +3,7 @@
 #include "SheetCommand.h"
 #include "SheetRequest.h"
 #include "errors/ConsoleReporter.h"
+#include "errors/TerminalText.h"
 #include "lang/Translations.h"
 #include "platform/RuntimeError.h"
 #include "platform/component/PluginLimits.h"
@@ -32,7 +33,8 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 }
 
 void say(const QString& line) {
-    std::fputs((QStringLiteral("zavolin-sheet: ") + line + QLatin1Char('\n')).toLocal8Bit(),
+    std::fputs((QStringLiteral("zavolin-sheet: ") + zavolin::terminalText(line) + QLatin1Char('\n'))
+                   .toLocal8Bit(),
                stderr);
 }
 
@@ -44,7 +46,9 @@ int ownSetCommand(const zavolin::ParsedOwnSetArguments& own) {
     }
     const auto ask = [](const QStringList& warnings) {
         for (const QString& warning : warnings)
-            std::fputs(("warning: " + warning + QLatin1Char('\n')).toLocal8Bit(), stderr);
+            std::fputs(
+                ("warning: " + zavolin::terminalText(warning) + QLatin1Char('\n')).toLocal8Bit(),
+                stderr);
         std::fputs("Make the set anyway? [y/N] ", stderr);
         char answer[16] = {};
         if (!std::fgets(answer, sizeof answer, stdin))
@@ -53,7 +57,7 @@ int ownSetCommand(const zavolin::ParsedOwnSetArguments& own) {
     };
     try {
         const QString done = zavolin::runOwnSetCommand(*own.request, ask);
-        std::fputs((done + QLatin1Char('\n')).toLocal8Bit(), stdout);
+        std::fputs((zavolin::terminalText(done) + QLatin1Char('\n')).toLocal8Bit(), stdout);
     } catch (const zavolin::RuntimeError& e) {
         say(e.description());
         return Failed;
@@ -127,10 +131,13 @@ int main(int argc, char* argv[]) {
             return 0;
         }
         if (parsed.listPictureSets) {
+            // A plug-in's name with a new line in it stays on its own line.
             for (QString name : zavolin::listPictureSets())
-                std::fputs((name.replace(QLatin1Char('\n'), QLatin1Char(' ')) + QLatin1Char('\n'))
-                               .toLocal8Bit(),
-                           stdout);
+                std::fputs(
+                    (zavolin::terminalText(name.replace(QLatin1Char('\n'), QLatin1Char(' '))) +
+                     QLatin1Char('\n'))
+                        .toLocal8Bit(),
+                    stdout);
             return 0;
         }
         zavolin::makeSheet(*parsed.request);

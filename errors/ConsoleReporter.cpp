@@ -1,5 +1,6 @@
 #include "ConsoleReporter.h"
 
+#include "TerminalText.h"
 #include "platform/CurrentError.h"
 
 #include <cstdio>
@@ -12,12 +13,12 @@ ConsoleReporter::ConsoleReporter(QString prefix, ErrorChoice answer)
 
 qint16 ConsoleReporter::OnError(const QString& aktModul, const QString& aktProc) {
     const CurrentError& e = currentError();
-    const QString line = QStringLiteral("%1Error %2 (%3) in %4.%5, line %6\n")
+    const QString line = QStringLiteral("%1Error %2 (%3) in %4.%5, line %6")
                              .arg(m_prefix.isEmpty() ? QString() : m_prefix + QStringLiteral(": "))
                              .arg(e.number)
                              .arg(e.description, aktModul, aktProc)
                              .arg(e.line);
-    std::fputs(line.toLocal8Bit().constData(), stderr);
+    std::fputs((terminalText(line) + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
     return m_answer;
 }
 

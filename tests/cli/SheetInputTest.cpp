@@ -57,6 +57,10 @@ TEST(SheetInput, BadInputIsOneLineOnStandardErrorWithStatus2AndNoFileLeft) {
          QStringLiteral("unknown denomination \"euro\"")},
         {{QStringLiteral("--side"), QStringLiteral("left"), QStringLiteral("--output"), pdf},
          QStringLiteral("unknown side \"left\"")},
+        // Control characters in an argument neither act on the terminal nor add a line.
+        {{QStringLiteral("--side"), QStringLiteral("\x1b[2J\nleft\x7f"), QStringLiteral("--output"),
+          pdf},
+         QStringLiteral("unknown side \"\\x1b[2J\\x0aleft\\x7f\"")},
         {{QStringLiteral("--left-margin"), QStringLiteral("2.5"), QStringLiteral("--output"), pdf},
          QStringLiteral("--left-margin takes a whole number of millimetres from -20 to 20")},
         {{QStringLiteral("--left-margin"), QStringLiteral("abc"), QStringLiteral("--output"), pdf},
