@@ -26,18 +26,15 @@ void selectLibrary(FileList& lstFiles, FileList& lstUserFiles, const PluginEntry
 void CreateChosenPicture(const FileList& lstFiles, const FileList& lstUserFiles,
                          const PluginList& cmbAuswahl, PictureClip& clpPics) {
     const int chosen = cmbAuswahl.listIndex();
-    if (chosen >= 0) {
-        const PluginEntry entry = cmbAuswahl.item(chosen);
-        if (!entry.ownSet.isEmpty()) {
-            clpPics.setPicture(loadOwnSet(entry.ownSet));
-            return;
-        }
-        if (entry.userLibrary) {
-            CreatePicture(lstUserFiles, cmbAuswahl, clpPics);
-            return;
-        }
+    if (chosen < 0) {
+        CreatePicture(lstFiles, cmbAuswahl, clpPics);
+        return;
     }
-    CreatePicture(lstFiles, cmbAuswahl, clpPics);
+    const PluginEntry entry = cmbAuswahl.item(chosen);
+    if (!entry.ownSet.isEmpty())
+        clpPics.setPicture(loadOwnSet(entry.ownSet));
+    else
+        CreatePicture(libraryList(entry, lstFiles, lstUserFiles), cmbAuswahl, clpPics);
 }
 
 } // namespace zavolin

@@ -42,8 +42,7 @@ public:
     PluginEntries& entries() { return m_cmbAuswahl; }
     // The file list the chosen entry's library is in.
     const FileList& filesOfChoice() {
-        const bool user = m_cmbAuswahl.item(m_cmbAuswahl.listIndex()).userLibrary;
-        return user ? m_lstUserFiles : m_lstFiles;
+        return libraryList(m_cmbAuswahl.item(m_cmbAuswahl.listIndex()), m_lstFiles, m_lstUserFiles);
     }
 
 private:

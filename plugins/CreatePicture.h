@@ -13,4 +13,10 @@ namespace zavolin {
 // "CreatePicture".
 void CreatePicture(const FileList& lstFiles, const PluginList& cmbAuswahl, PictureClip& clpPics);
 
+// The file list an entry's library is in: the user's plug-in folder's or the program's.
+inline const FileList& libraryList(const PluginEntry& entry, const FileList& lstFiles,
+                                   const FileList& lstUserFiles) {
+    return entry.userLibrary ? lstUserFiles : lstFiles;
+}
+
 } // namespace zavolin
