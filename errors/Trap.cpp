@@ -13,11 +13,15 @@ ErrorChoice Trap::handle(qint32 label, const RuntimeError& error) {
     current.number = error.number();
     current.description = error.description();
     current.line = label;
+    const Ignored failure{label, error.number(), error.description()};
+    if (m_ignored.contains(failure))
+        return Ignore;
     const qint16 choice = ErrorReporter::current().OnError(m_module, m_procedure);
     switch (choice) {
     case Retry:
         return Retry;
     case Ignore:
+        m_ignored.append(failure);
         return Ignore;
     case End:
         ProgramEnd::current().end();

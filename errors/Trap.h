@@ -3,6 +3,7 @@
 #include "ErrorReporter.h"
 #include "platform/RuntimeError.h"
 
+#include <QList>
 #include <QString>
 #include <exception>
 #include <utility>
@@ -12,7 +13,10 @@ namespace zavolin {
 // The error trap of one guarded procedure. The body runs inside run(); each labelled
 // statement inside at(). A failure is reported with the module, procedure and label, and the
 // answer decides: retry runs the statement again, ignore goes on after it, cancel (or any
-// other answer) leaves the procedure, end stops the program.
+// other answer) leaves the procedure, end stops the program. A failure that was ignored once
+// in this call of the procedure is ignored again without asking when it comes back at the same
+// label with the same error: a loop over every note of a page would otherwise ask once per note
+// about one cause.
 //
 //   Trap trap("frmZavolin", "SizeNotes");
 //   trap.run([&] {
@@ -85,9 +89,17 @@ private:
     ErrorChoice handle(qint32 label, const RuntimeError& error);
     static RuntimeError internalError(const std::exception& error);
 
+    struct Ignored {
+        qint32 label;
+        qint32 number;
+        QString description;
+        bool operator==(const Ignored&) const = default;
+    };
+
     QString m_module;
     QString m_procedure;
     bool m_left = false;
+    QList<Ignored> m_ignored;
 };
 
 } // namespace zavolin

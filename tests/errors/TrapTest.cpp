@@ -148,3 +148,26 @@ TEST(Trap, ForeignExceptionsAreReportedAsInternalErrors) {
     trap.run([&] { trap.at(10, [] { throw std::runtime_error("boom"); }); });
     EXPECT_EQ(reporter.reports.value(0).number, ErrNo::InternalError);
 }
+
+TEST(Trap, AFailureIgnoredOnceInACallIsNotAskedAboutAgainInThatCall) {
+    ScriptedReporter reporter({Retry, Ignore});
+    ScopedReplacement<ErrorReporter> r(reporter);
+    const auto procedure = [](const QStringList& descriptions) {
+        Trap trap(QStringLiteral("modTest"), QStringLiteral("Loop"));
+        trap.run([&] {
+            for (const QString& description : descriptions)
+                trap.at(40, [&, tries = 0]() mutable {
+                    // Fails twice, so that the retry meets the same failure once more.
+                    if (tries++ < 2)
+                        raise(ErrNo::InvalidPicture, description);
+                });
+        });
+    };
+    // A retry asks again; once ignored, the same failure at the same label is not asked about;
+    // another failure is.
+    procedure({"no picture", "no picture", "no picture", "another"});
+    EXPECT_EQ(reporter.reports.size(), 3);
+    // The next call asks anew.
+    procedure({"no picture"});
+    EXPECT_EQ(reporter.reports.size(), 4);
+}
