@@ -34,6 +34,9 @@ public:
     virtual QString text(const QString& key, const QString& defaultText) = 0;
     // Stores the text at once; raises PathFileAccessError when it cannot be stored.
     virtual void setText(const QString& key, const QString& value) = 0;
+    // Why the stored settings cannot be read ("<file>: <reason>"); empty when they can, or
+    // when nothing is stored yet.
+    virtual QString unreadable() { return {}; }
     static SettingsStore& real();
 };
 
@@ -46,6 +49,7 @@ public:
 
     QString text(const QString& key, const QString& defaultText) override;
     void setText(const QString& key, const QString& value) override;
+    QString unreadable() override;
 
 private:
     QString m_fileName;

@@ -5,9 +5,13 @@
 #include "platform/RuntimeError.h"
 #include "support/TestEnvironment.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace zavolin;
 using namespace zavolin::test;
@@ -55,4 +59,42 @@ TEST(SettingsStore, TheProgramsStoreGivesTheDefaultsOnAFirstRun) {
     EXPECT_EQ(readSetting(Settings::TopMargin), QStringLiteral("7"));
     EXPECT_TRUE(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") +
                               QStringLiteral("/Zavolin/Zavolin.conf")));
+}
+
+TEST(SettingsStore, OnlyARegularFileOfSettingsSizeIsReadOrWrittenOver) {
+    struct Case {
+        const char* name;
+        std::function<void(const QString& path)> make;
+        const char* reason;
+    };
+    const QList<Case> cases{
+        {"a folder", [](const QString& path) { QDir().mkpath(path); }, "it is a folder"},
+        {"a FIFO",
+         [](const QString& path) { ASSERT_EQ(::mkfifo(QFile::encodeName(path), 0600), 0); },
+         "not a regular file"},
+        {"a link to an endless device",
+         [](const QString& path) { ASSERT_TRUE(QFile::link("/dev/zero", path)); },
+         "not a regular file"},
+        {"a huge file",
+         [](const QString& path) {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             ASSERT_TRUE(file.resize(64 * 1024 * 1024));
+         },
+         "larger than"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = freshDirectory(QStringLiteral("odd")) + QStringLiteral("/z.conf");
+        c.make(path);
+        QSettingsStore store(path);
+        EXPECT_EQ(store.text(QStringLiteral("Sprache"), QStringLiteral("0")), QStringLiteral("0"));
+        const QString said = store.unreadable();
+        EXPECT_TRUE(said.startsWith(path + QStringLiteral(": ")) && said.contains(c.reason))
+            << qPrintable(said);
+        EXPECT_THROW(store.setText(QStringLiteral("Sprache"), QStringLiteral(" 1000")),
+                     RuntimeError);
+        const QFileInfo after(path);
+        EXPECT_FALSE(after.isFile() && after.size() < 1024) << "written over";
+    }
 }

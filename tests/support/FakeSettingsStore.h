@@ -18,7 +18,11 @@ public:
         writes << key + QLatin1Char('=') + value;
     }
 
+    QString unreadable() override { return problem; }
+
     QMap<QString, QString> values;
+    // What unreadable() says: empty for a store that can be read.
+    QString problem;
     QStringList writes;
 };
 
