@@ -4,6 +4,7 @@
 #include "platform/Conversions.h"
 #include "platform/RuntimeError.h"
 #include "platform/Units.h"
+#include "sheet/SheetContext.h"
 
 #include <QCheckBox>
 #include <QFontMetricsF>
@@ -16,8 +17,6 @@ namespace zavolin {
 namespace {
 
 const QString Module = QStringLiteral("frmPrint");
-
-constexpr int OffsetLimit = 20;
 
 // A place in the window definition, in twips.
 QRect pixelRect(double left, double top, double width, double height) {
@@ -37,7 +36,7 @@ QScrollBar* makeBar(QWidget* parent, const char* name, const QRect& place) {
     bar->setGeometry(place);
     // A spin control: one step per click, on an arrow or on the track alike. The upper arrow
     // lowers the value and so raises the offset shown.
-    bar->setRange(-OffsetLimit, OffsetLimit);
+    bar->setRange(-MaxPrintOffset, MaxPrintOffset);
     bar->setSingleStep(1);
     bar->setPageStep(1);
     return bar;

@@ -44,9 +44,7 @@ void useTranslations(qint16 langBase) {
 qint16 storedLangBase() {
     try {
         const qint16 langBase = textToInt16(readSetting(Settings::Sprache));
-        return langBase == 0 || langBase == 1000 || langBase == 2000 || langBase == 3000
-                   ? langBase
-                   : qint16(0);
+        return isLanguage(langBase) ? langBase : qint16(0);
     } catch (const RuntimeError&) {
         return 0;
     }

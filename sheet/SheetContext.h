@@ -11,6 +11,9 @@ struct PrintOffsets {
     qint16 TopMargin = 0;
 };
 
+// The largest shift either way that the print adjustment dialog offers, in millimetres.
+inline constexpr qint16 MaxPrintOffset = 20;
+
 // What the painters read besides their target, index and scale; the caller owns all of it.
 struct SheetContext {
     const SizeTable& sizes;

@@ -1,0 +1,62 @@
+#include "StoredSettingsCheck.h"
+
+#include "platform/LanguageCode.h"
+#include "platform/MessageBoxes.h"
+#include "platform/SettingsStore.h"
+#include "sheet/SheetContext.h"
+
+#include <QCoreApplication>
+
+namespace zavolin {
+namespace {
+
+// The stored text as it stands, for the user to find it in the file.
+QString storedText(const Setting& setting) {
+    return readSetting(setting);
+}
+
+} // namespace
+
+qint16 StoredSettingsCheck::language(qint16 stored) {
+    if (isLanguage(stored))
+        return stored;
+    m_found << QCoreApplication::translate(
+                   "StoredSettings", "\"%1\" is \"%2\", which names no language; German is used.")
+                   .arg(QString::fromLatin1(Settings::Sprache.key), storedText(Settings::Sprache));
+    return 0;
+}
+
+qint16 StoredSettingsCheck::offset(const Setting& setting, qint16 stored) {
+    if (stored >= -MaxPrintOffset && stored <= MaxPrintOffset)
+        return stored;
+    m_found << QCoreApplication::translate("StoredSettings",
+                                           "\"%1\" is \"%2\", outside %3 … %4 mm; 0 is used.")
+                   .arg(QString::fromLatin1(setting.key), storedText(setting))
+                   .arg(-MaxPrintOffset)
+                   .arg(MaxPrintOffset);
+    return 0;
+}
+
+void StoredSettingsCheck::report(QWidget* parent) const {
+    if (m_found.isEmpty())
+        return;
+    QString text =
+        QCoreApplication::translate("StoredSettings", "Stored settings that cannot be used:");
+    for (const QString& line : m_found)
+        text += QStringLiteral("\n• ") + line;
+    MessageBoxes::current().inform(parent, text);
+}
+
+void reportUnreadableSettings(QWidget* parent) {
+    const QString problem = SettingsStore::current().unreadable();
+    if (problem.isEmpty())
+        return;
+    MessageBoxes::current().inform(
+        parent, QCoreApplication::translate(
+                    "StoredSettings",
+                    "The stored settings cannot be read (%1). Zavolin starts with its defaults, "
+                    "and what is changed now may not be kept.")
+                    .arg(problem));
+}
+
+} // namespace zavolin
