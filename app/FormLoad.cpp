@@ -1,7 +1,9 @@
 // The start-up sequence of the main window.
+#include "ClassRegistryFallback.h"
 #include "MainWindowCaptions.h"
 #include "OwnSetEntries.h"
 #include "PreviewBox.h"
+#include "StoredSettingsCheck.h"
 #include "errors/Trap.h"
 #include "frmZavolin.h"
 #include "lang/Allgemein.h"
@@ -25,12 +27,15 @@ namespace zavolin {
 bool frmZavolin::Form_Load() {
     Trap trap(QStringLiteral("frmZavolin"), QStringLiteral("Form_Load"));
     bool anotherInstance = false;
+    StoredSettingsCheck stored;
     trap.run([&] {
         // A lock that cannot be checked is reported; going on then runs this instance.
         trap.at(20, [&] { anotherInstance = PreviousInstance::current().running(); });
         if (anotherInstance)
             return;
+        reportUnreadableSettings(this);
         trap.at(90, [&] { LangBase = textToInt16(readSetting(Settings::Sprache)); });
+        LangBase = stored.language(LangBase);
         trap.at(120, [&] {
             // Without a private temporary directory there is no language table rather than
             // one in the working folder, where another user's copy could be read.
@@ -49,6 +54,7 @@ bool frmZavolin::Form_Load() {
         });
         trap.at(180, [&] { SizeNotes(SizeTable); });
         trap.at(190, [&] { Denom = 1; });
+        useWritableClassRegistry(this, GetTempDir());
         trap.at(200, [&] {
             AddPicture(AppPath, lstFiles, cmbAuswahl);
             AddUserPicture(UserPath, lstUserFiles, lstFiles, cmbAuswahl);
@@ -67,6 +73,9 @@ bool frmZavolin::Form_Load() {
         });
         trap.at(240, [&] { Offsets.LeftMargin = textToInt16(readSetting(Settings::LeftMargin)); });
         trap.at(250, [&] { Offsets.TopMargin = textToInt16(readSetting(Settings::TopMargin)); });
+        Offsets.LeftMargin = stored.offset(Settings::LeftMargin, Offsets.LeftMargin);
+        Offsets.TopMargin = stored.offset(Settings::TopMargin, Offsets.TopMargin);
+        stored.report(this);
         // Unreadable, it is the one column; the first layout at show works the page out for it.
         Columns = columnLayoutFromText(readSetting(Settings::Columns));
         trap.at(260, [&] { m_info.reset(); });

@@ -6,6 +6,7 @@
 #include "errors/TerminalText.h"
 #include "lang/Translations.h"
 #include "platform/RuntimeError.h"
+#include "platform/component/ClassRegistry.h"
 #include "platform/component/PluginLimits.h"
 
 #include <QFile>
@@ -116,7 +117,7 @@ int main(int argc, char* argv[]) {
                 .arg(registry.errorString()));
         return Failed;
     }
-    qputenv("ZAVOLIN_CLASS_REGISTRY", QFile::encodeName(registry.filePath("classes.ini")));
+    zavolin::useOwnClassRegistry(registry.path());
 
     // What is printed on the pages speaks the program's language.
     zavolin::useTranslations(zavolin::storedLangBase());

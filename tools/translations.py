@@ -182,6 +182,35 @@ DE_ES = {
         "Dibuje cada billete en su marco, los anversos a la izquierda y los reversos a la "
         "derecha: el dibujo llena todo el marco. Mantenga cifras y textos dentro de la línea "
         "discontinua, porque al recortar se puede perder algo del borde."),
+    "\"%1\" is \"%2\", which names no language; German is used.": (
+        "„%1“ ist „%2“, was keine Sprache bezeichnet; Deutsch wird verwendet.",
+        "«%1» es «%2», que no designa ningún idioma; se usa el alemán."),
+    "\"%1\" is \"%2\", outside %3 … %4 mm; 0 is used.": (
+        "„%1“ ist „%2“, außerhalb von %3 … %4 mm; 0 wird verwendet.",
+        "«%1» es «%2», fuera de %3 … %4 mm; se usa 0."),
+    "Stored settings that cannot be used:": (
+        "Gespeicherte Einstellungen, die nicht verwendet werden können:",
+        "Ajustes guardados que no se pueden usar:"),
+    "The stored settings cannot be read (%1). Zavolin starts with its defaults, and what is "
+    "changed now may not be kept.": (
+        "Die gespeicherten Einstellungen sind nicht lesbar (%1). Zavolin startet mit seinen "
+        "Voreinstellungen, und was jetzt geändert wird, bleibt womöglich nicht erhalten.",
+        "No se pueden leer los ajustes guardados (%1). Zavolin arranca con sus valores "
+        "predeterminados, y lo que se cambie ahora quizá no se conserve."),
+    "The picture sets cannot be registered (%1). Make that folder writable and start Zavolin "
+    "again.": (
+        "Die Bildersätze lassen sich nicht registrieren (%1). Diesen Ordner beschreibbar machen "
+        "und Zavolin neu starten.",
+        "No se pueden registrar los juegos de imágenes (%1). Haga que esa carpeta admita "
+        "escritura e inicie Zavolin de nuevo."),
+    "The data folder cannot be written (%1). The picture sets work for this run; own picture "
+    "sets cannot be kept until the folder is writable.": (
+        "In den Datenordner kann nicht geschrieben werden (%1). Die Bildersätze funktionieren "
+        "für diesen Lauf; eigene Bildersätze lassen sich erst speichern, wenn der Ordner "
+        "beschreibbar ist.",
+        "No se puede escribir en la carpeta de datos (%1). Los juegos de imágenes funcionan "
+        "en esta ejecución; los juegos propios no se pueden guardar hasta que la carpeta "
+        "admita escritura."),
 }
 
 

@@ -1,6 +1,17 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ClassRegistry</name>
+    <message>
+        <source>The picture sets cannot be registered (%1). Make that folder writable and start Zavolin again.</source>
+        <translation>Die Bildersätze lassen sich nicht registrieren (%1). Diesen Ordner beschreibbar machen und Zavolin neu starten.</translation>
+    </message>
+    <message>
+        <source>The data folder cannot be written (%1). The picture sets work for this run; own picture sets cannot be kept until the folder is writable.</source>
+        <translation>In den Datenordner kann nicht geschrieben werden (%1). Die Bildersätze funktionieren für diesen Lauf; eigene Bildersätze lassen sich erst speichern, wenn der Ordner beschreibbar ist.</translation>
+    </message>
+</context>
+<context>
     <name>OwnSets</name>
     <message>
         <source>%1 (own)</source>
@@ -104,6 +115,25 @@
     <message>
         <source>The fronts have gone to the printer. When all of them are printed, take the stack out without changing its order, turn it over about its long edge so that the top edge stays at the top, and put it back into the paper tray so that the first sheet is fed first and its blank side is printed.</source>
         <translation>Die Vorderseiten sind beim Drucker. Wenn alle gedruckt sind, den Stapel herausnehmen, ohne die Reihenfolge zu ändern, über die lange Kante wenden, sodass die obere Kante oben bleibt, und so wieder in das Papierfach legen, dass das erste Blatt zuerst eingezogen und seine leere Seite bedruckt wird.</translation>
+    </message>
+</context>
+<context>
+    <name>StoredSettings</name>
+    <message>
+        <source>"%1" is "%2", which names no language; German is used.</source>
+        <translation>„%1“ ist „%2“, was keine Sprache bezeichnet; Deutsch wird verwendet.</translation>
+    </message>
+    <message>
+        <source>"%1" is "%2", outside %3 … %4 mm; 0 is used.</source>
+        <translation>„%1“ ist „%2“, außerhalb von %3 … %4 mm; 0 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>Stored settings that cannot be used:</source>
+        <translation>Gespeicherte Einstellungen, die nicht verwendet werden können:</translation>
+    </message>
+    <message>
+        <source>The stored settings cannot be read (%1). Zavolin starts with its defaults, and what is changed now may not be kept.</source>
+        <translation>Die gespeicherten Einstellungen sind nicht lesbar (%1). Zavolin startet mit seinen Voreinstellungen, und was jetzt geändert wird, bleibt womöglich nicht erhalten.</translation>
     </message>
 </context>
 <context>

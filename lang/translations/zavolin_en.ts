@@ -1,6 +1,17 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en_US">
 <context>
+    <name>ClassRegistry</name>
+    <message>
+        <source>The picture sets cannot be registered (%1). Make that folder writable and start Zavolin again.</source>
+        <translation>The picture sets cannot be registered (%1). Make that folder writable and start Zavolin again.</translation>
+    </message>
+    <message>
+        <source>The data folder cannot be written (%1). The picture sets work for this run; own picture sets cannot be kept until the folder is writable.</source>
+        <translation>The data folder cannot be written (%1). The picture sets work for this run; own picture sets cannot be kept until the folder is writable.</translation>
+    </message>
+</context>
+<context>
     <name>OwnSets</name>
     <message>
         <source>%1 (own)</source>
@@ -104,6 +115,25 @@
     <message>
         <source>The fronts have gone to the printer. When all of them are printed, take the stack out without changing its order, turn it over about its long edge so that the top edge stays at the top, and put it back into the paper tray so that the first sheet is fed first and its blank side is printed.</source>
         <translation>The fronts have gone to the printer. When all of them are printed, take the stack out without changing its order, turn it over about its long edge so that the top edge stays at the top, and put it back into the paper tray so that the first sheet is fed first and its blank side is printed.</translation>
+    </message>
+</context>
+<context>
+    <name>StoredSettings</name>
+    <message>
+        <source>"%1" is "%2", which names no language; German is used.</source>
+        <translation>"%1" is "%2", which names no language; German is used.</translation>
+    </message>
+    <message>
+        <source>"%1" is "%2", outside %3 … %4 mm; 0 is used.</source>
+        <translation>"%1" is "%2", outside %3 … %4 mm; 0 is used.</translation>
+    </message>
+    <message>
+        <source>Stored settings that cannot be used:</source>
+        <translation>Stored settings that cannot be used:</translation>
+    </message>
+    <message>
+        <source>The stored settings cannot be read (%1). Zavolin starts with its defaults, and what is changed now may not be kept.</source>
+        <translation>The stored settings cannot be read (%1). Zavolin starts with its defaults, and what is changed now may not be kept.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,17 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>ClassRegistry</name>
+    <message>
+        <source>The picture sets cannot be registered (%1). Make that folder writable and start Zavolin again.</source>
+        <translation>No se pueden registrar los juegos de imágenes (%1). Haga que esa carpeta admita escritura e inicie Zavolin de nuevo.</translation>
+    </message>
+    <message>
+        <source>The data folder cannot be written (%1). The picture sets work for this run; own picture sets cannot be kept until the folder is writable.</source>
+        <translation>No se puede escribir en la carpeta de datos (%1). Los juegos de imágenes funcionan en esta ejecución; los juegos propios no se pueden guardar hasta que la carpeta admita escritura.</translation>
+    </message>
+</context>
+<context>
     <name>OwnSets</name>
     <message>
         <source>%1 (own)</source>
@@ -104,6 +115,25 @@
     <message>
         <source>The fronts have gone to the printer. When all of them are printed, take the stack out without changing its order, turn it over about its long edge so that the top edge stays at the top, and put it back into the paper tray so that the first sheet is fed first and its blank side is printed.</source>
         <translation>Los anversos están en la impresora. Cuando estén todos impresos, saque la pila sin cambiar su orden, déle la vuelta por el borde largo de modo que el borde superior quede arriba y vuelva a ponerla en la bandeja de papel de modo que la primera hoja entre primero y se imprima su cara en blanco.</translation>
+    </message>
+</context>
+<context>
+    <name>StoredSettings</name>
+    <message>
+        <source>"%1" is "%2", which names no language; German is used.</source>
+        <translation>«%1» es «%2», que no designa ningún idioma; se usa el alemán.</translation>
+    </message>
+    <message>
+        <source>"%1" is "%2", outside %3 … %4 mm; 0 is used.</source>
+        <translation>«%1» es «%2», fuera de %3 … %4 mm; se usa 0.</translation>
+    </message>
+    <message>
+        <source>Stored settings that cannot be used:</source>
+        <translation>Ajustes guardados que no se pueden usar:</translation>
+    </message>
+    <message>
+        <source>The stored settings cannot be read (%1). Zavolin starts with its defaults, and what is changed now may not be kept.</source>
+        <translation>No se pueden leer los ajustes guardados (%1). Zavolin arranca con sus valores predeterminados, y lo que se cambie ahora quizá no se conserve.</translation>
     </message>
 </context>
 <context>

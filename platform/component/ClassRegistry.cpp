@@ -2,7 +2,10 @@
 
 #include "platform/RuntimeError.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
 #include <zavolin/plugin.h>
 
 namespace zavolin {
@@ -12,6 +15,28 @@ QString classRegistryPath() {
     const QString result = path ? QFile::decodeName(path) : QString();
     zv_free(path);
     return result;
+}
+
+QString classRegistryUnwritable() {
+    const QString path = classRegistryPath();
+    if (path.isEmpty())
+        return QStringLiteral("no home folder is known for the class registry");
+    const QFileInfo file(path);
+    const QString folder = file.absolutePath();
+    if (!QDir().mkpath(folder))
+        return folder + QStringLiteral(": the folder cannot be made");
+    if (file.exists() && !file.isFile())
+        return path + QStringLiteral(": it is not a regular file");
+    // Permissions alone do not tell (a read-only file system, or root): a file is made.
+    QTemporaryFile probe(folder + QStringLiteral("/.write-test-XXXXXX"));
+    if (!probe.open())
+        return folder + QStringLiteral(": ") + probe.errorString();
+    return {};
+}
+
+void useOwnClassRegistry(const QString& folder) {
+    qputenv("ZAVOLIN_CLASS_REGISTRY",
+            QFile::encodeName(QDir(folder).absoluteFilePath(QStringLiteral("classes.ini"))));
 }
 
 RegisteredClass registeredClass(const QString& progId) {

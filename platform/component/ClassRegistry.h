@@ -11,6 +11,15 @@ namespace zavolin {
 // The registry file's path; empty when no home directory is known.
 QString classRegistryPath();
 
+// Why classes cannot be registered in the registry file ("<folder or file>: <reason>"): its
+// folder cannot be made or written, or something other than a regular file is in its place.
+// Empty when they can.
+QString classRegistryUnwritable();
+
+// Registers this process's classes, and those of the helpers it starts, in a registry file of
+// its own in `folder` from now on.
+void useOwnClassRegistry(const QString& folder);
+
 // A class as registered: its library and its name in that library.
 struct RegisteredClass {
     QString library;   // empty when the ProgID is not registered
