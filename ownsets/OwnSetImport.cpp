@@ -1,6 +1,7 @@
 #include "OwnSetImport.h"
 
 #include "PlainBack.h"
+#include "platform/SvgCheck.h"
 #include "sheet/NoteTemplate.h"
 
 #include <QBuffer>
@@ -115,6 +116,14 @@ std::optional<Source> readSource(PreparedSet& set, const QString& path) {
     Source source;
     source.bytes = file.readAll();
     if (suffix == QLatin1String("svg")) {
+        // What the SVG reader would fetch from elsewhere, or work on without end, is refused
+        // before it reads the file.
+        if (const QString why = svgRefusal(source.bytes); !why.isEmpty()) {
+            add(set, true,
+                OwnSets::tr("%1 cannot be read as an SVG picture").arg(path) +
+                    QStringLiteral(": ") + why);
+            return std::nullopt;
+        }
         source.svg = std::make_shared<QSvgRenderer>(source.bytes);
         if (!source.svg->isValid() || source.svg->viewBoxF().isEmpty()) {
             add(set, true, OwnSets::tr("%1 cannot be read as an SVG picture").arg(path));

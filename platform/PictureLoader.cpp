@@ -2,9 +2,11 @@
 
 #include "RasterPicture.h"
 #include "RuntimeError.h"
+#include "SvgCheck.h"
 #include "VectorPicture.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QSvgRenderer>
@@ -30,12 +32,30 @@ bool looksLikeSvg(const QByteArray& bytes) {
 }
 
 std::shared_ptr<const Picture> loadSvg(const QByteArray& bytes) {
+    if (const QString why = svgRefusal(bytes); !why.isEmpty())
+        invalidPicture(why + QLatin1Char('.'));
     auto renderer = std::make_shared<QSvgRenderer>();
     if (!renderer->load(bytes) || !renderer->isValid())
         invalidPicture(QStringLiteral("the SVG data cannot be read."));
     if (renderer->viewBoxF().isEmpty())
         invalidPicture(QStringLiteral("the SVG picture has no size."));
     return std::make_shared<VectorPicture>(std::move(renderer), bytes);
+}
+
+// The most memory a raster picture's pixels may take: enough for 8000 × 20000 pixels of four
+// bytes, and no more than half of what the machine has free, as the cells are copied from it.
+qint64 rasterLimitBytes() {
+    qint64 limit = qint64(MaxRasterMegabytes) * 1024 * 1024;
+    QFile meminfo(QStringLiteral("/proc/meminfo"));
+    if (meminfo.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : meminfo.readAll().split('\n'))
+            if (line.startsWith("MemAvailable:")) {
+                const qint64 availableKb = line.mid(13).trimmed().split(' ').value(0).toLongLong();
+                if (availableKb > 0)
+                    limit = qMin(limit, availableKb * 1024 / 2);
+            }
+    }
+    return limit;
 }
 
 // A raster picture whose pixels would not fit the memory a picture may take is refused by
@@ -48,14 +68,27 @@ void checkRasterSize(const QByteArray& bytes) {
     const QSize size = reader.size();
     if (!size.isValid())
         return;
-    const qint64 limitBytes = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    const qint64 limitBytes = rasterLimitBytes();
     const qint64 pixelBytes = qint64(size.width()) * size.height() * 4;
-    if (limitBytes > 0 && pixelBytes > limitBytes)
+    if (pixelBytes > limitBytes)
         invalidPicture(QStringLiteral("the picture is %1 × %2 pixels, more than the %3 "
-                                      "megapixels a picture may have.")
+                                      "megapixels there is memory for.")
                            .arg(size.width())
                            .arg(size.height())
                            .arg(limitBytes / 4 / 1000000));
+    // The readers' own limit, lower by default, follows.
+    if (QImageReader::allocationLimit() < MaxRasterMegabytes)
+        QImageReader::setAllocationLimit(MaxRasterMegabytes);
+}
+
+// Whether the image readers would read the bytes as SVG: a document that does not start like
+// one but has "<svg" near its start still goes to the SVG reader, and so through its checks.
+bool readAsSvg(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const QByteArray format = QImageReader::imageFormat(&buffer).toLower();
+    return format == "svg" || format == "svgz";
 }
 
 } // namespace
@@ -63,7 +96,7 @@ void checkRasterSize(const QByteArray& bytes) {
 std::shared_ptr<const Picture> loadPicture(const QByteArray& bytes) {
     if (bytes.isEmpty())
         invalidPicture(QStringLiteral("the picture data is empty."));
-    if (looksLikeSvg(bytes))
+    if (looksLikeSvg(bytes) || readAsSvg(bytes))
         return loadSvg(bytes);
     checkRasterSize(bytes);
     QImage image;

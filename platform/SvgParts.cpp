@@ -1,5 +1,7 @@
 #include "SvgParts.h"
 
+#include "SvgCheck.h"
+
 #include <QCoreApplication>
 #include <QDomNamedNodeMap>
 #include <QHash>
@@ -9,43 +11,9 @@
 #include <QThread>
 #include <QTransform>
 #include <functional>
-#include <zlib.h>
 
 namespace zavolin {
 namespace {
-
-// More than any picture set needs; a compressed document that would inflate beyond this is
-// not split (the whole-document clip still draws it).
-constexpr qsizetype MaxInflatedBytes = 64 * 1024 * 1024;
-
-QByteArray gunzip(const QByteArray& data) {
-    z_stream stream{};
-    if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK)
-        return {};
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));
-    stream.avail_in = uInt(data.size());
-    QByteArray out;
-    constexpr qsizetype Chunk = 64 * 1024;
-    int rc = Z_OK;
-    while (rc != Z_STREAM_END) {
-        if (out.size() > MaxInflatedBytes) {
-            out.clear();
-            break;
-        }
-        const qsizetype start = out.size();
-        out.resize(start + Chunk);
-        stream.next_out = reinterpret_cast<Bytef*>(out.data() + start);
-        stream.avail_out = uInt(Chunk);
-        rc = inflate(&stream, Z_NO_FLUSH);
-        out.resize(start + Chunk - qsizetype(stream.avail_out));
-        if (rc != Z_OK && rc != Z_STREAM_END) {
-            out.clear();
-            break;
-        }
-    }
-    inflateEnd(&stream);
-    return out;
-}
 
 // Element names without a namespace prefix ("svg:g" is a "g").
 QString localName(const QDomElement& element) {
@@ -210,7 +178,9 @@ void SvgParts::appendParts(QDomDocument& out, QDomElement& parent, std::vector<P
 }
 
 std::unique_ptr<SvgParts> SvgParts::read(const QByteArray& svg) {
-    const QByteArray text = svg.startsWith("\x1f\x8b") ? gunzip(svg) : svg;
+    if (!svgRefusal(svg).isEmpty())
+        return nullptr;
+    const QByteArray text = svgText(svg);
     if (text.isEmpty())
         return nullptr;
     std::unique_ptr<SvgParts> result(new SvgParts);
