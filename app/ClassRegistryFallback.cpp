@@ -20,7 +20,7 @@ void useWritableClassRegistry(QWidget* parent, const QString& tempDir) {
                    "start Zavolin again.")
                    .arg(problem);
     } else {
-        useOwnClassRegistry(tempDir);
+        useOwnClassRegistry(tempDir + QStringLiteral("zavolin-classes.ini"));
         text = QCoreApplication::translate(
                    "ClassRegistry",
                    "The data folder cannot be written (%1). The picture sets work for this run; "

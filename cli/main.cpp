@@ -117,7 +117,7 @@ int main(int argc, char* argv[]) {
                 .arg(registry.errorString()));
         return Failed;
     }
-    zavolin::useOwnClassRegistry(registry.path());
+    zavolin::useOwnClassRegistry(registry.filePath(QStringLiteral("classes.ini")));
 
     // What is printed on the pages speaks the program's language.
     zavolin::useTranslations(zavolin::storedLangBase());

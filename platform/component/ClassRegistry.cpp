@@ -34,9 +34,8 @@ QString classRegistryUnwritable() {
     return {};
 }
 
-void useOwnClassRegistry(const QString& folder) {
-    qputenv("ZAVOLIN_CLASS_REGISTRY",
-            QFile::encodeName(QDir(folder).absoluteFilePath(QStringLiteral("classes.ini"))));
+void useOwnClassRegistry(const QString& file) {
+    qputenv("ZAVOLIN_CLASS_REGISTRY", QFile::encodeName(QFileInfo(file).absoluteFilePath()));
 }
 
 RegisteredClass registeredClass(const QString& progId) {

@@ -16,9 +16,9 @@ QString classRegistryPath();
 // Empty when they can.
 QString classRegistryUnwritable();
 
-// Registers this process's classes, and those of the helpers it starts, in a registry file of
-// its own in `folder` from now on.
-void useOwnClassRegistry(const QString& folder);
+// Registers this process's classes, and those of the helpers it starts, in the registry file
+// `file` of its own from now on.
+void useOwnClassRegistry(const QString& file);
 
 // A class as registered: its library and its name in that library.
 struct RegisteredClass {
