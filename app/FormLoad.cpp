@@ -33,7 +33,6 @@ bool frmZavolin::Form_Load() {
         trap.at(20, [&] { anotherInstance = PreviousInstance::current().running(); });
         if (anotherInstance)
             return;
-        reportUnreadableSettings(this);
         trap.at(90, [&] { LangBase = textToInt16(readSetting(Settings::Sprache)); });
         LangBase = stored.language(LangBase);
         trap.at(120, [&] {
@@ -48,6 +47,8 @@ bool frmZavolin::Form_Load() {
         });
         trap.at(150, [&] { setWindowTitle(titleWithVersion(programInfo())); });
         trap.at(160, [&] { Sprache(*m_ui, [this] { cmbSide_Click(); }); });
+        // Said once the captions, and so the window's texts, have their language.
+        reportUnreadableSettings(this);
         trap.at(170, [&] {
             m_info = std::make_unique<frmInfo>(this);
             m_info->exec();

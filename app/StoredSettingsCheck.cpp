@@ -20,20 +20,15 @@ QString storedText(const Setting& setting) {
 qint16 StoredSettingsCheck::language(qint16 stored) {
     if (isLanguage(stored))
         return stored;
-    m_found << QCoreApplication::translate(
-                   "StoredSettings", "\"%1\" is \"%2\", which names no language; German is used.")
-                   .arg(QString::fromLatin1(Settings::Sprache.key), storedText(Settings::Sprache));
+    m_found.append(
+        {true, QString::fromLatin1(Settings::Sprache.key), storedText(Settings::Sprache)});
     return 0;
 }
 
 qint16 StoredSettingsCheck::offset(const Setting& setting, qint16 stored) {
     if (stored >= -MaxPrintOffset && stored <= MaxPrintOffset)
         return stored;
-    m_found << QCoreApplication::translate("StoredSettings",
-                                           "\"%1\" is \"%2\", outside %3 … %4 mm; 0 is used.")
-                   .arg(QString::fromLatin1(setting.key), storedText(setting))
-                   .arg(-MaxPrintOffset)
-                   .arg(MaxPrintOffset);
+    m_found.append({false, QString::fromLatin1(setting.key), storedText(setting)});
     return 0;
 }
 
@@ -42,8 +37,20 @@ void StoredSettingsCheck::report(QWidget* parent) const {
         return;
     QString text =
         QCoreApplication::translate("StoredSettings", "Stored settings that cannot be used:");
-    for (const QString& line : m_found)
+    for (const Found& found : m_found) {
+        const QString line =
+            found.language
+                ? QCoreApplication::translate(
+                      "StoredSettings",
+                      "\"%1\" is \"%2\", which names no language; German is used.")
+                      .arg(found.key, found.value)
+                : QCoreApplication::translate("StoredSettings",
+                                              "\"%1\" is \"%2\", outside %3 … %4 mm; 0 is used.")
+                      .arg(found.key, found.value)
+                      .arg(-MaxPrintOffset)
+                      .arg(MaxPrintOffset);
         text += QStringLiteral("\n• ") + line;
+    }
     MessageBoxes::current().inform(parent, text);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 class QWidget;
 
@@ -19,12 +19,17 @@ public:
     qint16 language(qint16 stored);
     // The stored print offset, or 0 when it lies beyond the print adjustment's range.
     qint16 offset(const Setting& setting, qint16 stored);
-    // One window for everything found; none when everything could be used.
+    // One window for everything found, in the language the captions have by then; none when
+    // everything could be used.
     void report(QWidget* parent) const;
-    const QStringList& found() const { return m_found; }
 
 private:
-    QStringList m_found;
+    struct Found {
+        bool language; // else an offset
+        QString key;
+        QString value; // as stored
+    };
+    QList<Found> m_found;
 };
 
 // Says in one window that the stored settings cannot be read, naming the file and why; nothing
