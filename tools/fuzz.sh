@@ -35,9 +35,13 @@ CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithD
 cmake --build "$build" --target "${targets[@]/#/fuzz_}" -- -j"${FUZZ_JOBS:-1}"
 
 export QT_QPA_PLATFORM=offscreen
+# The targets write each input to files; in memory that costs little, even the registry's fsync.
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+  export TMPDIR=/dev/shm
+fi
 export ASAN_OPTIONS="detect_leaks=1:allocator_may_return_null=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
-export LSAN_OPTIONS="suppressions=$root/tests/support/lsan-suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export LSAN_OPTIONS="suppressions=$root/fuzz/lsan-suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 out="$root/$build/fuzz-runs"
 summary=()
@@ -72,7 +76,7 @@ for target in "${targets[@]}"; do
       [ -f "$input" ] || continue
       echo "reproducing input: $input ($(stat -c %s "$input") bytes)"
       echo "  run it again: $exe $input"
-      hexdump -C "$input" | head -n 32
+      od -A x -t x1z -v "$input" | head -n 32
       echo "base64:"
       base64 -w 76 "$input" | head -n 40
     done
