@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
+  clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
   qt6-l10n-tools libqt6svg6 qt6-qpa-plugins
   libgl-dev libxkbcommon-dev libx11-dev libcups2-dev

@@ -23,5 +23,9 @@ bash tools/cups-setup.sh
 
 cmake -S . -B "$build" -G Ninja "${flags[@]}"
 cmake --build "$build"
-cd "$build"
-ctest --output-on-failure --timeout 600
+(cd "$build" && ctest --output-on-failure --timeout 600)
+
+# In CI, a short run of every fuzz target after the tests (tools/fuzz.sh runs them longer).
+if [ -n "${CI:-}" ]; then
+  bash tools/fuzz.sh --seconds 20
+fi
