@@ -8,7 +8,8 @@ set(ZAVOLIN_FUZZ_TARGETS
     registry_file
     sheet_arguments
     picture
-    own_set_import)
+    own_set_import
+    stored_settings)
 
 # profile_string -> ProfileString
 function(zavolin_fuzz_pascal_name name out)
@@ -38,5 +39,5 @@ if(NOT TARGET zavolin_fuzz_bodies)
     target_include_directories(zavolin_fuzz_bodies
         PUBLIC ${CMAKE_CURRENT_LIST_DIR}
         PRIVATE ${PROJECT_SOURCE_DIR}/sdk/src ${PROJECT_SOURCE_DIR}/sdk/include)
-    target_link_libraries(zavolin_fuzz_bodies PUBLIC zavolin_cli zavolin_ownsets zavolin_platform)
+    target_link_libraries(zavolin_fuzz_bodies PUBLIC zavolin_app zavolin_cli zavolin_ownsets zavolin_platform)
 endif()

@@ -16,6 +16,7 @@ int fuzzOneRegistryFile(const uint8_t* data, size_t size);
 int fuzzOneSheetArguments(const uint8_t* data, size_t size);
 int fuzzOnePicture(const uint8_t* data, size_t size);
 int fuzzOneOwnSetImport(const uint8_t* data, size_t size);
+int fuzzOneStoredSettings(const uint8_t* data, size_t size);
 
 struct FuzzTarget {
     const char* name; // fuzz/corpus/<name>, fuzz/regressions/<name>, the executable fuzz_<name>

@@ -20,7 +20,8 @@ while [ $# -gt 0 ]; do
   esac
 done
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(profile_string conversions registry_file sheet_arguments picture own_set_import)
+  targets=(profile_string conversions registry_file sheet_arguments picture own_set_import
+           stored_settings)
 fi
 
 bash tools/setup.sh
@@ -32,7 +33,7 @@ if command -v ccache >/dev/null; then
 fi
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZAVOLIN_FUZZ=ON -DZAVOLIN_BUILD_TESTS=OFF -DZAVOLIN_BUILD_BENCHMARKS=OFF "${launcher[@]}" >/dev/null
-cmake --build "$build" --target "${targets[@]/#/fuzz_}" -- -j"${FUZZ_JOBS:-1}"
+cmake --build "$build" --target "${targets[@]/#/fuzz_}" -- -j"${FUZZ_JOBS:-$(nproc)}"
 
 export QT_QPA_PLATFORM=offscreen
 # The targets write each input to files; in memory that costs little, even the registry's fsync.
