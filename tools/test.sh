@@ -23,9 +23,12 @@ bash tools/cups-setup.sh
 
 cmake -S . -B "$build" -G Ninja "${flags[@]}"
 cmake --build "$build"
-(cd "$build" && ctest --output-on-failure --timeout 600)
+(cd "$build" && ctest --output-on-failure --timeout 600) | tee "$build/ctest.log"
 
-# In CI, a short run of every fuzz target after the tests (tools/fuzz.sh runs them longer).
+# In CI, a short run of every fuzz target after the tests (tools/fuzz.sh runs them longer);
+# then the tests' closing line once more, as the last word of the run.
 if [ -n "${CI:-}" ]; then
   bash tools/fuzz.sh --seconds 20
+  echo
+  grep -E '^[0-9]+% tests passed' "$build/ctest.log" | tail -n 1
 fi
