@@ -81,21 +81,13 @@ void checkRasterSize(const QByteArray& bytes) {
         QImageReader::setAllocationLimit(MaxRasterMegabytes);
 }
 
-// Whether the image readers would read the bytes as SVG: a document that does not start like
-// one but has "<svg" near its start still goes to the SVG reader, and so through its checks.
-bool readAsSvg(const QByteArray& bytes) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    const QByteArray format = QImageReader::imageFormat(&buffer).toLower();
-    return format == "svg" || format == "svgz";
-}
-
 } // namespace
 
 std::shared_ptr<const Picture> loadPicture(const QByteArray& bytes) {
     if (bytes.isEmpty())
         invalidPicture(QStringLiteral("the picture data is empty."));
+    // A document that does not start like SVG but that the image readers would still take for
+    // one goes through the SVG checks too.
     if (looksLikeSvg(bytes) || readAsSvg(bytes))
         return loadSvg(bytes);
     checkRasterSize(bytes);

@@ -61,18 +61,6 @@ QByteArray dataUrlBytes(const QString& address) {
     return QByteArray::fromPercentEncoding(body);
 }
 
-// What the image readers would take the bytes for ("png", "svg", ...).
-QByteArray imageFormat(const QByteArray& bytes) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return QImageReader::imageFormat(&buffer).toLower();
-}
-
-bool isSvgFormat(const QByteArray& format) {
-    return format == "svg" || format == "svgz";
-}
-
 // An element with an id: how many elements it is, with its descendants, and where its <use>
 // elements lie among all of them.
 struct Span {
@@ -114,6 +102,9 @@ private:
 
     QString read(const QByteArray& text) {
         QXmlStreamReader reader(text);
+        // As the SVG reader reads it: prefixes are part of the names, and a prefix that is
+        // not declared does not stop it.
+        reader.setNamespaceProcessing(false);
         QList<Open> open;
         while (!reader.atEnd()) {
             switch (reader.readNext()) {
@@ -139,7 +130,7 @@ private:
                 Open element;
                 element.id = reader.attributes().value(QLatin1String("id")).toString();
                 element.firstUse = m_uses.size();
-                if (reader.name() == QLatin1String("use"))
+                if (localName(reader.qualifiedName()) == QLatin1String("use"))
                     m_uses.append(localReference(reader.attributes()));
                 open.append(std::move(element));
                 break;
@@ -158,28 +149,37 @@ private:
                 break;
             }
         }
-        // A document the reader cannot read is refused by the reader itself, in its words.
+        if (reader.hasError())
+            return QStringLiteral("the SVG data cannot be read (%1, line %2)")
+                .arg(reader.errorString())
+                .arg(reader.lineNumber());
         return {};
+    }
+
+    // "image" of "svg:image", "href" of "xlink:href".
+    static QStringView localName(QStringView name) {
+        return name.mid(name.lastIndexOf(QLatin1Char(':')) + 1);
     }
 
     static QString localReference(const QXmlStreamAttributes& attributes) {
         for (const QXmlStreamAttribute& attribute : attributes)
-            if (attribute.name() == QLatin1String("href"))
+            if (localName(attribute.qualifiedName()) == QLatin1String("href"))
                 return attribute.value().trimmed().mid(1).toString();
         return {};
     }
 
     QString checkReferences(const QXmlStreamReader& reader) {
+        const QStringView element = localName(reader.qualifiedName());
         // A link is followed by nobody here.
-        if (reader.name() == QLatin1String("a"))
+        if (element == QLatin1String("a"))
             return {};
         for (const QXmlStreamAttribute& attribute : reader.attributes()) {
-            if (attribute.name() != QLatin1String("href"))
+            if (localName(attribute.qualifiedName()) != QLatin1String("href"))
                 continue;
             const QString address = attribute.value().trimmed().toString();
             if (address.startsWith(QLatin1Char('#')))
                 continue;
-            if (reader.name() == QLatin1String("image") &&
+            if (element == QLatin1String("image") &&
                 address.startsWith(QLatin1String("data:"), Qt::CaseInsensitive)) {
                 if (const QString why = checkEmbedded(address); !why.isEmpty())
                     return why;
@@ -200,7 +200,7 @@ private:
     // document of its own.
     QString checkEmbedded(const QString& address) const {
         const QByteArray bytes = dataUrlBytes(address);
-        if (!isSvgFormat(imageFormat(bytes)))
+        if (!readAsSvg(bytes))
             return {};
         if (m_nesting + 1 >= MaxNestedDocuments)
             return QStringLiteral("the SVG data holds SVG pictures nested more than %1 deep")
@@ -259,6 +259,14 @@ private:
 };
 
 } // namespace
+
+bool readAsSvg(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const QByteArray format = QImageReader::imageFormat(&buffer).toLower();
+    return format == "svg" || format == "svgz";
+}
 
 QByteArray svgText(const QByteArray& bytes) {
     if (!bytes.startsWith("\x1f\x8b"))

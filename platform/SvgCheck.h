@@ -12,6 +12,10 @@ inline constexpr qsizetype MaxSvgBytes = 64 * 1024 * 1024;
 // inflated or would be longer than MaxSvgBytes.
 QByteArray svgText(const QByteArray& bytes);
 
+// Whether the image readers would read the bytes as SVG (or compressed SVG), whatever their
+// start looks like.
+bool readAsSvg(const QByteArray& bytes);
+
 // Why an SVG document (plain or gzip-compressed) is not to be given to the SVG reader; empty
 // when it may be. The reader follows what the document names: a picture or style sheet in
 // another file is read from disk (a FIFO hangs it, a file refers back to itself without end,

@@ -139,6 +139,11 @@ TEST(PictureInput, WhatAPictureRefersToOutsideItselfOrWouldNotEndIsRefused) {
     const QList<Case> cases{
         {"a local file", svg("<image width='9' height='9' xlink:href='" + secret.toUtf8() + "'/>"),
          "secret.png"},
+        {"a prefix the document does not declare",
+         "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 9 9'><image width='9' height='9' "
+         "xl:href='" +
+             secret.toUtf8() + "'/></svg>",
+         "secret.png"},
         {"a file: address",
          svg("<image width='9' height='9' href='file://" + secret.toUtf8() + "'/>"), "outside it"},
         {"a relative name, the document itself for all it knows",
