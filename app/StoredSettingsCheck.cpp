@@ -8,27 +8,18 @@
 #include <QCoreApplication>
 
 namespace zavolin {
-namespace {
-
-// The stored text as it stands, for the user to find it in the file.
-QString storedText(const Setting& setting) {
-    return readSetting(setting);
-}
-
-} // namespace
-
 qint16 StoredSettingsCheck::language(qint16 stored) {
     if (isLanguage(stored))
         return stored;
     m_found.append(
-        {true, QString::fromLatin1(Settings::Sprache.key), storedText(Settings::Sprache)});
+        {true, QString::fromLatin1(Settings::Sprache.key), readSetting(Settings::Sprache)});
     return 0;
 }
 
 qint16 StoredSettingsCheck::offset(const Setting& setting, qint16 stored) {
     if (stored >= -MaxPrintOffset && stored <= MaxPrintOffset)
         return stored;
-    m_found.append({false, QString::fromLatin1(setting.key), storedText(setting)});
+    m_found.append({false, QString::fromLatin1(setting.key), readSetting(setting)});
     return 0;
 }
 

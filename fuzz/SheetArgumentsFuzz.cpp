@@ -3,6 +3,7 @@
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
 #include "cli/SheetRequest.h"
+#include "sheet/SheetContext.h"
 
 #include <cmath>
 
@@ -19,8 +20,8 @@ int fuzzOneSheetArguments(const uint8_t* data, size_t size) {
     check(parsed.error.isEmpty(), "a request with an error");
     check(r.Denom >= 0 && r.Denom <= 10, "a denomination out of range");
     check(r.Side == 0 || r.Side == 1, "a side out of range");
-    check(r.LeftMargin >= -20 && r.LeftMargin <= 20, "a left margin out of range");
-    check(r.TopMargin >= -20 && r.TopMargin <= 20, "a top margin out of range");
+    check(std::abs(r.LeftMargin) <= MaxPrintOffset, "a left margin out of range");
+    check(std::abs(r.TopMargin) <= MaxPrintOffset, "a top margin out of range");
     check(r.copies >= 1 && r.copies <= (r.kind == SheetRequest::Kind::WholeSet ? 99 : 10),
           "copies out of range");
     check(r.pictures.isEmpty() || r.pictureSet.isEmpty(), "two picture sets");
