@@ -2,47 +2,76 @@
 
 import math
 
-from drawing import W, H, dark, fitted, light, polyline, text
+from drawing import W, H, dark, light, mix, polyline, text
 
 
-COLOURS = ["#ffcc33", "#ff9933", "#ff5a5f", "#ff7eb6", "#a66cff",
-                "#3d8bff", "#1ec8e8", "#2ec27e", "#9acd32", "#d9a05b"]
+# One clearly different, bright colour per value; it fills most of both sides, so that a child
+# (and the colour check) tells the values apart by colour alone.
+COLOURS = ["#ffd500", "#e58500", "#ff291e", "#ffa2df", "#b056ff",
+           "#5391ef", "#3fe0ff", "#229a28", "#9dfe00", "#e6197a"]
+
+INK = "#222222"
+# Advance of a digit in DejaVu Sans Bold per unit of font size (all digits are equally wide),
+# the gap added between neighbouring digits, and the width a digit's ink takes at most.
+ADVANCE = 0.696
+GAP = 0.06
+INK_WIDTH = 0.60
 
 
 def eye(x, y, r=11):
-    return ('<circle cx="%d" cy="%d" r="%d" fill="#ffffff" stroke="#222222" stroke-width="4"/>'
-            '<circle cx="%d" cy="%d" r="%d" fill="#222222"/>' % (x, y, r, x + 2, y + 2, r // 2 + 1))
+    return ('<circle cx="%d" cy="%d" r="%d" fill="#ffffff" stroke="%s" stroke-width="4"/>'
+            '<circle cx="%d" cy="%d" r="%d" fill="%s"/>' % (x, y, r, INK, x + 2, y + 2,
+                                                            r // 2 + 1, INK))
 
 
 def smile(y=25, w=24):
-    return ('<path d="M%d %dQ0 %d %d %d" fill="none" stroke="#222222" stroke-width="6" '
-            'stroke-linecap="round"/>' % (-w, y, y + 22, w, y))
+    return ('<path d="M%d %dQ0 %d %d %d" fill="none" stroke="%s" stroke-width="6" '
+            'stroke-linecap="round"/>' % (-w, y, y + 22, w, y, INK))
+
+
+def spikes(r_out, r_in, n, cy=0):
+    pts = []
+    for i in range(2 * n):
+        a = -math.pi / 2 + i * math.pi / n
+        rr = r_out if i % 2 == 0 else r_in
+        pts.append((rr * math.cos(a), cy + rr * math.sin(a)))
+    return polyline(pts)
+
+
+# How far each animal reaches from its centre, outline included, so that it can be scaled to
+# sit inside its circle without touching it.
+REACH = {"1": 100, "2": 106, "5": 111, "10": 94, "20": 115, "50": 109, "100": 107,
+         "200": 113, "500": 108, "1000": 101}
 
 
 def animal(value, c):
-    """A friendly animal face in a box of -100..100."""
-    ol = 'stroke="#222222" stroke-width="6" stroke-linejoin="round"'
+    """A friendly animal face in a box of about -100..100 (see REACH)."""
+    ol = 'stroke="%s" stroke-width="6" stroke-linejoin="round"' % INK
     face = light(c, 0.25)
-    if value == "1":  # chick
-        return ('<circle cx="0" cy="10" r="75" fill="#ffe066" %s/>'
-                '<path d="M-5 -62Q0 -95 10 -64" fill="none" %s/>'
-                '%s%s<path d="M-16 5L16 5L0 25Z" fill="#ff9933" %s/>' % (
-                    ol, ol, eye(-28, -15), eye(28, -15), ol))
+    if value == "1":  # chick: a small yellow ball with wings, a tuft and feet
+        return ('<path d="M-22 78V95M-30 95H-14M22 78V95M14 95H30" fill="none" stroke="#ff8c1a" '
+                'stroke-width="7" stroke-linecap="round"/>'
+                '<path d="M-60 5Q-98 10 -88 45Q-70 40 -55 30Z" fill="#ffd21f" %s/>'
+                '<path d="M60 5Q98 10 88 45Q70 40 55 30Z" fill="#ffd21f" %s/>'
+                '<circle cx="0" cy="12" r="68" fill="#ffe34d" %s/>'
+                '<path d="M-4 -55Q-20 -92 -2 -88Q4 -95 10 -86Q26 -88 8 -55" fill="#ffe34d" %s/>'
+                '%s%s<path d="M-16 2L16 2L0 24Z" fill="#ff8c1a" %s/>' % (
+                    ol, ol, ol, ol, eye(-26, -18), eye(26, -18), ol))
     if value == "2":  # fish
         return ('<path d="M50 0L95 -40V40Z" fill="#ffb347" %s/>'
                 '<ellipse cx="-10" cy="0" rx="75" ry="55" fill="#ffcc66" %s/>'
                 '%s<path d="M-70 15Q-55 25 -45 12" fill="none" %s/>'
-                '<circle cx="10" cy="-5" r="8" fill="%s" stroke="none"/>'
-                '<circle cx="30" cy="20" r="8" fill="%s" stroke="none"/>' % (
-                    ol, ol, eye(-40, -15), ol, c, c))
+                '<circle cx="10" cy="-5" r="8" fill="#ff8c1a" stroke="none"/>'
+                '<circle cx="30" cy="20" r="8" fill="#ff8c1a" stroke="none"/>' % (
+                    ol, ol, eye(-40, -15), ol))
     if value == "5":  # cat
         return ('<path d="M-65 -20L-60 -90L-15 -55Z" fill="%s" %s/>'
                 '<path d="M65 -20L60 -90L15 -55Z" fill="%s" %s/>'
                 '<circle cx="0" cy="10" r="72" fill="%s" %s/>%s%s'
                 '<path d="M-8 12H8L0 22Z" fill="#ff7eb6" %s/>%s'
-                '<path d="M-30 20H-85M-30 30H-80M30 20H85M30 30H80" stroke="#222222" '
+                '<path d="M-30 20H-85M-30 30H-80M30 20H85M30 30H80" stroke="%s" '
                 'stroke-width="4"/>' % (face, ol, face, ol, face, ol, eye(-28, -12), eye(28, -12),
-                                        ol, smile(32, 18)))
+                                        ol, smile(32, 18), INK))
     if value == "10":  # frog
         return ('<circle cx="-40" cy="-50" r="30" fill="#7ed957" %s/>'
                 '<circle cx="40" cy="-50" r="30" fill="#7ed957" %s/>'
@@ -59,8 +88,8 @@ def animal(value, c):
                 '<circle cx="55" cy="-55" r="28" fill="#b07a4f" %s/>'
                 '<circle cx="0" cy="10" r="75" fill="#b07a4f" %s/>'
                 '<ellipse cx="0" cy="35" rx="34" ry="26" fill="#e8c9a0" %s/>%s%s'
-                '<ellipse cx="0" cy="22" rx="11" ry="8" fill="#222222"/>%s' % (
-                    ol, ol, ol, ol, eye(-28, -15), eye(28, -15), smile(38, 12)))
+                '<ellipse cx="0" cy="22" rx="11" ry="8" fill="%s"/>%s' % (
+                    ol, ol, ol, ol, eye(-28, -15), eye(28, -15), INK, smile(38, 12)))
     if value == "100":  # rabbit
         return ('<ellipse cx="-28" cy="-55" rx="18" ry="45" fill="#f4f4f4" %s/>'
                 '<ellipse cx="28" cy="-55" rx="18" ry="45" fill="#f4f4f4" %s/>'
@@ -72,9 +101,9 @@ def animal(value, c):
                 '<path d="M60 -30L70 -85L25 -60Z" fill="#ffb3c6" %s/>'
                 '<circle cx="0" cy="10" r="75" fill="#ffc6d3" %s/>%s%s'
                 '<ellipse cx="0" cy="25" rx="28" ry="20" fill="#ff9fb8" %s/>'
-                '<circle cx="-9" cy="25" r="5" fill="#222222"/><circle cx="9" cy="25" r="5" '
-                'fill="#222222"/>%s' % (ol, ol, ol, eye(-30, -18), eye(30, -18), ol,
-                                          smile(55, 16)))
+                '<circle cx="-9" cy="25" r="5" fill="%s"/><circle cx="9" cy="25" r="5" '
+                'fill="%s"/>%s' % (ol, ol, ol, eye(-30, -18), eye(30, -18), ol, INK, INK,
+                                   smile(55, 16)))
     if value == "500":  # owl
         return ('<path d="M-60 -40L-55 -90L-20 -65Z" fill="#a0785a" %s/>'
                 '<path d="M60 -40L55 -90L20 -65Z" fill="#a0785a" %s/>'
@@ -82,12 +111,15 @@ def animal(value, c):
                 '<ellipse cx="0" cy="40" rx="42" ry="40" fill="#e8d2b0" %s/>%s%s'
                 '<path d="M-10 0H10L0 18Z" fill="#ff9933" %s/>' % (
                     ol, ol, ol, ol, eye(-28, -22, 20), eye(28, -22, 20), ol))
-    # "1000": lion
-    mane = "".join('<circle cx="%.1f" cy="%.1f" r="26" fill="#d9822b" %s/>' % (
-        75 * math.cos(a), 5 + 75 * math.sin(a), ol) for a in [i * math.pi / 6 for i in range(12)])
-    return (mane + '<circle cx="0" cy="5" r="70" fill="#ffcc66" %s/>%s%s'
-            '<path d="M-12 10H12L0 24Z" fill="#8a4b20" %s/>%s' % (
-                ol, eye(-26, -15), eye(26, -15), ol, smile(34, 18)))
+    # "1000": lion, a spiky dark mane around a tan face with ears and a white muzzle
+    return ('<path d="%s" fill="#a8471c" %s/>'
+            '<circle cx="-42" cy="-44" r="17" fill="#e9a857" %s/>'
+            '<circle cx="42" cy="-44" r="17" fill="#e9a857" %s/>'
+            '<circle cx="0" cy="2" r="58" fill="#e9a857" %s/>%s%s'
+            '<ellipse cx="-13" cy="26" rx="17" ry="14" fill="#fff3dc" %s/>'
+            '<ellipse cx="13" cy="26" rx="17" ry="14" fill="#fff3dc" %s/>'
+            '<path d="M-10 8H10L0 20Z" fill="#5a2a10" %s/>' % (
+                spikes(96, 70, 14, 2), ol, ol, ol, ol, eye(-22, -14), eye(22, -14), ol, ol, ol))
 
 
 def star(x, y, r, fill):
@@ -96,8 +128,8 @@ def star(x, y, r, fill):
         a = -math.pi / 2 + i * math.pi / 5
         rr = r if i % 2 == 0 else r * 0.45
         pts.append((x + rr * math.cos(a), y + rr * math.sin(a)))
-    return '<path d="%s" fill="%s" stroke="#222222" stroke-width="4" stroke-linejoin="round"/>' % (
-        polyline(pts), fill)
+    return '<path d="%s" fill="%s" stroke="%s" stroke-width="4" stroke-linejoin="round"/>' % (
+        polyline(pts), fill, INK)
 
 
 def counting_row(value, y, x0, x1, fill):
@@ -110,51 +142,75 @@ def counting_row(value, y, x0, x1, fill):
     return "".join(star(x0 + step * (i + 0.5), y, r, fill) for i in range(n))
 
 
-def outlined_number(x, y, size, value, fill):
-    """A bold number with a dark outline: the outline drawn first, thick, the fill over it (the
-    renderer knows no paint order)."""
-    return (text(x, y, size, value, "#222222",
-                 extra=' stroke="#222222" stroke-width="%.0f" stroke-linejoin="round"' % (
-                     size / 16)) + text(x, y, size, value, fill))
+def figure_size(value, width, most=280):
+    """The font size at which the spaced-out digits of value take at most width."""
+    return min(most, width / ((len(value) - 1) * (ADVANCE + GAP) + INK_WIDTH))
+
+
+def outlined_number(cx, cy, size, value, fill):
+    """A big bold number, centred on cx, cy, with a dark outline. Each digit is its own text
+    placed a little apart from its neighbours, and the outline is a thin stroke over the fill,
+    so that the outlines neither run into each other nor close the loop of a 5."""
+    pitch = (ADVANCE + GAP) * size
+    x0 = cx - pitch * (len(value) - 1) / 2
+    outline = ' stroke="%s" stroke-width="%.1f" stroke-linejoin="round"' % (INK, size / 30)
+    return "".join(text(x0 + i * pitch, cy + 0.365 * size, size, digit, fill, extra=outline)
+                   for i, digit in enumerate(value))
+
+
+def frame(c):
+    return ('<rect x="8" y="8" width="%d" height="%d" rx="50" fill="%s" stroke="%s" '
+            'stroke-width="14"/>' % (W - 16, H - 16, c, dark(c, 0.5)))
+
+
+def animal_disc(value, c, cx, cy, r):
+    scale = (r - 18) / REACH[value]
+    return ('<circle cx="%d" cy="%d" r="%d" fill="#ffffff" stroke="%s" stroke-width="10"/>'
+            '<g transform="translate(%d %d) scale(%.3f)">%s</g>' % (
+                cx, cy, r, dark(c, 0.5), cx, cy, scale, animal(value, c)))
+
+
+def words(c):
+    """The colour of the texts: the value's colour, darkened until it reads well on it."""
+    return mix(c, INK, 0.8)
 
 
 def front(value, c):
-    bg, d = light(c, 0.55), dark(c, 0.35)
-    out = ['<rect x="8" y="8" width="%d" height="%d" rx="50" fill="%s" stroke="%s" '
-           'stroke-width="14"/>' % (W - 16, H - 16, bg, d)]
-    # Big friendly dots in the background.
-    for (x, y, r) in [(90, 90, 40), (930, 440, 50), (900, 80, 28), (120, 450, 30)]:
-        out.append('<circle cx="%d" cy="%d" r="%d" fill="%s"/>' % (x, y, r, light(c, 0.3)))
-    size = fitted(280, 480, value, 0.72)
-    out.append(outlined_number(300, 270 + 0.36 * size, size, value, c))
-    out.append('<circle cx="770" cy="255" r="170" fill="#ffffff" stroke="%s" stroke-width="10"/>'
-               % d)
-    out.append('<g transform="translate(770 262) scale(1.45)">%s</g>' % animal(value, c))
-    out.append(text(300, 95, 58, "SPIELGELD", d, extra=' letter-spacing="4"'))
-    row = counting_row(value, 462, 60, 560, "#ffe14d")
+    t = words(c)
+    # The animal gives way on the 1000, whose four digits need the room.
+    r = 165 if len(value) < 4 else 128
+    acx = W - 50 - r
+    left, right = 75, acx - r - 45
+    mid = (left + right) / 2
+    out = [frame(c)]
+    # A few bubbles in the free space between the figure and the animal.
+    for (x, y, rr) in [(right + 14, 112, 14), (right + 22, 420, 20)]:
+        out.append('<circle cx="%d" cy="%d" r="%d" fill="%s"/>' % (x, y, rr, light(c, 0.45)))
+    out.append(outlined_number(mid, 268, figure_size(value, right - left), value, "#ffffff"))
+    out.append(animal_disc(value, c, acx, 252, r))
+    out.append(text(mid, 98, 56, "SPIELGELD", t, extra=' letter-spacing="4"'))
+    row = counting_row(value, 462, left, right, "#ffffff")
     if row:
         out.append(row)
-        out.append(text(770, 482, 40, "PLAY MONEY", d))
+        out.append(text(acx, 484, 40, "PLAY MONEY", t))
     else:
-        out.append(text(300, 482, 52, "PLAY MONEY", d, extra=' letter-spacing="3"'))
+        out.append(text(mid, 484, 50, "PLAY MONEY", t, extra=' letter-spacing="3"'))
     return "".join(out)
 
 
 def back(value, c):
-    bg, d = light(c, 0.7), dark(c, 0.35)
-    out = ['<rect x="8" y="8" width="%d" height="%d" rx="50" fill="%s" stroke="%s" '
-           'stroke-width="14"/>' % (W - 16, H - 16, bg, d)]
-    # Confetti stars around the edge.
-    for (x, y) in [(80, 80), (935, 80), (80, 445), (935, 445)]:
-        out.append(star(x, y, 34, c))
-    out.append('<rect x="180" y="120" width="655" height="300" rx="150" fill="#ffffff" '
-               'stroke="%s" stroke-width="10"/>' % d)
-    size = fitted(280, 440, value, 0.72)
-    out.append(outlined_number(600, 275 + 0.36 * size, size, value, c))
-    out.append('<g transform="translate(290 270) scale(0.95)">%s</g>' % animal(value, c))
-    out.append(text(507, 92, 56, "SPIELGELD", d, extra=' letter-spacing="4"'))
-    out.append(text(507, 482, 52, "PLAY MONEY", d, extra=' letter-spacing="3"'))
+    t = words(c)
+    r = 150 if len(value) < 4 else 130
+    acx = 60 + r
+    left, right = acx + r + 40, W - 60
+    out = [frame(c)]
+    # Confetti in the corners (dots, not stars: the stars on the front are for counting).
+    for (x, y) in [(95, 88), (W - 95, 88), (95, H - 88), (W - 95, H - 88)]:
+        out.append('<circle cx="%d" cy="%d" r="22" fill="%s" stroke="%s" stroke-width="4"/>' % (
+            x, y, light(c, 0.55), INK))
+    out.append(animal_disc(value, c, acx, 265, r))
+    out.append(outlined_number((left + right) / 2, 268, figure_size(value, right - left, 260),
+                               value, "#ffffff"))
+    out.append(text(W / 2, 92, 54, "SPIELGELD", t, extra=' letter-spacing="4"'))
+    out.append(text(W / 2, 484, 50, "PLAY MONEY", t, extra=' letter-spacing="3"'))
     return "".join(out)
-
-
-# ---------------------------------------------------------------------------------------------
