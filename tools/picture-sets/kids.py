@@ -2,7 +2,7 @@
 
 import math
 
-from drawing import W, H, dark, light, mix, polyline, text
+from drawing import W, H, dark, light, polyline, text
 
 
 # One clearly different, bright colour per value; it fills most of both sides, so that a child
@@ -16,6 +16,11 @@ INK = "#222222"
 ADVANCE = 0.696
 GAP = 0.06
 INK_WIDTH = 0.60
+# The outline's width is the font size divided by this. The renderer widens a text's stroke
+# with its font size (a stroke-width of w draws about w * size / STROKE_SIZE wide; measured on
+# the printed page), so the stroke-width asked for is scaled back by that.
+OUTLINE = 16
+STROKE_SIZE = 120
 
 
 def eye(x, y, r=11):
@@ -148,14 +153,19 @@ def figure_size(value, width, most=280):
 
 
 def outlined_number(cx, cy, size, value, fill):
-    """A big bold number, centred on cx, cy, with a dark outline. Each digit is its own text
-    placed a little apart from its neighbours, and the outline is a thin stroke over the fill,
-    so that the outlines neither run into each other nor close the loop of a 5."""
+    """A big bold number, centred on cx, cy, with a dark outline. Each digit is its own text,
+    placed a little apart from its neighbours. The outline is a stroke-only copy of the digit
+    under the filled one (the renderer knows no paint order); its outer half shows, kept narrow
+    so that it does not close the loop of a 5."""
     pitch = (ADVANCE + GAP) * size
     x0 = cx - pitch * (len(value) - 1) / 2
-    outline = ' stroke="%s" stroke-width="%.1f" stroke-linejoin="round"' % (INK, size / 30)
-    return "".join(text(x0 + i * pitch, cy + 0.365 * size, size, digit, fill, extra=outline)
-                   for i, digit in enumerate(value))
+    outline = ' stroke="%s" stroke-width="%.2f" stroke-linejoin="round"' % (
+        INK, size / OUTLINE * STROKE_SIZE / size)
+    out = []
+    for i, digit in enumerate(value):
+        x, y = x0 + i * pitch, cy + 0.365 * size
+        out.append(text(x, y, size, digit, "none", extra=outline) + text(x, y, size, digit, fill))
+    return "".join(out)
 
 
 def frame(c):
@@ -172,7 +182,7 @@ def animal_disc(value, c, cx, cy, r):
 
 def words(c):
     """The colour of the texts: the value's colour, darkened until it reads well on it."""
-    return mix(c, INK, 0.8)
+    return dark(c, 0.8)
 
 
 def front(value, c):
@@ -200,9 +210,9 @@ def front(value, c):
 
 def back(value, c):
     t = words(c)
-    r = 150 if len(value) < 4 else 130
+    r = 145 if len(value) < 4 else 130
     acx = 60 + r
-    left, right = acx + r + 40, W - 60
+    left, right = acx + r + 55, W - 80
     out = [frame(c)]
     # Confetti in the corners (dots, not stars: the stars on the front are for counting).
     for (x, y) in [(95, 88), (W - 95, 88), (95, H - 88), (W - 95, H - 88)]:
