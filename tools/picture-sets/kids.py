@@ -19,7 +19,7 @@ INK_WIDTH = 0.60
 # The outline's width is the font size divided by this. The renderer widens a text's stroke
 # with its font size (a stroke-width of w draws about w * size / STROKE_SIZE wide; measured on
 # the printed page), so the stroke-width asked for is scaled back by that.
-OUTLINE = 16
+OUTLINE = 14
 STROKE_SIZE = 120
 
 
@@ -123,7 +123,7 @@ def animal(value, c):
             '<circle cx="0" cy="2" r="58" fill="#e9a857" %s/>%s%s'
             '<ellipse cx="-13" cy="26" rx="17" ry="14" fill="#fff3dc" %s/>'
             '<ellipse cx="13" cy="26" rx="17" ry="14" fill="#fff3dc" %s/>'
-            '<path d="M-10 8H10L0 20Z" fill="#5a2a10" %s/>' % (
+            '<path d="M-13 3H13L0 18Z" fill="#5a2a10" %s/>' % (
                 spikes(96, 70, 14, 2), ol, ol, ol, ol, eye(-22, -14), eye(22, -14), ol, ol, ol))
 
 
