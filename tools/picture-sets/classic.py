@@ -82,7 +82,7 @@ def wave_band(x0, x1, y, amplitude, waves, colour, lines=2, width=1.2):
     return "".join(out)
 
 
-def cartouche(cx, cy, rx, ry, band, waves, colour, lines=3, width=1.2, steps=600):
+def cartouche(cx, cy, rx, ry, band, waves, colour, lines=2, width=1.2, steps=540):
     """An oval guilloche border: lines swinging across a band round an ellipse, leaving the
     middle clear for the value."""
     out = []
@@ -119,6 +119,10 @@ def waves(x0, x1, y, sk, height=9):
     return '<path d="%s" fill="none" %s/>' % (d, sk)
 
 
+# The sun keeps a warm yellow whatever its note's colour.
+SUN = "#f2c440"
+
+
 def motif(value, c, d, l):
     sk = 'stroke="%s" stroke-width="4" stroke-linejoin="round"' % d
     if value == "1":  # tree
@@ -139,7 +143,7 @@ def motif(value, c, d, l):
         rays = "".join('<path d="M%.1f %.1fL%.1f %.1f" %s/>' % (
             44 * math.cos(a), -18 + 44 * math.sin(a), 68 * math.cos(a), -18 + 68 * math.sin(a), sk)
             for a in [i * math.pi / 8 for i in range(16)])
-        return (rays + '<circle cx="0" cy="-18" r="34" fill="%s" %s/>' % (c, sk) +
+        return (rays + '<circle cx="0" cy="-18" r="34" fill="%s" %s/>' % (SUN, sk) +
                 waves(-72, 72, 58, sk) + waves(-56, 56, 76, sk))
     if value == "10":  # sailing ship
         return ('<path d="M-72 28H72L50 60H-50Z" fill="%s" %s/>'
@@ -148,11 +152,10 @@ def motif(value, c, d, l):
                 '<path d="M-12 -60L-60 14H-12Z" fill="%s" %s/>' % (d, sk, sk, l, sk, c, sk) +
                 waves(-70, 70, 74, sk))
     if value == "20":  # mountains
-        return ('<path d="M-80 60L-32 -46L2 16L36 -68L80 60Z" fill="%s" %s/>'
-                '<path d="M-32 -46L-45 -18L-32 -25L-20 -20Z" fill="#ffffff" %s/>'
-                '<path d="M36 -68L21 -36L36 -42L50 -35Z" fill="#ffffff" %s/>'
-                '<circle cx="-56" cy="-50" r="13" fill="%s" %s/>'
-                '<path d="M-72 60H72" %s/>' % (c, sk, sk, sk, l, sk, sk))
+        return ('<path d="M-70 56L-30 -46L2 12L34 -66L70 56Z" fill="%s" %s/>'
+                '<path d="M-30 -46L-42 -18L-30 -25L-19 -20Z" fill="#ffffff" %s/>'
+                '<path d="M34 -66L20 -36L34 -42L47 -35Z" fill="#ffffff" %s/>'
+                '<circle cx="-50" cy="-48" r="12" fill="%s" %s/>' % (c, sk, sk, sk, l, sk))
     if value == "50":  # owl on a branch
         return ('<ellipse cx="0" cy="0" rx="50" ry="64" fill="%s" %s/>'
                 '<path d="M-41 -50L-32 -80L-13 -58Z" fill="%s" %s/>'
@@ -163,7 +166,7 @@ def motif(value, c, d, l):
                 '<circle cx="20" cy="-26" r="6" fill="%s"/>'
                 '<path d="M-7 -8L0 6L7 -8Z" fill="%s" %s/>'
                 '<ellipse cx="0" cy="28" rx="27" ry="27" fill="%s" %s/>'
-                '<path d="M-70 70H70" stroke="%s" stroke-width="9" stroke-linecap="round"/>' % (
+                '<path d="M-52 70H52" stroke="%s" stroke-width="9" stroke-linecap="round"/>' % (
                     c, sk, c, sk, c, sk, sk, sk, d, d, l, sk, l, sk, d))
     if value == "100":  # stone bridge on three arches over a river, with a railing
         posts = "".join("M%d -28V-8" % x for x in range(-84, 85, 14))
@@ -261,7 +264,7 @@ def back(value, bg):
     out.append(wave_band(70, W - 70, 392, 7, 22, m))
     # Rosette with the value on the left, the motif on the right, the big value between them
     # with clear room on both sides.
-    out.append(rosette(170, 265, 100, 18, 5, s["c"], steps=500))
+    out.append(rosette(170, 265, 100, 18, 5, m, steps=500))
     out.append('<circle cx="170" cy="265" r="58" fill="%s" stroke="%s" stroke-width="3"/>' % (
         s["pale"], d))
     small = fitted(56, 84, value)
