@@ -150,7 +150,7 @@ def motif(value, c, d, l):
                 '<path d="M-4 24V-80" %s/>'
                 '<path d="M4 -74L56 14H4Z" fill="%s" %s/>'
                 '<path d="M-12 -60L-60 14H-12Z" fill="%s" %s/>' % (d, sk, sk, l, sk, c, sk) +
-                waves(-70, 70, 74, sk))
+                waves(-56, 56, 74, sk))
     if value == "20":  # mountains
         return ('<path d="M-70 56L-30 -46L2 12L34 -66L70 56Z" fill="%s" %s/>'
                 '<path d="M-30 -46L-42 -18L-30 -25L-19 -20Z" fill="#ffffff" %s/>'
@@ -170,7 +170,7 @@ def motif(value, c, d, l):
                     c, sk, c, sk, c, sk, sk, sk, d, d, l, sk, l, sk, d))
     if value == "100":  # stone bridge on three arches over a river, with a railing
         posts = "".join("M%d -28V-8" % x for x in range(-84, 85, 14))
-        return (waves(-70, 70, 66, sk, 7) + waves(-54, 54, 82, sk, 7) +
+        return (waves(-64, 64, 66, sk, 7) + waves(-48, 48, 82, sk, 7) +
                 '<path d="M-84 2H84L72 56H62A18 34 0 0 0 26 56H18A18 34 0 0 0 -18 56H-26'
                 'A18 34 0 0 0 -62 56H-72Z" fill="%s" %s/>'
                 '<path d="M-88 -8H88V2H-88Z" fill="%s" %s/>'
