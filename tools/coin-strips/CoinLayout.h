@@ -17,7 +17,7 @@ constexpr double PxPerMmDown = StripHeightPx / StripHeightMm;
 constexpr double MinTextHeightMm = 2.5;
 
 // The smallest coin: just large enough to carry "SPIELGELD" around its rim at that height.
-constexpr double SmallestDiameterMm = 19.6;
+constexpr double SmallestDiameterMm = 19.8;
 
 // Blank paper kept above and below the largest coin, so cutting the strip never cuts a coin.
 constexpr double VerticalMarginMm = 1.5;

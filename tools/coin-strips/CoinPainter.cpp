@@ -18,13 +18,13 @@ namespace {
 
 // The rim from the outside in, in millimetres on paper: nothing that has to stay visible is
 // thinner than two pixels (about 0.31 mm) at the strip's 6.5 pixels per millimetre.
-constexpr double OutlineMm = 0.36;      // the dark line the scissors follow
-constexpr double EdgeMm = 0.45;         // the raised outer edge
-constexpr double LetterClearMm = 0.16;  // between the edge and the letters' tops
-constexpr double RimCapHeightMm = 2.56; // the rim lettering, a little over the 2.5 mm minimum
-constexpr double FieldClearMm = 0.30;   // between the letters' feet and the field
-constexpr double FieldBorderMm = 0.34;  // the line around the field
-constexpr double RimTracking = 0.06;    // bold letters this size need little extra spacing
+constexpr double OutlineMm = 0.36;     // the dark line the scissors follow
+constexpr double EdgeMm = 0.45;        // the raised outer edge
+constexpr double LetterClearMm = 0.16; // between the edge and the letters' tops
+constexpr double RimCapHeightMm = 2.7; // the rim lettering: over the 2.5 mm minimum by a pixel
+constexpr double FieldClearMm = 0.30;  // between the letters' feet and the field
+constexpr double FieldBorderMm = 0.34; // the line around the field
+constexpr double RimTracking = 0.05;   // bold letters this size need little extra spacing
 const QString RimWords = QStringLiteral("SPIELGELD");
 
 double letterBase(double r) {
