@@ -23,19 +23,19 @@ QVector<CoinSpec> frontCoins() {
 QVector<PlacedCoin> frontLayout() {
     const QVector<CoinSpec> coins = frontCoins();
     // The familiar sizes differ too little and too much at once for this strip: a true-to-scale
-    // smallest coin has no room for legible rim lettering. Keep only their order, in steps wide
-    // enough to see (several pixels) and to tell by hand.
+    // smallest coin has no room for legible rim lettering. Keep only their order, each coin a few
+    // pixels smaller than the next larger one, enough to see and to tell apart by hand.
     QVector<int> bySize(coins.size());
     std::iota(bySize.begin(), bySize.end(), 0);
     std::stable_sort(bySize.begin(), bySize.end(), [&](int a, int b) {
         return coins[a].familiarDiameterMm > coins[b].familiarDiameterMm;
     });
     const double largest = StripHeightMm - 2.0 * VerticalMarginMm;
-    const double step = (largest - SmallestDiameterMm) / double(coins.size() - 1);
+    const double shrink = (largest - SmallestDiameterMm) / double(coins.size() - 1);
     QVector<double> diameter(coins.size());
     double total = 0.0;
     for (int rank = 0; rank < bySize.size(); ++rank) {
-        diameter[bySize[rank]] = largest - rank * step;
+        diameter[bySize[rank]] = largest - rank * shrink;
         total += diameter[bySize[rank]];
     }
     const double gap = (StripWidthMm - total) / double(coins.size() + 1);

@@ -44,8 +44,8 @@ struct PlacedCoin {
 QVector<CoinSpec> frontCoins();
 
 // Places the front coins on the strip: the largest keeps its margins, the smallest is
-// SmallestDiameterMm and the others keep the familiar coins' order of size in equal steps
-// between; equal gaps between coins and at both ends. Centres fall on pixel centres, so each
+// SmallestDiameterMm and the others keep the familiar coins' order of size, equally far
+// apart in size; equal gaps between coins and at both ends. Centres fall on pixel centres, so each
 // coin's edge is drawn the same on all sides.
 QVector<PlacedCoin> frontLayout();
 
