@@ -163,6 +163,38 @@ TEST(CoinStrips, BackPutsEveryCoinBehindItsFrontWhenTurnedOver) {
         EXPECT_GE(front[int(f.centre())], f.width() - 2) << "coin at column " << f.centre();
 }
 
+// The strip is printed at about 6.5 pixels per millimetre: lettering under 2.5 mm blurs there.
+// The top of every coin's rim carries "SPIELGELD"; near 12 o'clock its letters stand upright,
+// so their longest dark vertical stroke is the letters' height.
+TEST(CoinStrips, RimLetteringIsAtLeastTwoAndAHalfMillimetresHighOnEveryCoin) {
+    constexpr double PxPerMmDown = Height / 27.0;
+    const auto dark = [](QRgb p) { return qGray(p) < 110; };
+    for (const char* path : {FrontPath, BackPath}) {
+        const QImage image = loadStrip(path);
+        const QVector<CoinSpan> runs = coinRuns(columnProfile(image));
+        ASSERT_EQ(runs.size(), 8) << path;
+        for (const CoinSpan& coin : runs) {
+            const int cx = int(coin.centre());
+            int top = 0;
+            while (top < Height && isPaper(image.pixel(cx, top)))
+                ++top;
+            // Below the dark cutting line and the raised edge, down to the field.
+            const int from = top + int(0.95 * PxPerMmDown);
+            const int to = top + int(4.0 * PxPerMmDown);
+            int tallest = 0;
+            for (int x = cx - coin.width() / 5; x <= cx + coin.width() / 5; ++x) {
+                int run = 0;
+                for (int y = from; y < to; ++y) {
+                    run = dark(image.pixel(x, y)) ? run + 1 : 0;
+                    tallest = std::max(tallest, run);
+                }
+            }
+            EXPECT_GE(tallest / PxPerMmDown, 2.5) << path << " coin at column " << cx;
+            EXPECT_LE(tallest / PxPerMmDown, 3.0) << path << " coin at column " << cx;
+        }
+    }
+}
+
 TEST(CoinStrips, OnlyTheTwoHighestCoinsAreTwoColoured) {
     for (const char* path : {FrontPath, BackPath}) {
         const QImage image = loadStrip(path);

@@ -1,6 +1,8 @@
 #include "CoinLayout.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numeric>
 
 namespace zavolin::coinstrips {
 
@@ -20,20 +22,34 @@ QVector<CoinSpec> frontCoins() {
 
 QVector<PlacedCoin> frontLayout() {
     const QVector<CoinSpec> coins = frontCoins();
-    double largest = 0.0;
+    // The familiar sizes differ too little and too much at once for this strip: a true-to-scale
+    // smallest coin has no room for legible rim lettering. Keep only their order, each coin a few
+    // pixels smaller than the next larger one, enough to see and to tell apart by hand.
+    QVector<int> bySize(coins.size());
+    std::iota(bySize.begin(), bySize.end(), 0);
+    std::stable_sort(bySize.begin(), bySize.end(), [&](int a, int b) {
+        return coins[a].familiarDiameterMm > coins[b].familiarDiameterMm;
+    });
+    const double largest = StripHeightMm - 2.0 * VerticalMarginMm;
+    const double shrink = (largest - SmallestDiameterMm) / double(coins.size() - 1);
+    QVector<double> diameter(coins.size());
     double total = 0.0;
-    for (const CoinSpec& c : coins) {
-        largest = std::max(largest, c.familiarDiameterMm);
-        total += c.familiarDiameterMm;
+    for (int rank = 0; rank < bySize.size(); ++rank) {
+        diameter[bySize[rank]] = largest - rank * shrink;
+        total += diameter[bySize[rank]];
     }
-    const double reduction = (StripHeightMm - 2.0 * VerticalMarginMm) / largest;
-    const double gap = (StripWidthMm - reduction * total) / double(coins.size() + 1);
+    const double gap = (StripWidthMm - total) / double(coins.size() + 1);
 
+    // On a pixel centre; the back mirrors the strip, and a mirrored pixel centre is one too.
+    const auto onPixelCentre = [](double mm, double pxPerMm) {
+        return (std::floor(mm * pxPerMm) + 0.5) / pxPerMm;
+    };
     QVector<PlacedCoin> placed;
     double x = gap;
-    for (const CoinSpec& c : coins) {
-        const double d = reduction * c.familiarDiameterMm;
-        placed.append({c, x + d / 2.0, StripHeightMm / 2.0, d});
+    for (int i = 0; i < coins.size(); ++i) {
+        const double d = diameter[i];
+        placed.append({coins[i], onPixelCentre(x + d / 2.0, PxPerMmAcross),
+                       onPixelCentre(StripHeightMm / 2.0, PxPerMmDown), d});
         x += d + gap;
     }
     return placed;

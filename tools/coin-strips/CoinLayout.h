@@ -10,6 +10,14 @@ constexpr double StripWidthMm = 180.9;
 constexpr double StripHeightMm = 27.0;
 constexpr int StripWidthPx = 1170;
 constexpr int StripHeightPx = 176;
+constexpr double PxPerMmAcross = StripWidthPx / StripWidthMm; // about 164 dpi
+constexpr double PxPerMmDown = StripHeightPx / StripHeightMm;
+
+// No lettering on paper smaller than this: below it the strip's coarse pixels blur the letters.
+constexpr double MinTextHeightMm = 2.5;
+
+// The smallest coin: just large enough to carry "SPIELGELD" around its rim at that height.
+constexpr double SmallestDiameterMm = 19.8;
 
 // Blank paper kept above and below the largest coin, so cutting the strip never cuts a coin.
 constexpr double VerticalMarginMm = 1.5;
@@ -35,8 +43,10 @@ struct PlacedCoin {
 // The eight coins of the front strip, left to right, by falling value.
 QVector<CoinSpec> frontCoins();
 
-// Places the front coins on the strip: one uniform reduction so the largest keeps its margins,
-// equal gaps between coins and at both ends.
+// Places the front coins on the strip: the largest keeps its margins, the smallest is
+// SmallestDiameterMm and the others keep the familiar coins' order of size, equally far
+// apart in size; equal gaps between coins and at both ends. Centres fall on pixel centres, so each
+// coin's edge is drawn the same on all sides.
 QVector<PlacedCoin> frontLayout();
 
 // The back strip: the front's coins in reverse order, each centre mirrored about the strip's

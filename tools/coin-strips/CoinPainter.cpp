@@ -16,11 +16,24 @@ namespace zavolin::coinstrips {
 
 namespace {
 
-// Proportions of a coin, as fractions of its radius.
-constexpr double EdgeWidth = 0.07;     // the raised outer edge
-constexpr double FieldRadius = 0.72;   // the sunk field, or the centre of a two-coloured coin
-constexpr double RimCapHeight = 0.125; // the rim lettering
-constexpr double OutlineMm = 0.14;     // the dark line the scissors follow
+// The rim from the outside in, in millimetres on paper: nothing that has to stay visible is
+// thinner than two pixels (about 0.31 mm) at the strip's 6.5 pixels per millimetre.
+constexpr double OutlineMm = 0.36;     // the dark line the scissors follow
+constexpr double EdgeMm = 0.45;        // the raised outer edge
+constexpr double LetterClearMm = 0.16; // between the edge and the letters' tops
+constexpr double RimCapHeightMm = 2.7; // the rim lettering: over the 2.5 mm minimum by a pixel
+constexpr double FieldClearMm = 0.30;  // between the letters' feet and the field
+constexpr double FieldBorderMm = 0.34; // the line around the field
+constexpr double RimTracking = 0.05;   // bold letters this size need little extra spacing
+const QString RimWords = QStringLiteral("SPIELGELD");
+
+double letterBase(double r) {
+    return r - OutlineMm - EdgeMm - LetterClearMm - RimCapHeightMm;
+}
+
+double fieldRadius(double r) {
+    return letterBase(r) - FieldClearMm;
+}
 
 QPainterPath disc(QPointF c, double r) {
     QPainterPath p;
@@ -39,20 +52,14 @@ QColor withAlpha(QColor c, int alpha) {
     return c;
 }
 
-// Raised relief: a shadow to the lower right, a glint to the upper left, then the face.
+// Raised relief: a shadow to the lower right, a glint to the upper left, then the face. The
+// offsets stay at two pixels or more, or they only blur the shape's edge.
 void emboss(QPainter& p, const QPainterPath& shape, const MetalTone& tone, double depth,
             const QBrush& face) {
     p.setPen(Qt::NoPen);
-    p.fillPath(shape.translated(depth, depth), withAlpha(tone.deep, 150));
+    p.fillPath(shape.translated(depth, depth), withAlpha(tone.deep, 130));
     p.fillPath(shape.translated(-depth * 0.7, -depth * 0.7), withAlpha(tone.light, 220));
     p.fillPath(shape, face);
-}
-
-// A fine engraved line that keeps a low relief visible on the bright metals.
-void outline(QPainter& p, const QPainterPath& shape, const MetalTone& tone) {
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(withAlpha(tone.dark, 150), 0.06));
-    p.drawPath(shape);
 }
 
 void paintMetalDisc(QPainter& p, QPointF c, double r, const MetalTone& tone) {
@@ -78,118 +85,139 @@ void paintWorldMap(QPainter& p, QPointF c, double fieldR, const MetalTone& tone)
     // Land lies mostly north of the equator: lift the map so it sits in the middle.
     t.translate(c.x(), c.y() + 0.10 * fieldR);
     t.scale(w, w * 1.3); // a little taller than a flat map, to fill the round field
-    p.setPen(QPen(withAlpha(tone.deep, 80), 0.05, Qt::SolidLine, Qt::RoundCap));
+    // Faint and wide rather than dark and fine: a hairline would only turn to grey noise.
+    p.setPen(QPen(withAlpha(tone.deep, 45), 0.32, Qt::SolidLine, Qt::FlatCap));
     p.setBrush(Qt::NoBrush);
     p.drawPath(t.map(graticule()));
     const QPainterPath land = t.map(worldMap());
-    const MetalTone raised = raisedTone(tone);
-    emboss(p, land, tone, 0.11, polishedBrush(raised, c, 0.9 * fieldR));
-    outline(p, land, tone);
+    emboss(p, land, tone, 0.32, polishedBrush(raisedTone(tone), c, 0.9 * fieldR));
 }
 
 void paintHeart(QPainter& p, QPointF c, double fieldR, const MetalTone& tone) {
     const QPointF at = c + QPointF(0, 0.05 * fieldR);
     QTransform t;
     t.translate(at.x(), at.y());
-    t.scale(0.84 * fieldR, 0.84 * fieldR);
+    t.scale(0.86 * fieldR, 0.86 * fieldR);
     const QPainterPath shape = t.map(heart());
-    const MetalTone raised = raisedTone(tone);
-    emboss(p, shape, tone, 0.16, polishedBrush(raised, at, 0.9 * fieldR));
-    outline(p, shape, tone);
-    // A second, smaller outline gives the heart a rounded, cushioned look.
+    emboss(p, shape, tone, 0.34, polishedBrush(raisedTone(tone), at, 0.9 * fieldR));
+    // A bright inner line gives the heart a rounded, cushioned look.
     QTransform inner;
     inner.translate(at.x(), at.y());
     inner.scale(0.70 * fieldR, 0.70 * fieldR);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(withAlpha(tone.dark, 120), 0.07));
-    p.drawPath(inner.map(heart()).translated(0.04, 0.04));
-    p.setPen(QPen(withAlpha(tone.light, 230), 0.07));
+    p.setPen(QPen(withAlpha(tone.light, 230), 0.32));
     p.drawPath(inner.map(heart()));
 }
 
-// `size` 1 fills the field; the back sets its figures smaller, inside the heart.
-void paintValue(QPainter& p, const QString& value, QPointF c, double fieldR, const MetalTone& tone,
-                double size) {
-    // Large, dark figures for little readers; two figures are set a bit smaller to fit.
-    const double cap = size * (value.size() > 1 ? 0.66 : 0.86) * fieldR;
+// The value's outline, centred on `c`; `size` 1 fills the field, the back sets its figures
+// smaller, inside the heart.
+QPainterPath valueFigures(const QString& value, QPointF c, double fieldR, double size) {
+    // Large figures for little readers; two figures are set a bit smaller to fit.
+    const double cap = size * (value.size() > 1 ? 0.68 : 0.88) * fieldR;
     QPainterPath figures = centredText(value, cap);
-    const double maxWidth = size * 1.45 * fieldR;
+    const double maxWidth = size * 1.5 * fieldR;
     if (figures.boundingRect().width() > maxWidth) {
         const double s = maxWidth / figures.boundingRect().width();
         figures = QTransform::fromScale(s, s).map(figures);
     }
-    figures.translate(c);
-    // A clear plate of field metal around the figures keeps them readable over the relief.
+    return figures.translated(c);
+}
+
+void paintValue(QPainter& p, const QPainterPath& figures, const MetalTone& tone) {
+    // A clear plate of bright field metal around the figures keeps them readable over the
+    // relief, and a solid dark fill with no fine shading keeps their strokes bold when printed.
     QPainterPathStroker plate;
-    plate.setWidth(0.55);
+    plate.setWidth(0.9);
     plate.setJoinStyle(Qt::RoundJoin);
-    p.fillPath(plate.createStroke(figures).united(figures), polishedBrush(tone, c, fieldR));
-    QLinearGradient ink(c - QPointF(0, cap / 2), c + QPointF(0, cap / 2));
-    ink.setColorAt(0.0, tone.dark);
-    ink.setColorAt(1.0, tone.deep);
-    emboss(p, figures, tone, 0.14, QBrush(ink));
+    p.setPen(Qt::NoPen);
+    p.fillPath(plate.createStroke(figures).united(figures), withAlpha(tone.light, 235));
+    p.fillPath(figures.translated(0.3, 0.3), withAlpha(tone.dark, 170));
+    p.fillPath(figures, tone.deep);
+}
+
+QPainterPath frontOrBackFigures(const PlacedCoin& coin, Face face, QPointF c, double fieldR) {
+    if (face == Face::Front)
+        return valueFigures(coin.spec.value, c, fieldR, 1.0);
+    // The figures sit in the heart's broad upper part.
+    return valueFigures(coin.spec.value, c - QPointF(0, 0.06 * fieldR), fieldR, 0.8);
+}
+
+// Little bosses on the lower rim, where the lettering leaves room: dots beside the map, hearts
+// beside the heart. Three on the small coins, five where there is room.
+void paintBosses(QPainter& p, QPointF c, double r, double spanDegrees, Face face,
+                 const MetalTone& ring) {
+    const double at = letterBase(r) + RimCapHeightMm / 2.0;
+    const double free = 360.0 - spanDegrees;
+    const double pitch = 15.0;
+    const int count = free >= 6.0 * pitch + 40.0 ? 5 : 3;
+    for (int i = -(count / 2); i <= count / 2; ++i) {
+        const double a = (90.0 + i * pitch) * std::numbers::pi / 180.0;
+        const QPointF centre = c + QPointF(at * std::cos(a), at * std::sin(a));
+        QPainterPath boss;
+        if (face == Face::Front) {
+            boss = disc(centre, 0.42);
+        } else {
+            QTransform t;
+            t.translate(centre.x(), centre.y());
+            t.rotateRadians(a - std::numbers::pi / 2.0);
+            t.scale(0.62, 0.62);
+            boss = t.map(heart());
+        }
+        p.setPen(Qt::NoPen);
+        p.fillPath(boss, ring.deep);
+    }
 }
 
 } // namespace
+
+CoinLettering measureLettering(const PlacedCoin& coin, Face face) {
+    const double r = coin.diameterMm / 2.0;
+    const QRectF figures =
+        frontOrBackFigures(coin, face, QPointF(0, 0), fieldRadius(r)).boundingRect();
+    return {drawnCapHeight(RimCapHeightMm),
+            arcSpan(RimWords, letterBase(r), RimCapHeightMm, RimTracking) * 180.0 /
+                std::numbers::pi,
+            figures.height()};
+}
 
 void paintCoin(QPainter& p, const PlacedCoin& coin, Face face) {
     const QPointF c(coin.centreXMm, coin.centreYMm);
     const double r = coin.diameterMm / 2.0;
     const MetalTone ring = toneOf(coin.spec.ring);
     const MetalTone centre = toneOf(coin.spec.centre);
-    const double fieldR = FieldRadius * r;
+    const double fieldR = fieldRadius(r);
 
     p.save();
 
     // Body and raised outer edge.
     paintMetalDisc(p, c, r, ring);
-    strokeCircle(p, c, r * (1.0 - EdgeWidth / 2.0), bevelBrush(ring, c, r, true), EdgeWidth * r);
-    strokeCircle(p, c, r * (1.0 - EdgeWidth), bevelBrush(ring, c, r, false), 0.018 * r);
+    strokeCircle(p, c, r - OutlineMm - EdgeMm / 2.0, bevelBrush(ring, c, r, true), EdgeMm);
 
-    // Lettering on the rim: the same on both faces, so nobody takes it for real money.
-    const double textBase = r * (1.0 - EdgeWidth - 0.045) - RimCapHeight * r;
+    // Lettering on the rim: the same on both faces, so nobody takes it for real money. Solid
+    // dark letters on the bright ring, with no relief finer than the pixels.
     const QPainterPath rim =
-        arcText(QStringLiteral("SPIELGELD"), textBase, RimCapHeight * r, Arc::Top);
-    emboss(p, rim.translated(c), ring, 0.05, QBrush(ring.dark));
-    // Little bosses along the lower rim: dots beside the map, hearts beside the heart.
-    const double bossRing = textBase + RimCapHeight * r / 2.0;
-    for (int i = -2; i <= 2; ++i) {
-        const double a = (90.0 + i * 16.0) * std::numbers::pi / 180.0;
-        const QPointF at = c + QPointF(bossRing * std::cos(a), bossRing * std::sin(a));
-        QPainterPath boss;
-        if (face == Face::Front) {
-            boss = disc(at, 0.028 * r);
-        } else {
-            QTransform t;
-            t.translate(at.x(), at.y());
-            t.rotateRadians(a - std::numbers::pi / 2.0);
-            t.scale(0.05 * r, 0.05 * r);
-            boss = t.map(heart());
-        }
-        emboss(p, boss, ring, 0.04, QBrush(ring.dark));
-    }
+        arcText(RimWords, letterBase(r), RimCapHeightMm, Arc::Top, RimTracking).translated(c);
+    p.setPen(Qt::NoPen);
+    p.fillPath(rim, ring.deep);
+    paintBosses(p, c, r, measureLettering(coin, face).rimSpanDegrees, face, ring);
 
     // The field: the other metal on a two-coloured coin, a sunk plane otherwise.
     if (coin.twoColoured()) {
         paintMetalDisc(p, c, fieldR, centre);
-        strokeCircle(p, c, fieldR, QBrush(centre.deep), 0.09);
     } else {
         p.setPen(Qt::NoPen);
         p.fillPath(disc(c, fieldR), polishedBrush(centre, c + QPointF(0.1 * r, 0.1 * r), r));
-        strokeCircle(p, c, fieldR, bevelBrush(centre, c, fieldR, false), 0.03 * r);
     }
 
-    p.setClipPath(disc(c, fieldR * 0.97), Qt::IntersectClip);
-    if (face == Face::Front) {
+    p.setClipPath(disc(c, fieldR), Qt::IntersectClip);
+    if (face == Face::Front)
         paintWorldMap(p, c, fieldR, centre);
-        paintValue(p, coin.spec.value, c, fieldR, centre, 1.0);
-    } else {
+    else
         paintHeart(p, c, fieldR, centre);
-        // The figures sit in the heart's broad upper part.
-        paintValue(p, coin.spec.value, c - QPointF(0, 0.06 * fieldR), fieldR, centre, 0.78);
-    }
+    paintValue(p, frontOrBackFigures(coin, face, c, fieldR), centre);
     p.setClipping(false);
 
+    strokeCircle(p, c, fieldR, QBrush(coin.twoColoured() ? centre.deep : ring.dark), FieldBorderMm);
     // A crisp outline to cut along.
     strokeCircle(p, c, r - OutlineMm / 2.0, QBrush(ring.deep), OutlineMm);
 

@@ -85,12 +85,8 @@ QPainterPath worldMap() {
     // Australia
     map.addPath(smoothBlob(mapped(
         {{114, -22}, {128, -13}, {142, -11}, {152, -25}, {146, -38}, {134, -33}, {116, -34}})));
-    // A few islands
-    map.addPath(smoothBlob(mapped({{-6, 50}, {-2, 58}, {2, 52}})));
-    map.addPath(smoothBlob(mapped({{130, 32}, {142, 44}, {142, 36}})));
-    map.addPath(smoothBlob(mapped({{44, -16}, {50, -14}, {48, -25}})));
+    // Of the islands only the largest group: smaller ones would be specks of a pixel or two.
     map.addPath(smoothBlob(mapped({{96, 4}, {118, 2}, {140, -4}, {132, -8}, {106, -7}})));
-    map.addPath(smoothBlob(mapped({{166, -36}, {178, -38}, {170, -46}})));
     return map;
 }
 

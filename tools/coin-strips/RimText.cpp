@@ -48,18 +48,31 @@ QPainterPath centredText(const QString& text, double capHeight) {
     return t.map(glyphs);
 }
 
+double arcSpan(const QString& text, double radius, double capHeight, double tracking) {
+    const QFontMetricsF fm(typeface());
+    const double s = capHeight / fm.capHeight();
+    const double gap = tracking * capHeight;
+    // Arc lengths along the baseline circle.
+    double length = -gap;
+    for (const QChar ch : text)
+        length += fm.horizontalAdvance(ch) * s + gap;
+    return length / radius;
+}
+
+double drawnCapHeight(double capHeight) {
+    const QFont f = typeface();
+    QPainterPath glyph;
+    glyph.addText(0.0, 0.0, f, QStringLiteral("E"));
+    return glyph.boundingRect().height() * capHeight / QFontMetricsF(f).capHeight();
+}
+
 QPainterPath arcText(const QString& text, double radius, double capHeight, Arc arc,
                      double tracking) {
     const QFont f = typeface();
     const QFontMetricsF fm(f);
     const double s = capHeight / fm.capHeight();
     const double gap = tracking * capHeight;
-
-    // Arc lengths along the baseline circle, then the angle the whole text spans.
-    double length = -gap;
-    for (const QChar ch : text)
-        length += fm.horizontalAdvance(ch) * s + gap;
-    const double span = length / radius; // radians
+    const double span = arcSpan(text, radius, capHeight, tracking);
 
     QPainterPath path;
     double run = 0.0;

@@ -23,4 +23,11 @@ enum class Arc { Top, Bottom };
 QPainterPath arcText(const QString& text, double radius, double capHeight, Arc arc,
                      double tracking = 0.15);
 
+// The angle, in radians, that arcText() spreads the same text over.
+double arcSpan(const QString& text, double radius, double capHeight, double tracking = 0.15);
+
+// The height of a flat-topped capital as its outline is drawn when asked for `capHeight`: what
+// the letters really measure, not what the font's metrics promise.
+double drawnCapHeight(double capHeight);
+
 } // namespace zavolin::coinstrips

@@ -28,15 +28,29 @@ bool writeJpeg(const QImage& image, const QString& path) {
     return true;
 }
 
-void printLayout(const char* title, const QVector<PlacedCoin>& coins) {
-    const double pxPerMmX = StripWidthPx / StripWidthMm;
-    const double pxPerMmY = StripHeightPx / StripHeightMm;
+// Prints where each coin sits and how tall its lettering comes out on paper; false when any rim
+// lettering is below the legible minimum.
+bool printLayout(const char* title, const QVector<PlacedCoin>& coins, Face face) {
     std::printf("%s\n", title);
-    for (const PlacedCoin& c : coins)
+    bool legible = true;
+    for (const PlacedCoin& c : coins) {
+        const CoinLettering text = measureLettering(c, face);
         std::printf("  %-3s  centre x %7.2f mm = %7.2f px, diameter %5.2f mm = %6.2f px across, "
                     "%6.2f px down\n",
-                    qPrintable(c.spec.value), c.centreXMm, c.centreXMm * pxPerMmX, c.diameterMm,
-                    c.diameterMm * pxPerMmX, c.diameterMm * pxPerMmY);
+                    qPrintable(c.spec.value), c.centreXMm, c.centreXMm * PxPerMmAcross,
+                    c.diameterMm, c.diameterMm * PxPerMmAcross, c.diameterMm * PxPerMmDown);
+        std::printf("       rim text cap height %4.2f mm = %5.2f px down, over %3.0f degrees; "
+                    "value figures %4.2f mm = %5.2f px down\n",
+                    text.rimCapHeightMm, text.rimCapHeightMm * PxPerMmDown, text.rimSpanDegrees,
+                    text.valueHeightMm, text.valueHeightMm * PxPerMmDown);
+        if (text.rimCapHeightMm < MinTextHeightMm || text.valueHeightMm < MinTextHeightMm) {
+            std::fprintf(stderr,
+                         "zavolin-make-coin-strips: the lettering of coin %s is below %.1f mm\n",
+                         qPrintable(c.spec.value), MinTextHeightMm);
+            legible = false;
+        }
+    }
+    return legible;
 }
 
 } // namespace
@@ -58,8 +72,9 @@ int main(int argc, char* argv[]) {
 
     const QVector<PlacedCoin> front = frontLayout();
     const QVector<PlacedCoin> back = backLayout(front);
-    printLayout("front", front);
-    printLayout("back", back);
+    const bool frontLegible = printLayout("front", front, Face::Front);
+    if (!printLayout("back", back, Face::Back) || !frontLegible)
+        return 1;
 
     QString error;
     const QImage frontImage = renderStrip(front, Face::Front, error);
