@@ -1,5 +1,6 @@
 """The colouring set: black line art on white to colour in. Hollow figures, a motif per value
-of simple closed shapes, thin lines and no filled areas, so a page costs little ink."""
+of simple closed shapes, thin lines and nothing filled but an eye's dot, so a page costs little
+ink."""
 
 import math
 
