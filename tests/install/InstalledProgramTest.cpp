@@ -19,7 +19,8 @@ using namespace zavolin::test;
 
 namespace {
 
-const QStringList ShippedSets = {QStringLiteral("Kinder / Kids"),
+const QStringList ShippedSets = {QStringLiteral("Ausmalen / Colouring"),
+                                 QStringLiteral("Kinder / Kids"),
                                  QStringLiteral("Klassisch / Classic")};
 
 // Root may write into any folder whatever its mode, so as root the program runs as this
@@ -101,7 +102,7 @@ QString makeHome(const QTemporaryDir& temp) {
 
 } // namespace
 
-TEST(InstalledProgram, MakesSheetsWithBothShippedSetsFromAReadOnlyPrefix) {
+TEST(InstalledProgram, MakesSheetsWithEveryShippedSetFromAReadOnlyPrefix) {
     QTemporaryDir temp;
     ASSERT_TRUE(temp.isValid());
     const QString prefix = temp.filePath(QStringLiteral("prefix"));
@@ -229,7 +230,7 @@ TEST(DebianPackage, HoldsWhatTheInstallLaysOut) {
     for (const char* name : {"zavolin", "zavolin-sheet", "zavolin-regsvr", "zavolin-host"})
         expectFile(program + QLatin1String(name), QStringLiteral("-rwxr-xr-x"));
     // Libraries are loaded, not run.
-    for (const char* name : {"ZavolinClassic.dll", "ZavolinKids.dll"})
+    for (const char* name : {"ZavolinClassic.dll", "ZavolinKids.dll", "ZavolinLineArt.dll"})
         expectFile(program + QLatin1String(name), QStringLiteral("-rw-r--r--"));
     expectFile(program + QStringLiteral("libzavolin-component.so.1"), QStringLiteral("lrwxrwxrwx"));
     expectSome(QStringLiteral("^\\./usr/lib/zavolin/libzavolin-component\\.so\\.1\\.[0-9.]+$"),

@@ -48,7 +48,8 @@ TEST(InstalledSdk, ListsTheExampleBuiltAgainstItInTheUsersPluginFolder) {
     ASSERT_TRUE(QFile::copy(build + "/ZavolinExample.dll", plugins + "/ZavolinExample.dll"));
     const ProgramRun listed = runProgram(prefix + "/bin/zavolin-sheet", {"--list-picture-sets"});
     EXPECT_EQ(listed.exitCode, 0);
-    EXPECT_EQ(listed.output, "Klassisch / Classic\nKinder / Kids\nExample picture set\n")
+    EXPECT_EQ(listed.output,
+              "Klassisch / Classic\nKinder / Kids\nAusmalen / Colouring\nExample picture set\n")
         << "the shipped sets, then the user's";
     EXPECT_EQ(listed.errors, QString());
 

@@ -25,7 +25,9 @@ TEST(PrintedSets, EveryNoteOfAPageIsInkedAndThePageStaysSmall) {
     const struct {
         const char* set;
         const char* file;
-    } sets[] = {{"Klassisch / Classic", "classic"}, {"Kinder / Kids", "kids"}};
+    } sets[] = {{"Klassisch / Classic", "classic"},
+                {"Kinder / Kids", "kids"},
+                {"Ausmalen / Colouring", "lineart"}};
     const char* const values[] = {"1", "2", "5", "10", "20", "50", "100", "200", "500", "1000"};
     for (const auto& s : sets) {
         for (int denom = 1; denom <= 10; ++denom) {

@@ -3,10 +3,11 @@
 
     tools/picture-sets/make-picture-sets.py [output folder, default picture-sets]
 
-writes <folder>/classic/classic.svg and <folder>/kids/kids.svg. Each set is a grid of 10 rows by
-2 columns of cells of 1015 x 525 units (the largest note, 101.5 x 52.5 mm, times ten); row d - 1
-holds value d, front left, back right. Every cell is one top-level group lying wholly inside
-its cell, so the program can cut each note's artwork out of the set.
+writes <folder>/classic/classic.svg, <folder>/kids/kids.svg and <folder>/lineart/lineart.svg
+(black line art to colour in). Each set is a grid of 10 rows by 2 columns of cells of 1015 x 525
+units (the largest note, 101.5 x 52.5 mm, times ten); row d - 1 holds value d, front left, back
+right. Every cell is one top-level group lying wholly inside its cell, so the program can cut
+each note's artwork out of the set.
 
 The printer turns semi-transparent strokes into filled outlines and draws every text as glyph
 outlines, so the line work here is opaque and each note carries only a few large texts.
@@ -17,6 +18,7 @@ import sys
 
 import classic
 import kids
+import lineart
 from drawing import W, H, VALUES
 
 
@@ -39,6 +41,8 @@ def main():
         "classic": picture_set(classic.front, classic.back, classic.COLOURS,
                                "Zavolin play money, classic"),
         "kids": picture_set(kids.front, kids.back, kids.COLOURS, "Zavolin play money, kids"),
+        "lineart": picture_set(lineart.front, lineart.back, lineart.COLOURS,
+                               "Zavolin play money to colour in"),
     }
     for name, svg in sets.items():
         os.makedirs(os.path.join(folder, name), exist_ok=True)
