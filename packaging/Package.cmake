@@ -13,9 +13,9 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "size, with faint grey cut lines. Fronts and backs line up when printed on both"
     "sides of the paper, and a whole set goes to the printer in one go."
     ""
-    "The pictures come from picture plug-ins, two sets of which are included, or"
-    "from the user's own drawings. The command zavolin-sheet makes the same pages"
-    "as PDF or PNG files without a window.")
+    "The pictures come from picture plug-ins, three sets of which are included (one"
+    "of them line art to colour in), or from the user's own drawings. The command"
+    "zavolin-sheet makes the same pages as PDF or PNG files without a window.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
