@@ -34,6 +34,18 @@ def text(x, y, size, content, fill, anchor="middle", family="DejaVu Sans", extra
                                                         content))
 
 
+def outlined_text(x, y, size, content, fill, line, width, family="DejaVu Sans", spacing=0):
+    """Text with a line `width` units wide along its glyphs' edges. Qt's renderer draws text at
+    size 100 scaled to its size, the line with it, so the text is set at size 100 in a group
+    scaled to the size: the line comes out as wide as asked whatever the size."""
+    k = size / 100
+    extra = ' stroke="%s" stroke-width="%.2f" stroke-linejoin="round"' % (line, width / k)
+    if spacing:
+        extra += ' letter-spacing="%.1f"' % (spacing / k)
+    return '<g transform="translate(%.1f %.1f) scale(%.3f)">%s</g>' % (
+        x, y, k, text(0, 0, 100, content, fill, family=family, extra=extra))
+
+
 def fitted(size, width, content, per=DIGIT):
     """The font size at most `size` at which content is at most `width` wide."""
     return min(size, width / (len(content) * per))

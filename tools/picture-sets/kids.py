@@ -2,7 +2,7 @@
 
 import math
 
-from drawing import W, H, dark, light, polyline, text
+from drawing import W, H, dark, light, outlined_text, polyline, text
 
 
 # One clearly different, bright colour per value; it fills most of both sides, so that a child
@@ -16,11 +16,8 @@ INK = "#222222"
 ADVANCE = 0.696
 GAP = 0.06
 INK_WIDTH = 0.60
-# The outline's width is the font size divided by this. The renderer widens a text's stroke
-# with its font size (a stroke-width of w draws about w * size / STROKE_SIZE wide; measured on
-# the printed page), so the stroke-width asked for is scaled back by that.
-OUTLINE = 14
-STROKE_SIZE = 120
+# The outline's width is the font size divided by this.
+OUTLINE = 11.7
 
 
 def eye(x, y, r=11):
@@ -159,12 +156,11 @@ def outlined_number(cx, cy, size, value, fill):
     so that it does not close the loop of a 5."""
     pitch = (ADVANCE + GAP) * size
     x0 = cx - pitch * (len(value) - 1) / 2
-    outline = ' stroke="%s" stroke-width="%.2f" stroke-linejoin="round"' % (
-        INK, size / OUTLINE * STROKE_SIZE / size)
     out = []
     for i, digit in enumerate(value):
         x, y = x0 + i * pitch, cy + 0.365 * size
-        out.append(text(x, y, size, digit, "none", extra=outline) + text(x, y, size, digit, fill))
+        out.append(outlined_text(x, y, size, digit, "none", INK, size / OUTLINE) +
+                   text(x, y, size, digit, fill))
     return "".join(out)
 
 

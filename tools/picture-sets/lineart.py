@@ -4,7 +4,7 @@ ink."""
 
 import math
 
-from drawing import W, H, fitted, polyline, text
+from drawing import W, H, fitted, outlined_text, polyline, text
 
 # Every note is printed black on white; the value's colour is the child's to choose.
 COLOURS = ["#000000"] * 10
@@ -25,15 +25,8 @@ def frame():
 
 
 def hollow(x, y, size, content, stroke=FIGURE, family="DejaVu Sans", spacing=0):
-    """Text as outlines to colour in: white inside, a thin black line along the glyphs' edge.
-    Qt's renderer draws text at size 100 scaled to its size, line and all, so the text is set at
-    size 100 in a group scaled to the size, which draws the line at its width either way."""
-    k = size / 100
-    extra = ' stroke="%s" stroke-width="%.2f" stroke-linejoin="round"' % (INK, stroke / k)
-    if spacing:
-        extra += ' letter-spacing="%.1f"' % (spacing / k)
-    return '<g transform="translate(%.1f %.1f) scale(%.3f)">%s</g>' % (
-        x, y, k, text(0, 0, 100, content, "#ffffff", family=family, extra=extra))
+    """Text as outlines to colour in: white inside, a thin black line along the glyphs' edge."""
+    return outlined_text(x, y, size, content, "#ffffff", INK, stroke, family, spacing)
 
 
 def figure(x, cy, size, value):
