@@ -66,8 +66,13 @@ PrintedSheet printSheet(const QStringList& arguments, const QString& queue) {
     SheetEnvironment environment;
     if (!queue.isEmpty())
         environment.printer = queue;
-    environment.cupsUser =
-        QStringLiteral("zavolin-e2e-%1-%2").arg(QCoreApplication::applicationPid()).arg(++jobsSent);
+    // The scheduler keeps finished jobs, so a process id alone can match a job of an earlier
+    // run with the same id; the second the process first printed tells the runs apart.
+    static const qint64 firstSent = QDateTime::currentSecsSinceEpoch();
+    environment.cupsUser = QStringLiteral("zavolin-e2e-%1-%2-%3")
+                               .arg(QCoreApplication::applicationPid())
+                               .arg(firstSent)
+                               .arg(++jobsSent);
     const QDateTime since = QDateTime::currentDateTime().addSecs(-2);
     QElapsedTimer timer;
     timer.start();
