@@ -17,6 +17,13 @@ public:
     // A picture stretched into the rectangle.
     virtual void paintPicture(const Picture& picture, double x, double y, double width,
                               double height) = 0;
+    // A picture that belongs to this page alone, such as its footnote: a document keeps it
+    // apart from what its pages share. Drawn as any other picture unless the surface knows
+    // better.
+    virtual void paintFootnote(const Picture& picture, double x, double y, double width,
+                               double height) {
+        paintPicture(picture, x, y, width, height);
+    }
 };
 
 } // namespace zavolin

@@ -22,6 +22,18 @@ public:
 
     QSizeF size() const override { return m_source.size(); }
 
+    QByteArray contentKey() const override {
+        const QByteArray whole = m_whole->contentKey();
+        if (whole.isEmpty())
+            return {};
+        return whole + QStringLiteral("@%1,%2,%3,%4")
+                           .arg(m_source.x(), 0, 'g', 17)
+                           .arg(m_source.y(), 0, 'g', 17)
+                           .arg(m_source.width(), 0, 'g', 17)
+                           .arg(m_source.height(), 0, 'g', 17)
+                           .toLatin1();
+    }
+
     void draw(QPainter& painter, const QRectF& target) const override {
         if (m_source.isEmpty() || target.isEmpty())
             return;

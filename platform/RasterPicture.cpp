@@ -15,4 +15,9 @@ void RasterPicture::draw(QPainter& painter, const QRectF& target) const {
     painter.drawImage(target, m_image);
 }
 
+QByteArray RasterPicture::contentKey() const {
+    // Qt gives each image's pixels a key of their own, shared by copies of the same pixels.
+    return "raster:" + QByteArray::number(m_image.cacheKey());
+}
+
 } // namespace zavolin

@@ -14,6 +14,7 @@ public:
 
     QSizeF size() const override;
     void draw(QPainter& painter, const QRectF& target) const override;
+    QByteArray contentKey() const override;
 
     const QImage& image() const { return m_image; }
 

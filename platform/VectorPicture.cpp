@@ -1,5 +1,6 @@
 #include "VectorPicture.h"
 
+#include <QCryptographicHash>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -65,6 +66,23 @@ void VectorPicture::draw(QPainter& painter, const QRectF& target) const {
     painter.setClipRect(target, painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     render(painter, target);
     painter.restore();
+}
+
+QByteArray VectorPicture::contentKey() const {
+    // A renderer's address could be reused by another document once this one is gone: only
+    // the text itself tells two documents apart for certain.
+    if (m_document.isEmpty())
+        return {};
+    if (m_contentKey.isEmpty())
+        m_contentKey =
+            "svg:" + QCryptographicHash::hash(m_document, QCryptographicHash::Sha1).toHex() +
+            QStringLiteral(":%1,%2,%3,%4")
+                .arg(m_source.x(), 0, 'g', 17)
+                .arg(m_source.y(), 0, 'g', 17)
+                .arg(m_source.width(), 0, 'g', 17)
+                .arg(m_source.height(), 0, 'g', 17)
+                .toLatin1();
+    return m_contentKey;
 }
 
 void VectorPicture::render(QPainter& painter, const QRectF& target) const {

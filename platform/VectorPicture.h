@@ -30,6 +30,8 @@ public:
     QSizeF size() const override;
     // Draws only what lies in the source part, stretched into the target.
     void draw(QPainter& painter, const QRectF& target) const override;
+    // Known where the document's text is: its digest and the source part.
+    QByteArray contentKey() const override;
 
     const std::shared_ptr<QSvgRenderer>& renderer() const { return m_renderer; }
     const QRectF& source() const { return m_source; }
@@ -48,6 +50,7 @@ private:
     QByteArray m_document;
     // The latest renderings, most recent first: a page's notes differ by a pixel in size.
     mutable QList<QImage> m_rendered;
+    mutable QByteArray m_contentKey;
 };
 
 } // namespace zavolin

@@ -81,6 +81,10 @@ void CalibrationScales::draw(QPainter& painter, const QRectF& target) const {
     });
 }
 
+QByteArray CalibrationScales::contentKey() const {
+    return "calibration-scales";
+}
+
 QSizeF CalibrationCross::size() const {
     return {2 * CalibrationReach, 2 * CalibrationReach};
 }
@@ -91,6 +95,10 @@ void CalibrationCross::draw(QPainter& painter, const QRectF& target) const {
         painter.drawLine(QLineF(0, -CalibrationReach, 0, CalibrationReach));
         painter.drawEllipse(QPointF(0, 0), 1.0, 1.0);
     });
+}
+
+QByteArray CalibrationCross::contentKey() const {
+    return "calibration-cross";
 }
 
 } // namespace zavolin

@@ -16,6 +16,7 @@ class CalibrationScales : public Picture {
 public:
     QSizeF size() const override;
     void draw(QPainter& painter, const QRectF& target) const override;
+    QByteArray contentKey() const override;
 };
 
 // The back's cross, its arms long enough to meet both scales of the front.
@@ -23,6 +24,7 @@ class CalibrationCross : public Picture {
 public:
     QSizeF size() const override;
     void draw(QPainter& painter, const QRectF& target) const override;
+    QByteArray contentKey() const override;
 };
 
 } // namespace zavolin

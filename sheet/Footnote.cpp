@@ -4,6 +4,7 @@
 #include "TextPicture.h"
 #include "platform/DrawingSurface.h"
 
+#include <QSizeF>
 #include <algorithm>
 
 namespace zavolin {
@@ -21,19 +22,19 @@ struct Column {
     double bottom = 0;
 };
 
-Column columnOf(DrawingSurface& target, const PageRequest& page, float scale,
+Column columnOf(const QSizeF& target, const PageRequest& page, float scale,
                 const SheetContext& sheet) {
     Column c;
-    c.top = target.scaleHeight() * sheet.geometry.TopFraction + sheet.offsets.TopMargin;
+    c.top = target.height() * sheet.geometry.TopFraction + sheet.offsets.TopMargin;
     if (page.kind != PageRequest::Kind::Sheet) {
-        c.right = target.scaleWidth();
+        c.right = target.width();
         c.bottom = c.top;
         return c;
     }
     const float width = scale * sheet.sizes.at(page.isBanknote() ? page.index() : 0).Width;
     const float height = scale * sheet.sizes.at(page.index()).Height;
     const qint32 columns = page.isBanknote() ? qMax<qint32>(1, sheet.geometry.Columns) : 1;
-    c.left = blockLeft(target.scaleWidth(), width, columns, sheet.offsets.LeftMargin);
+    c.left = blockLeft(target.width(), width, columns, sheet.offsets.LeftMargin);
     // The first column, which no cut line crosses: a banknote's right cut line lies 2 units
     // beyond its note, a coin strip's 1 unit inside it.
     c.right = c.left + (page.isBanknote() ? width + 2 : width - 1);
@@ -44,19 +45,19 @@ Column columnOf(DrawingSurface& target, const PageRequest& page, float scale,
 
 } // namespace
 
-void drawFootnote(DrawingSurface& target, const PageRequest& page, float scale,
-                  const SheetContext& sheet) {
+std::optional<PlannedFootnote> planFootnote(const PageRequest& page, const QSizeF& target,
+                                            float scale, const SheetContext& sheet) {
     if (page.footnote.isEmpty())
-        return;
+        return std::nullopt;
     const TextPicture text(page.footnote);
     const double gap = Gap * scale;
     double height = FootnoteHeight * scale;
     const Column column = columnOf(target, page, scale, sheet);
-    const bool roomBelow = target.scaleHeight() - column.bottom >= height + 2 * gap;
+    const bool roomBelow = target.height() - column.bottom >= height + 2 * gap;
     // Centred on the page, at its bottom unless only the room above the sheet crosses no line.
     double left = 0;
-    double right = target.scaleWidth();
-    double y = target.scaleHeight() - gap - height;
+    double right = target.width();
+    double y = target.height() - gap - height;
     if (roomBelow) {
         // Below the last cut line, between the vertical ones, which run on to the bottom.
         left = column.left;
@@ -64,14 +65,26 @@ void drawFootnote(DrawingSurface& target, const PageRequest& page, float scale,
         const double room = right - left - 2 * gap;
         height = std::max(SmallestHeight * scale,
                           std::min(height, height * room / text.widthAt(height)));
-        y = target.scaleHeight() - gap - height;
+        y = target.height() - gap - height;
     } else if (column.top >= height + 2 * gap) {
         // The sheet reaches the bottom: above it, where no cut line runs.
         y = column.top - gap - height;
     }
     const double width = text.widthAt(height);
     const double x = (left + right - width) / 2;
-    target.paintPicture(text, std::max(0.0, x), y, width, height);
+    return PlannedFootnote{QRectF(std::max(0.0, x), y, width, height), page.footnote};
+}
+
+void drawFootnote(DrawingSurface& target, const PageRequest& page, float scale,
+                  const SheetContext& sheet) {
+    // A page without one asks nothing of the target.
+    if (page.footnote.isEmpty())
+        return;
+    const auto planned =
+        planFootnote(page, QSizeF(target.scaleWidth(), target.scaleHeight()), scale, sheet);
+    if (planned)
+        target.paintFootnote(TextPicture(planned->text), planned->rect.x(), planned->rect.y(),
+                             planned->rect.width(), planned->rect.height());
 }
 
 } // namespace zavolin

@@ -7,6 +7,7 @@
 #include "PaintCoins.h"
 #include "PaintNoteBlock.h"
 #include "PaintNotes.h"
+#include "PlanPainter.h"
 #include "TurnedOverSurface.h"
 #include "platform/Conversions.h"
 #include "platform/Printer.h"
@@ -45,15 +46,15 @@ void drawSheet(DrawingSurface& target, const PageRequest& page, float scale,
 // The front's scales and the back's cross, each centred on the paper's centre.
 void drawCalibration(DrawingSurface& target, const PageRequest& page, float scale,
                      const PageContent& content) {
-    const double reach = CalibrationReach * scale;
-    const double x = centreLine(content, scale) - reach;
-    const double y = target.scaleHeight() / 2 - reach;
-    if (page.Side == 0) {
-        target.paintPicture(CalibrationScales(), x, y, 2 * reach, 2 * reach);
-    } else {
-        TurnedOverSurface back(target, centreLine(content, scale), scaled(page.backOffset, scale));
-        back.paintPicture(CalibrationCross(), x, y, 2 * reach, 2 * reach);
-    }
+    const double centre = centreLine(content, scale);
+    PagePlan plan = planCalibration(innerSize(target), page.Side, centre, scale);
+    if (page.Side != 0)
+        plan = turnedOver(std::move(plan), centre, scaled(page.backOffset, scale));
+    paintPlan(target, plan, [](const PlannedPicture& mark) -> std::shared_ptr<const Picture> {
+        if (mark.art == PlannedArt::CalibrationScales)
+            return std::make_shared<CalibrationScales>();
+        return std::make_shared<CalibrationCross>();
+    });
 }
 
 // Asks the job whether to go on after each picture drawn.
@@ -71,6 +72,11 @@ public:
     void paintPicture(const Picture& picture, double x, double y, double width,
                       double height) override {
         m_target.paintPicture(picture, x, y, width, height);
+        check(m_keepGoing);
+    }
+    void paintFootnote(const Picture& picture, double x, double y, double width,
+                       double height) override {
+        m_target.paintFootnote(picture, x, y, width, height);
         check(m_keepGoing);
     }
 

@@ -36,7 +36,21 @@ qint16 columnsThatFit(double availableWidth, float itemWidth) {
     return qint16(std::clamp(columns, 1.0, 100.0));
 }
 
+qint16 columnsWithinPrintable(double printableWidth, float itemWidth) {
+    if (itemWidth <= 0)
+        return 1;
+    const double columns = std::floor((printableWidth + Tolerance) / (double(itemWidth) + 2));
+    return qint16(std::clamp(columns, 1.0, 100.0));
+}
+
 float blockLeft(double targetWidth, float itemWidth, qint32 columns, qint16 LeftMargin) {
+    // One note is centred in whole units as it always was, its right cut line 2 beyond it.
+    // Several columns are centred exactly by their outer cut lines: centred by their notes, the
+    // right cut line of columns that just fit would lie beyond the printable area, and whole
+    // units would put a line on its very edge.
+    if (columns > 1)
+        return float((targetWidth - double(columns) * (double(itemWidth) + 2)) / 2 +
+                     double(LeftMargin));
     const float block = float(columns) * (itemWidth + 2) - 2;
     return float(intDivide(float(targetWidth) - block, 2) + qint32(LeftMargin));
 }

@@ -37,9 +37,15 @@ float rowsPerPage(float printableHeight, const PageGeometry& geometry, float ite
 // n × (width + 2) − 2; at least 1.
 qint16 columnsThatFit(double availableWidth, float itemWidth);
 
+// Columns whose outer cut lines, n × (width + 2) apart, both lie on a target `printableWidth`
+// wide; at least 1. Where the edges leave less than a millimetre beside the printable area on
+// each side, this and not columnsThatFit limits the columns.
+qint16 columnsWithinPrintable(double printableWidth, float itemWidth);
+
 // The left cut line of a block of `columns` notes `itemWidth` wide (one coin strip: 1 column),
-// in target units: the block centred on a target `targetWidth` wide as a single item is, then
-// moved by the print offset to the right.
+// in target units: a single item centred in whole units as it always was, several columns
+// centred exactly by their outer cut lines (so that all of them lie on the target wherever the
+// columns fit), then moved by the print offset to the right.
 float blockLeft(double targetWidth, float itemWidth, qint32 columns, qint16 LeftMargin);
 
 // The lower edge of the last of `rows` items on the printer, in millimetres.

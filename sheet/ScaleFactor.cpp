@@ -13,12 +13,22 @@ namespace {
 // The width a block of columns may take: the paper's between the edges. A back turned over lies
 // mirrored about the paper's centre; where the printable area is off centre by d, the mirrored
 // block is off by 2d, which the block must leave free on both sides.
+double turnedBackShift(Printer& printer, bool turnedBacks) {
+    return turnedBacks ? 2 * std::abs(2 * paperCentreLine(printer) - printer.scaleWidth()) : 0;
+}
+
 double blockRoom(Printer& printer, const PageGeometry& geometry, bool turnedBacks) {
-    double room =
-        printer.widthTwips() / TwipsPerMillimetre - geometry.EdgeLeft - geometry.EdgeRight;
-    if (turnedBacks)
-        room -= 2 * std::abs(2 * paperCentreLine(printer) - printer.scaleWidth());
-    return room;
+    return printer.widthTwips() / TwipsPerMillimetre - geometry.EdgeLeft - geometry.EdgeRight -
+           turnedBackShift(printer, turnedBacks);
+}
+
+// As many columns as fit between the edges and, with their outer cut lines, on the printable
+// area (mirrored too, for turned backs).
+qint16 columnsOnPage(Printer& printer, const PageGeometry& geometry, bool turnedBacks,
+                     float width) {
+    return qMin(columnsThatFit(blockRoom(printer, geometry, turnedBacks), width),
+                columnsWithinPrintable(printer.scaleWidth() - turnedBackShift(printer, turnedBacks),
+                                       width));
 }
 
 } // namespace
@@ -45,7 +55,7 @@ void ScaleFactor(Printer& printer, const SizeTable& sizes, qint16 Denom, qint16 
                                                    size.Height, FirstNoteGap, fit.TopMargin);
                 if (fit.columns == ColumnLayout::AsManyAsFit)
                     geometry.Columns =
-                        columnsThatFit(blockRoom(printer, geometry, fit.turnedBacks), size.Width);
+                        columnsOnPage(printer, geometry, fit.turnedBacks, size.Width);
             });
         } else {
             trap.at(80, [&] {

@@ -30,6 +30,10 @@ double TextPicture::widthAt(double height) const {
     return natural.height() > 0 ? natural.width() * height / natural.height() : 0;
 }
 
+QByteArray TextPicture::contentKey() const {
+    return "text:" + m_color.name(QColor::HexArgb).toLatin1() + ':' + m_text.toUtf8();
+}
+
 void TextPicture::draw(QPainter& painter, const QRectF& target) const {
     const QFontMetricsF metrics(m_font);
     if (target.height() <= 0 || metrics.height() <= 0)

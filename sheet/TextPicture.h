@@ -17,6 +17,7 @@ public:
 
     QSizeF size() const override;
     void draw(QPainter& painter, const QRectF& target) const override;
+    QByteArray contentKey() const override;
 
     // The width the text takes when drawn this high.
     double widthAt(double height) const;

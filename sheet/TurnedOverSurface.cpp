@@ -1,5 +1,6 @@
 #include "TurnedOverSurface.h"
 
+#include "PagePlan.h"
 #include "platform/Printer.h"
 #include "platform/Units.h"
 
@@ -19,12 +20,20 @@ TurnedOverSurface::TurnedOverSurface(DrawingSurface& target, double centreLine, 
     , m_offset(offset) {}
 
 void TurnedOverSurface::line(double x1, double y1, double x2, double y2) {
-    m_target.line(mirrored(x1), y1 + m_offset.y, mirrored(x2), y2 + m_offset.y);
+    const QLineF turned = turnedOver(QLineF(x1, y1, x2, y2), m_centreLine, m_offset);
+    m_target.line(turned.x1(), turned.y1(), turned.x2(), turned.y2());
 }
 
 void TurnedOverSurface::paintPicture(const Picture& picture, double x, double y, double width,
                                      double height) {
-    m_target.paintPicture(picture, mirrored(x + width), y + m_offset.y, width, height);
+    const QRectF turned = turnedOver(QRectF(x, y, width, height), m_centreLine, m_offset);
+    m_target.paintPicture(picture, turned.x(), turned.y(), turned.width(), turned.height());
+}
+
+void TurnedOverSurface::paintFootnote(const Picture& picture, double x, double y, double width,
+                                      double height) {
+    const QRectF turned = turnedOver(QRectF(x, y, width, height), m_centreLine, m_offset);
+    m_target.paintFootnote(picture, turned.x(), turned.y(), turned.width(), turned.height());
 }
 
 } // namespace zavolin

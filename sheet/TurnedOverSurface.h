@@ -13,9 +13,9 @@ class Printer;
 double paperCentreLine(Printer& printer);
 
 // Draws on a target what is drawn for the back of a sheet, placed so that it lies behind the
-// front when the sheet is turned over about its long edge: mirrored about the centre line,
-// then moved by the back offset. Pictures keep their reading direction; only their place is
-// mirrored. Units are the target's; centreLine and the offset are given in them too.
+// front when the sheet is turned over about its long edge: each line and picture turned over as
+// a plan is (turnedOver()). Units are the target's; centreLine and the offset are given in
+// them too.
 class TurnedOverSurface : public DrawingSurface {
 public:
     TurnedOverSurface(DrawingSurface& target, double centreLine, BackOffset offset);
@@ -25,10 +25,10 @@ public:
     void line(double x1, double y1, double x2, double y2) override;
     void paintPicture(const Picture& picture, double x, double y, double width,
                       double height) override;
+    void paintFootnote(const Picture& picture, double x, double y, double width,
+                       double height) override;
 
 private:
-    double mirrored(double x) const { return 2 * m_centreLine - x + m_offset.x; }
-
     DrawingSurface& m_target;
     double m_centreLine;
     BackOffset m_offset;

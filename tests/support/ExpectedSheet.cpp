@@ -96,8 +96,13 @@ int columnsOnPage(const SheetChoice& c, const PaperGeometry& paper, bool turnedB
     if (turnedBacks)
         room -= 2 * std::abs(paper.unprintable.left() - paper.unprintable.right());
     const double width = itemSize(c.index()).width();
+    // Notes and the lines between them fit between the edges; all the lines on the printable
+    // area, mirrored too.
+    double printable = paper.printable().width();
+    if (turnedBacks)
+        printable -= 2 * std::abs(paper.unprintable.left() - paper.unprintable.right());
     int columns = 1;
-    while ((columns + 1) * (width + 2) - 2 <= room)
+    while ((columns + 1) * (width + 2) - 2 <= room && (columns + 1) * (width + 2) <= printable)
         ++columns;
     return columns;
 }
@@ -110,9 +115,9 @@ ExpectedSheet expectedSheet(const SheetChoice& c, const PaperGeometry& paper, QS
     const QSizeF item = itemSize(c.index()) * scale;
     const double W = item.width(), H = item.height();
     const int columns = columnsOnPage(c, paper);
-    // The block of columns is centred as a single note is.
-    const double block = columns * (W + 2) - 2;
-    const double x = int(roundEven(target.width() - block)) / 2 + c.leftMargin;
+    // One note is centred in whole units, several columns exactly by their outer cut lines.
+    const double x = columns > 1 ? (target.width() - columns * (W + 2)) / 2 + c.leftMargin
+                                 : int(roundEven(target.width() - W)) / 2 + c.leftMargin;
     const double top = target.height() * topFraction + c.topMargin;
 
     ExpectedSheet s;

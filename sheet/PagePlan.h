@@ -1,0 +1,82 @@
+#pragma once
+
+#include "PageRequest.h"
+#include "SheetContext.h"
+
+#include <QLineF>
+#include <QList>
+#include <QRectF>
+#include <QSizeF>
+#include <optional>
+
+namespace zavolin {
+
+// A page as data before it is paint: where every cut line, note or coin strip, calibration mark
+// and the footnote lie, in target units (millimetres on the printer's printable area at scale 1,
+// origin at its top left). Every output draws a page from its plan, so a layout is tested once,
+// as numbers, for the preview, the image, the printer and every file alike.
+
+// One straight cut line, with the label of the statement that draws it.
+struct PlannedLine {
+    QLineF line;
+    qint32 label = 0;
+};
+
+// What a planned picture shows.
+enum class PlannedArt : quint8 {
+    NoteCell,          // picture cell `which` of the banknote set
+    CoinStrip,         // the coin strip of side `which`
+    CalibrationScales, // the front's scales of the calibration sheet
+    CalibrationCross,  // the back's cross
+};
+
+struct PlannedPicture {
+    QRectF rect;
+    PlannedArt art = PlannedArt::NoteCell;
+    qint16 which = 0;
+    qint32 label = 0;
+};
+
+struct PlannedFootnote {
+    QRectF rect;
+    QString text;
+};
+
+struct PagePlan {
+    // Drawn in this order: the lines, then the pictures, then the footnote.
+    QList<PlannedLine> lines;
+    QList<PlannedPicture> pictures;
+    std::optional<PlannedFootnote> footnote;
+};
+
+// What a page is planned from besides its request: the target's inner size and the sheet's
+// sizes, geometry and print offsets. The paper's vertical centre line (paperCentreLine(), at
+// scale 1) is needed by pages turned over and by the calibration sheet.
+struct PlanInputs {
+    QSizeF target;
+    float scale = 1;
+    SheetContext sheet;
+    std::optional<double> paperCentreLine = std::nullopt;
+};
+
+// The plan of one page: what drawPage() draws for the request, in the same order and at the
+// same places. Raises what the painters raise for entries the size table lacks, and
+// InvalidProcedureCall for a turned or calibration page without the paper's centre line.
+PagePlan planPage(const PageRequest& page, const PlanInputs& inputs);
+
+// The parts of a plan, as the painters draw them (PaintNotes, PaintNoteBlock, PaintCoins).
+PagePlan planNotes(const QSizeF& target, qint16 index, float scale, const SheetContext& sheet);
+PagePlan planNoteBlock(const QSizeF& target, qint16 index, float scale, const SheetContext& sheet);
+PagePlan planCoins(const QSizeF& target, qint16 index, float scale, const SheetContext& sheet);
+// The calibration sheet's mark: the front's scales or the back's cross, centred on the paper's
+// centre line (`centreLine` in target units) and the target's middle.
+PagePlan planCalibration(const QSizeF& target, qint16 Side, double centreLine, float scale);
+
+// Turning a sheet over about its long edge: mirrored about the paper's vertical centre line,
+// then moved by the back offset (all in target units). Pictures keep their reading direction;
+// only their place is mirrored.
+QLineF turnedOver(const QLineF& line, double centreLine, BackOffset offset);
+QRectF turnedOver(const QRectF& rect, double centreLine, BackOffset offset);
+PagePlan turnedOver(PagePlan plan, double centreLine, BackOffset offset);
+
+} // namespace zavolin

@@ -1,0 +1,237 @@
+// Page plans: where backs land behind fronts, how many columns and rows a paper holds, that
+// every cut line lies on the printable area, and that what is drawn is what was planned.
+#include "sheet/PagePlan.h"
+
+#include "platform/PictureClip.h"
+#include "platform/RasterPicture.h"
+#include "sheet/PageEngine.h"
+#include "sheet/RecordingSurface.h"
+#include "sheet/ScaleFactor.h"
+#include "sheet/SizeNotes.h"
+#include "sheet/TurnedOverSurface.h"
+#include "support/FakePrinter.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+using namespace zavolin;
+using namespace zavolin::test;
+
+namespace {
+
+constexpr double Tolerance = 0.01; // millimetres
+
+struct Paper {
+    const char* name;
+    double width, height;            // millimetres
+    double left, top, right, bottom; // unprintable edges
+};
+
+const Paper A4{"A4, 5 mm edges", 210, 297, 5, 5, 5, 5};
+const Paper Letter{"Letter, 6.35 mm edges", 215.9, 279.4, 6.35, 6.35, 6.35, 6.35};
+const Paper OffCentre{"A4, printable area off centre", 210, 297, 3, 4, 12, 9};
+const Paper Borderless{"A4, no edges", 210, 297, 0, 0, 0, 0};
+const Paper MarginsQueue{"A4, 12/15/7/9 mm", 210, 297, 12, 15, 7, 9};
+
+// A page of a value planned on a printer with the paper, as ScaleFactor measures it.
+class Planner {
+public:
+    explicit Planner(const Paper& paper) {
+        SizeNotes(sizes);
+        printer.dpi = 600;
+        printer.paperWidthMm = paper.width;
+        printer.paperHeightMm = paper.height;
+        printer.printableWidthMm = paper.width - paper.left - paper.right;
+        printer.printableHeightMm = paper.height - paper.top - paper.bottom;
+        printer.offsetX = qRound(paper.left * printer.dpi / 25.4);
+        printer.offsetY = qRound(paper.top * printer.dpi / 25.4);
+    }
+
+    PagePlan plan(const PageRequest& page, ColumnLayout columns = ColumnLayout::One,
+                  qint16 TopMargin = 0, bool turnedBacks = false) {
+        offsets.TopMargin = TopMargin;
+        ScaleFactor(printer, sizes, page.Denom, page.Side, geometry, {},
+                    {columns, TopMargin, turnedBacks});
+        return planPage(page, inputs());
+    }
+
+    PlanInputs inputs() {
+        return {QSizeF(printer.scaleWidth(), printer.scaleHeight()),
+                1,
+                {sizes, geometry, offsets},
+                paperCentreLine(printer)};
+    }
+    // The printable area's left edge on the paper, as the printer reports it.
+    double printableLeft() { return printer.offsetX / printer.deviceUnitsPerMillimetre(); }
+
+    FakePrinter printer;
+    SizeTable sizes;
+    PageGeometry geometry;
+    PrintOffsets offsets;
+};
+
+PageRequest back(qint16 Denom, BackOffset offset) {
+    PageRequest page{Denom, 1};
+    page.turnedOver = true;
+    page.backOffset = offset;
+    return page;
+}
+
+} // namespace
+
+// Turned over about the long edge, paper x becomes width − x: each back lies behind its front,
+// then moved by the back offset as seen on the back, whatever the paper and its printable area.
+TEST(PagePlan, BacksLieBehindTheirFrontsMovedByTheOffset) {
+    for (const Paper& paper : {A4, Letter, OffCentre})
+        for (const qint16 Denom : {1, 9, 0})
+            for (const ColumnLayout columns : {ColumnLayout::One, ColumnLayout::AsManyAsFit})
+                for (const BackOffset offset : {BackOffset{0, 0}, BackOffset{1.5, -2.3}}) {
+                    SCOPED_TRACE(testing::Message()
+                                 << paper.name << ", value " << Denom << ", columns "
+                                 << int(columns) << ", offset " << offset.x << "/" << offset.y);
+                    Planner planner(paper);
+                    const PagePlan front = planner.plan({Denom, 0}, columns, 0, true);
+                    const PagePlan turned = planner.plan(back(Denom, offset), columns, 0, true);
+                    ASSERT_EQ(turned.pictures.size(), front.pictures.size());
+                    ASSERT_FALSE(front.pictures.isEmpty());
+                    const double left = planner.printableLeft();
+                    // The paper's width as the printer reports it, in twips.
+                    const double width = 2 * (paperCentreLine(planner.printer) + left);
+                    for (qsizetype i = 0; i < front.pictures.size(); ++i) {
+                        const QRectF f = front.pictures[i].rect.translated(left, 0);
+                        const QRectF b = turned.pictures[i].rect.translated(left, 0);
+                        EXPECT_NEAR(b.left(), width - f.right() + offset.x, Tolerance);
+                        EXPECT_NEAR(b.top(), f.top() + offset.y, Tolerance);
+                        EXPECT_NEAR(b.width(), f.width(), Tolerance);
+                    }
+                }
+}
+
+// Columns fit when the notes and the lines between them, n × (W + 2) − 2, fit between the
+// edges: half a millimetre less room is one column less.
+TEST(PagePlan, ColumnsFitAtTheBoundary) {
+    const float W = [] {
+        SizeTable sizes;
+        SizeNotes(sizes);
+        return sizes.at(1).Width;
+    }();
+    for (const int n : {2, 3, 4})
+        for (const double slack : {-0.5, 0.5}) {
+            // Edges of 5 mm make EdgeLeft and EdgeRight 6 each.
+            const double room = n * (W + 2) - 2 + slack;
+            const Paper paper{"", room + 12, 297, 5, 5, 5, 5};
+            Planner planner(paper);
+            planner.plan({1, 0}, ColumnLayout::AsManyAsFit);
+            ASSERT_NEAR(paper.width - planner.geometry.EdgeLeft - planner.geometry.EdgeRight, room,
+                        1e-3);
+            EXPECT_EQ(planner.geometry.Columns, slack > 0 ? n : n - 1)
+                << n << " columns, room " << slack << " mm off";
+        }
+}
+
+// Rows end on the printable area however far the top offset moves the sheet down, and one more
+// would not.
+TEST(PagePlan, RowsEndOnThePrintableAreaWithATopOffset) {
+    for (const Paper& paper : {A4, Letter, MarginsQueue})
+        for (const qint16 Denom : {1, 10, 0})
+            for (const qint16 down : {0, 7, 20}) {
+                SCOPED_TRACE(testing::Message()
+                             << paper.name << ", value " << Denom << ", offset " << down);
+                Planner planner(paper);
+                const PagePlan plan = planner.plan({Denom, 0}, ColumnLayout::One, down);
+                const double height = planner.printer.printableHeightMm;
+                ASSERT_FALSE(plan.pictures.isEmpty());
+                EXPECT_NEAR(plan.pictures.first().rect.top(),
+                            planner.geometry.EdgeTop + down + (Denom > 0 ? 11 : 10), Tolerance);
+                const QRectF last = plan.pictures.last().rect;
+                EXPECT_LE(last.bottom(), height + Tolerance);
+                EXPECT_GT(last.bottom() + last.height(), height);
+            }
+}
+
+// On every paper and layout, front and turned back, each cut line lies on the printable area:
+// vertical lines within its width, starting on it, horizontal ones within its height and
+// across the notes. Among them the "500" with as many columns as fit on A4 with 5 mm edges,
+// whose right line once lay beyond it. (The coin sheet is 181 mm wide whatever the paper: its
+// turned back leaves a printable area that lies 9 mm off centre.)
+TEST(PagePlan, EveryCutLineLiesOnThePrintableArea) {
+    for (const Paper& paper : {A4, Letter, OffCentre, Borderless, MarginsQueue})
+        for (qint16 Denom = 0; Denom <= 10; ++Denom)
+            for (const ColumnLayout columns : {ColumnLayout::One, ColumnLayout::AsManyAsFit})
+                for (const bool turned : {false, true}) {
+                    if (turned && Denom == 0 && paper.name == OffCentre.name)
+                        continue;
+                    SCOPED_TRACE(testing::Message()
+                                 << paper.name << ", value " << Denom << ", columns "
+                                 << int(columns) << (turned ? ", turned back" : ""));
+                    Planner planner(paper);
+                    const PagePlan plan = planner.plan(
+                        turned ? back(Denom, {}) : PageRequest{Denom, 0}, columns, 0, true);
+                    const QRectF area(0, 0, planner.printer.printableWidthMm,
+                                      planner.printer.printableHeightMm);
+                    const QRectF inner =
+                        area.adjusted(-Tolerance, -Tolerance, Tolerance, Tolerance);
+                    for (const PlannedLine& planned : plan.lines) {
+                        const QLineF& l = planned.line;
+                        if (l.x1() == l.x2()) {
+                            EXPECT_TRUE(inner.contains(l.p1())) << l.x1() << ", " << l.y1();
+                        } else {
+                            EXPECT_GE(l.y1(), -Tolerance);
+                            EXPECT_LE(l.y1(), area.height() + Tolerance);
+                            for (const PlannedPicture& item : plan.pictures) {
+                                EXPECT_LE(std::min(l.x1(), l.x2()), item.rect.left());
+                                EXPECT_GE(std::max(l.x1(), l.x2()), item.rect.right() - 1);
+                            }
+                        }
+                    }
+                    for (const PlannedPicture& item : plan.pictures)
+                        EXPECT_TRUE(inner.contains(item.rect))
+                            << item.rect.x() << ", " << item.rect.y();
+                }
+    Planner planner(A4);
+    const PagePlan fiveHundred = planner.plan({9, 0}, ColumnLayout::AsManyAsFit);
+    EXPECT_EQ(planner.geometry.Columns, 2);
+    EXPECT_LE(fiveHundred.lines[2].line.x1(), planner.printer.printableWidthMm);
+}
+
+// What is drawn is the plan: the same lines and pictures at the same places, in order, for
+// notes in one and in several columns, coins, turned backs, calibration sheets and footnotes.
+TEST(PagePlan, DrawingFollowsThePlan) {
+    PictureClip clip;
+    clip.setPicture(std::make_shared<RasterPicture>(QImage(40, 100, QImage::Format_RGB32)));
+    const auto withFootnote = [](PageRequest page) {
+        page.footnote = QStringLiteral("500 · Back · 4 / 22");
+        return page;
+    };
+    PageRequest calibrationBack{0, 1};
+    calibrationBack.kind = PageRequest::Kind::Calibration;
+    calibrationBack.backOffset = {0.7, 1.2};
+    calibrationBack.footnote = QStringLiteral("offset");
+    for (const ColumnLayout columns : {ColumnLayout::One, ColumnLayout::AsManyAsFit})
+        for (const PageRequest& page : {PageRequest{3, 0}, withFootnote(back(9, {0.4, -1})),
+                                        withFootnote({0, 1}), calibrationBack})
+            for (const float scale : {1.0f, 2.7f}) {
+                SCOPED_TRACE(testing::Message() << "value " << page.Denom << " side " << page.Side
+                                                << ", scale " << scale);
+                Planner planner(OffCentre);
+                ScaleFactor(planner.printer, planner.sizes, page.Denom, page.Side, planner.geometry,
+                            {}, {columns});
+                PlanInputs inputs = planner.inputs();
+                inputs.scale = scale;
+                inputs.target *= scale;
+                RecordingSurface surface(inputs.target.width(), inputs.target.height());
+                drawPage(surface, page, scale, {inputs.sheet, clip, inputs.paperCentreLine});
+                const PagePlan plan = planPage(page, inputs);
+                QList<QLineF> planned;
+                for (const PlannedLine& l : plan.lines)
+                    planned << l.line;
+                EXPECT_EQ(surface.lines(), planned);
+                const auto drawn = surface.pictures();
+                ASSERT_EQ(drawn.size(), plan.pictures.size() + (plan.footnote ? 1 : 0));
+                for (qsizetype i = 0; i < plan.pictures.size(); ++i)
+                    EXPECT_EQ(drawn[i].rect, plan.pictures[i].rect);
+                if (plan.footnote) {
+                    EXPECT_EQ(drawn.last().rect, plan.footnote->rect);
+                }
+            }
+}
