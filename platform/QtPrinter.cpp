@@ -3,6 +3,7 @@
 #include "Picture.h"
 #include "ProgramInfo.h"
 #include "RuntimeError.h"
+#include "SharedPdfDocument.h"
 #include "Units.h"
 
 #include <QFile>
@@ -42,6 +43,33 @@ QString expandTabs(const QString& text) {
     return out;
 }
 
+// One line of the printer's text, drawn at the top left of its box in the font's size on the
+// device: the same glyphs as text painted straight onto the page.
+class TextLinePicture : public Picture {
+public:
+    TextLinePicture(QString text, const QFont& font, const QColor& color)
+        : m_text(std::move(text))
+        , m_font(font)
+        , m_color(color) {}
+
+    QSizeF size() const override { return {}; }
+    void draw(QPainter& painter, const QRectF& target) const override {
+        const QPointF origin = painter.transform().map(target.topLeft());
+        painter.save();
+        painter.resetTransform();
+        painter.translate(origin);
+        painter.setFont(m_font);
+        painter.setPen(m_color);
+        painter.drawText(QPointF(0, QFontMetricsF(m_font, painter.device()).ascent()), m_text);
+        painter.restore();
+    }
+
+private:
+    QString m_text;
+    QFont m_font;
+    QColor m_color;
+};
+
 // QPdfEngine reports no write errors; a file without its trailer is a failed one.
 bool looksLikeCompletePdf(const QString& path) {
     QFile file(path);
@@ -73,7 +101,7 @@ QtPrinter::~QtPrinter() {
 }
 
 bool QtPrinter::documentOpen() const {
-    return m_painter->isActive();
+    return m_shared || m_painter->isActive();
 }
 
 QSizeF QtPrinter::paperMillimetres() const {
@@ -136,6 +164,19 @@ QRect QtPrinter::printableDeviceRect() const {
                  qRound(size.height()));
 }
 
+QRectF QtPrinter::printableRectMillimetres() const {
+    // Where Qt's painter has it, on whole device units: both writers place everything alike.
+    const double perMm = m_printer->resolution() / MillimetresPerInch;
+    const QRectF area = printableDeviceRect();
+    return {area.topLeft() / perMm, area.size() / perMm};
+}
+
+QTransform QtPrinter::paperTransform() const {
+    const QPointF origin = printableRectMillimetres().topLeft();
+    const double scale = 1.0 / unitsPerMillimetre();
+    return QTransform::fromTranslate(origin.x(), origin.y()).scale(scale, scale);
+}
+
 QTransform QtPrinter::drawingTransform() const {
     const QRect area = printableDeviceRect();
     const double scale = m_printer->resolution() / MillimetresPerInch / unitsPerMillimetre();
@@ -143,22 +184,34 @@ QTransform QtPrinter::drawingTransform() const {
 }
 
 void QtPrinter::ensureDocument() {
-    if (m_painter->isActive())
+    if (documentOpen())
         return;
     const QString file = m_sink->createDocumentFile();
-    m_printer->setOutputFileName(file);
-    m_printer->setDocName(m_documentName);
-    m_printer->setCreator(programInfo().title);
-    if (!m_painter->begin(m_printer.get())) {
+    const auto cannotStart = [&] {
         m_sink->discard(file);
         raise(ErrNo::PrinterError,
               QStringLiteral("Printer error: the printer could not start a document (%1 could "
                              "not be written).")
                   .arg(QFileInfo(file).absoluteFilePath()));
+    };
+    if (m_pdfWriter == PdfWriter::SharedPictures) {
+        // The file is written when the document ends; whether it can be is known now.
+        QFile probe(file);
+        if (!probe.open(QIODevice::WriteOnly))
+            cannotStart();
+        probe.close();
+        m_shared = std::make_unique<SharedPdfDocument>(m_printer->resolution());
+        m_shared->beginPage(m_paper.pageSize, printableRectMillimetres());
+    } else {
+        m_printer->setOutputFileName(file);
+        m_printer->setDocName(m_documentName);
+        m_printer->setCreator(programInfo().title);
+        if (!m_painter->begin(m_printer.get()))
+            cannotStart();
+        preparePage();
     }
     m_documentFile = file;
     m_textY = 0;
-    preparePage();
 }
 
 void QtPrinter::preparePage() {
@@ -169,15 +222,23 @@ void QtPrinter::preparePage() {
 }
 
 void QtPrinter::abandonDocument() {
-    if (!m_painter->isActive())
+    if (!documentOpen())
         return;
-    m_painter->end();
+    if (m_painter->isActive())
+        m_painter->end();
+    m_shared.reset();
     const QString file = std::exchange(m_documentFile, QString());
     m_sink->discard(file);
 }
 
 void QtPrinter::line(double x1, double y1, double x2, double y2) {
     ensureDocument();
+    if (m_shared) {
+        const QTransform toPaper = paperTransform();
+        m_shared->line(toPaper.map(QPointF(x1, y1)), toPaper.map(QPointF(x2, y2)), m_foreColor,
+                       LineWidthMillimetres);
+        return;
+    }
     m_painter->setTransform(drawingTransform());
     QPen pen(m_foreColor, LineWidthMillimetres * unitsPerMillimetre(), Qt::SolidLine, Qt::SquareCap,
              Qt::MiterJoin);
@@ -187,7 +248,25 @@ void QtPrinter::line(double x1, double y1, double x2, double y2) {
 
 void QtPrinter::paintPicture(const Picture& picture, double x, double y, double width,
                              double height) {
+    placePicture(picture, x, y, width, height, false);
+}
+
+void QtPrinter::paintFootnote(const Picture& picture, double x, double y, double width,
+                              double height) {
+    placePicture(picture, x, y, width, height, true);
+}
+
+void QtPrinter::placePicture(const Picture& picture, double x, double y, double width,
+                             double height, bool pageOwn) {
     ensureDocument();
+    if (m_shared) {
+        const QRectF target(x, y, width, height);
+        if (pageOwn)
+            m_shared->footnote(picture, target, paperTransform());
+        else
+            m_shared->picture(picture, target, paperTransform());
+        return;
+    }
     m_painter->save();
     m_painter->setTransform(drawingTransform());
     try {
@@ -205,6 +284,20 @@ void QtPrinter::printLine(const QString& text) {
     const QFontMetricsF metrics(m_textFont, m_printer.get());
     if (m_textY > 0 && m_textY + metrics.height() > area.height())
         startNextPage();
+    if (m_shared) {
+        // Text pages are rare: each line is a picture of the page's own.
+        if (!text.isEmpty()) {
+            const double perMm = deviceUnitsPerMillimetre();
+            const QRectF printable = printableRectMillimetres();
+            const TextLinePicture picture(expandTabs(text), m_textFont, m_foreColor);
+            m_shared->footnote(picture,
+                               QRectF(printable.left(), printable.top() + m_textY / perMm,
+                                      printable.width(), metrics.height() / perMm),
+                               QTransform());
+        }
+        m_textY += metrics.lineSpacing();
+        return;
+    }
     m_painter->setTransform(QTransform::fromTranslate(area.left(), area.top()));
     m_painter->setFont(m_textFont);
     m_painter->setPen(m_foreColor);
@@ -214,28 +307,42 @@ void QtPrinter::printLine(const QString& text) {
 }
 
 void QtPrinter::startNextPage() {
+    m_textY = 0;
+    if (m_shared) {
+        m_shared->beginPage(m_paper.pageSize, printableRectMillimetres());
+        return;
+    }
     if (!m_printer->newPage()) {
         abandonDocument();
         raise(ErrNo::PrinterError,
               QStringLiteral("Printer error: the printer could not start a new page."));
     }
     preparePage();
-    m_textY = 0;
 }
 
 void QtPrinter::newPage() {
     // A document not yet open gets its first page from the next output, as on paper a new
     // page before anything was printed is that first page.
-    if (!m_painter->isActive())
+    if (!documentOpen())
         return;
     startNextPage();
 }
 
 void QtPrinter::endDoc() {
-    if (!m_painter->isActive())
+    if (!documentOpen())
         return;
-    const bool ended = m_painter->end();
     const QString file = std::exchange(m_documentFile, QString());
+    bool ended = true;
+    if (const std::unique_ptr<SharedPdfDocument> document = std::move(m_shared)) {
+        try {
+            document->write(file, m_documentName, programInfo().title);
+        } catch (const RuntimeError&) {
+            m_sink->discard(file);
+            throw;
+        }
+    } else {
+        ended = m_painter->end();
+    }
     if (!ended || !looksLikeCompletePdf(file)) {
         m_sink->discard(file);
         raise(ErrNo::PrinterError,

@@ -16,6 +16,17 @@ class QPrinter;
 
 namespace zavolin {
 
+class SharedPdfDocument;
+
+// How the PDF a QtPrinter hands on is written.
+enum class PdfWriter {
+    // Each distinct picture drawn once and placed wherever it recurs; copies of a page share
+    // its content (SharedPdfDocument).
+    SharedPictures,
+    // Everything painted by Qt on every page, as the pages were drawn.
+    PaintedByQt,
+};
+
 // A printer drawn with QPainter on a QPrinter (high resolution) that writes PDF: the document
 // opens with the first output, goes to its sink on endDoc(), and the painter's origin is the
 // top left of the paper's printable area.
@@ -35,6 +46,8 @@ public:
     void line(double x1, double y1, double x2, double y2) override;
     void paintPicture(const Picture& picture, double x, double y, double width,
                       double height) override;
+    void paintFootnote(const Picture& picture, double x, double y, double width,
+                       double height) override;
 
     PrinterScaleMode scaleMode() override { return m_scaleMode; }
     void setScaleMode(PrinterScaleMode mode) override { m_scaleMode = mode; }
@@ -56,23 +69,34 @@ public:
     const QString& lastDelivery() const { return m_lastDelivery; }
     const PrinterPaper& paper() const { return m_paper; }
     bool documentOpen() const;
+    // How the next document is written; SharedPictures unless set.
+    void setPdfWriter(PdfWriter writer) { m_pdfWriter = writer; }
+    PdfWriter pdfWriter() const { return m_pdfWriter; }
 
 private:
     QSizeF paperMillimetres() const;
     QSizeF printableMillimetres() const;
     double unitsPerMillimetre() const;
     QTransform drawingTransform() const;
+    // From the drawing unit to millimetres on the paper.
+    QTransform paperTransform() const;
+    QRectF printableRectMillimetres() const;
     QRect printableDeviceRect() const;
     void ensureDocument();
     // Starts the next page; abandons the document when the printer cannot.
     void startNextPage();
     void preparePage();
     void abandonDocument();
+    void placePicture(const Picture& picture, double x, double y, double width, double height,
+                      bool pageOwn);
 
     PrinterPaper m_paper;
     std::unique_ptr<DocumentSink> m_sink;
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPainter> m_painter;
+    PdfWriter m_pdfWriter = PdfWriter::SharedPictures;
+    // The open document when written with shared pictures.
+    std::unique_ptr<SharedPdfDocument> m_shared;
     PrinterScaleMode m_scaleMode = PrinterScaleMode::Twips;
     int m_copies = 1;
     QColor m_foreColor = Qt::black;

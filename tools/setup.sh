@@ -8,10 +8,10 @@ packages=(
   clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
   qt6-l10n-tools libqt6svg6 qt6-qpa-plugins
-  libgl-dev libxkbcommon-dev libx11-dev libcups2-dev
+  libgl-dev libxkbcommon-dev libx11-dev libcups2-dev libqpdf-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   cups cups-client cups-bsd cups-ipp-utils printer-driver-cups-pdf
-  poppler-utils ghostscript
+  poppler-utils ghostscript qpdf
   fonts-dejavu-core xvfb xauth
   dpkg-dev file desktop-file-utils appstream
 )
