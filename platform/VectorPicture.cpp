@@ -1,6 +1,7 @@
 #include "VectorPicture.h"
 
 #include <QCryptographicHash>
+#include <atomic>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -24,14 +25,25 @@ bool drawsPixelsStraight(const QPainter& painter) {
 
 } // namespace
 
+namespace {
+
+quint64 nextSerial() {
+    static std::atomic<quint64> serial{0};
+    return ++serial;
+}
+
+} // namespace
+
 VectorPicture::VectorPicture(std::shared_ptr<QSvgRenderer> renderer, QByteArray document)
-    : m_renderer(std::move(renderer))
+    : m_serial(nextSerial())
+    , m_renderer(std::move(renderer))
     , m_source(m_renderer->viewBoxF())
     , m_document(std::move(document)) {}
 
 VectorPicture::VectorPicture(std::shared_ptr<QSvgRenderer> renderer, const QRectF& source,
                              QByteArray document)
-    : m_renderer(std::move(renderer))
+    : m_serial(nextSerial())
+    , m_renderer(std::move(renderer))
     , m_source(source)
     , m_document(std::move(document)) {}
 
@@ -69,10 +81,10 @@ void VectorPicture::draw(QPainter& painter, const QRectF& target) const {
 }
 
 QByteArray VectorPicture::contentKey() const {
-    // A renderer's address could be reused by another document once this one is gone: only
-    // the text itself tells two documents apart for certain.
+    // A renderer's address could be reused by another document once this one is gone: the
+    // text itself tells two documents apart, else this object's own number, never reused.
     if (m_document.isEmpty())
-        return {};
+        return "svg-object:" + QByteArray::number(m_serial);
     if (m_contentKey.isEmpty())
         m_contentKey =
             "svg:" + QCryptographicHash::hash(m_document, QCryptographicHash::Sha1).toHex() +

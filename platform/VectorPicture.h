@@ -30,7 +30,8 @@ public:
     QSizeF size() const override;
     // Draws only what lies in the source part, stretched into the target.
     void draw(QPainter& painter, const QRectF& target) const override;
-    // Known where the document's text is: its digest and the source part.
+    // The document's digest and the source part where its text is known, else this object's
+    // own number: a picture drawn again is then known as the same.
     QByteArray contentKey() const override;
 
     const std::shared_ptr<QSvgRenderer>& renderer() const { return m_renderer; }
@@ -45,6 +46,7 @@ private:
     // when there is no memory for it.
     const QImage* rendered(const QSize& size) const;
 
+    quint64 m_serial;
     std::shared_ptr<QSvgRenderer> m_renderer;
     QRectF m_source;
     QByteArray m_document;
