@@ -8,6 +8,7 @@
 
 #include <QPainter>
 #include <QSvgRenderer>
+#include <atomic>
 
 namespace zavolin {
 namespace {
@@ -18,14 +19,16 @@ class CroppedPicture : public Picture {
 public:
     CroppedPicture(std::shared_ptr<const Picture> whole, const QRectF& source)
         : m_whole(std::move(whole))
-        , m_source(source) {}
+        , m_source(source)
+        , m_serial(++s_serial) {}
 
     QSizeF size() const override { return m_source.size(); }
 
     QByteArray contentKey() const override {
+        // A whole picture of unknown content: this cell is still the same each time it is drawn.
         const QByteArray whole = m_whole->contentKey();
         if (whole.isEmpty())
-            return {};
+            return "cropped-object:" + QByteArray::number(m_serial);
         return whole + QStringLiteral("@%1,%2,%3,%4")
                            .arg(m_source.x(), 0, 'g', 17)
                            .arg(m_source.y(), 0, 'g', 17)
@@ -51,6 +54,9 @@ public:
 private:
     std::shared_ptr<const Picture> m_whole;
     QRectF m_source;
+    // Never reused: an address could be, once this cell is gone.
+    quint64 m_serial;
+    static inline std::atomic<quint64> s_serial{0};
 };
 
 // Whole pixels, so that neighbouring raster cells share no pixel and leave none out.
