@@ -69,22 +69,6 @@ int imagesIn(const QString& pdf) {
     return images;
 }
 
-// The share of pixels that differ by more than 32 grey levels.
-double differingShare(const QImage& a, const QImage& b) {
-    if (a.size() != b.size() || a.isNull())
-        return 1;
-    const QImage ga = a.convertToFormat(QImage::Format_Grayscale8);
-    const QImage gb = b.convertToFormat(QImage::Format_Grayscale8);
-    qint64 differing = 0;
-    for (int y = 0; y < ga.height(); ++y) {
-        const uchar* pa = ga.constScanLine(y);
-        const uchar* pb = gb.constScanLine(y);
-        for (int x = 0; x < ga.width(); ++x)
-            differing += std::abs(int(pa[x]) - int(pb[x])) > 32;
-    }
-    return double(differing) / (double(ga.width()) * ga.height());
-}
-
 struct Case {
     const char* name;
     std::function<std::shared_ptr<const Picture>()> set;

@@ -68,6 +68,10 @@ struct FoundLine {
     double length() const { return end - start; }
 };
 
+// The share of pixels of two renderings of one page whose grey differs by more than 32 levels:
+// more than anti-aliasing moves; 1 when their sizes differ.
+double differingShare(const QImage& a, const QImage& b);
+
 // One page of a PDF rendered in colour by pdftoppm; null when it fails.
 QImage renderInColour(const QString& pdf, int page, int dpi);
 

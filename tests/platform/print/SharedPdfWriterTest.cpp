@@ -110,20 +110,6 @@ QString writeSet(const WriterCase& c, PdfWriter writer) {
     return path;
 }
 
-// Share of pixels whose grey differs by more than 32.
-double differingShare(const QImage& a, const QImage& b) {
-    if (a.size() != b.size())
-        return 1.0;
-    qint64 differing = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        const uchar* lineA = a.constScanLine(y);
-        const uchar* lineB = b.constScanLine(y);
-        for (int x = 0; x < a.width(); ++x)
-            differing += std::abs(int(lineA[x]) - int(lineB[x])) > 32;
-    }
-    return double(differing) / (qint64(a.width()) * a.height());
-}
-
 class SharedPdfWriter : public testing::TestWithParam<WriterCase> {};
 
 TEST_P(SharedPdfWriter, HoldsEachPictureOnceSharesCopiesBodiesAndLooksAsPaintedByQt) {
