@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <map>
+#include <qpdf/Pl_Flate.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
@@ -93,6 +94,27 @@ QPDFObjectHandle formOfPage(QPDFObjectHandle page, const QRectF& drawn) {
     return form;
 }
 
+// One of the pictures stacked on a Qt page: the stack's form seen through the rectangle this
+// picture was drawn into, with its origin at that rectangle's bottom left as formOfPage() has it.
+QPDFObjectHandle stackedForm(QPDF& pdf, QPDFObjectHandle page, QPDFObjectHandle stack,
+                             const QRectF& drawn) {
+    const double top = QPDFPageObjectHelper(page).getMediaBox().getArrayAsRectangle().ury;
+    const double left = drawn.left();
+    const double bottom = top - drawn.bottom();
+    QPDFObjectHandle form = QPDFObjectHandle::newStream(&pdf, "/S Do\n");
+    QPDFObjectHandle dict = form.getDict();
+    dict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
+    dict.replaceKey("/Subtype", QPDFObjectHandle::newName("/Form"));
+    dict.replaceKey("/BBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(
+                                 left, bottom, left + drawn.width(), bottom + drawn.height())));
+    dict.replaceKey("/Matrix", QPDFObjectHandle::newArray(
+                                   QPDFObjectHandle::Matrix(1, 0, 0, 1, -left, -bottom)));
+    dict.replaceKey("/Resources",
+                    QPDFObjectHandle::newDictionary(
+                        {{"/XObject", QPDFObjectHandle::newDictionary({{"/S", stack}})}}));
+    return form;
+}
+
 } // namespace
 
 SharedPdfDocument::SharedPdfDocument(int resolution)
@@ -141,21 +163,21 @@ void SharedPdfDocument::line(const QPointF& from, const QPointF& to, const QColo
 
 void SharedPdfDocument::picture(const Picture& picture, const QRectF& target,
                                 const QTransform& toPaper) {
-    place(m_body, picture, target, toPaper);
+    place(m_body, picture, target, toPaper, false);
 }
 
 void SharedPdfDocument::footnote(const Picture& picture, const QRectF& target,
                                  const QTransform& toPaper) {
-    place(m_own, picture, target, toPaper);
+    place(m_own, picture, target, toPaper, true);
 }
 
 void SharedPdfDocument::place(Content& content, const Picture& picture, const QRectF& target,
-                              const QTransform& toPaper) {
+                              const QTransform& toPaper, bool pageOwn) {
     requirePage();
     const QRectF onPaper = toPaper.mapRect(target).normalized();
     if (onPaper.isEmpty())
         return;
-    const int form = formFor(picture, target, toPaper);
+    const int form = formFor(picture, target, toPaper, pageOwn);
     const QSizeF drawn = m_forms.at(form).drawnPoints.size();
     const QPointF bottomLeft = toPoints(onPaper.bottomLeft());
     content.ops += "q " + number(onPaper.width() * PointsPerMillimetre / drawn.width(), 7) +
@@ -166,20 +188,7 @@ void SharedPdfDocument::place(Content& content, const Picture& picture, const QR
         content.forms.append(form);
 }
 
-int SharedPdfDocument::formFor(const Picture& picture, const QRectF& target,
-                               const QTransform& toPaper) {
-    const QRectF onPaper = toPaper.mapRect(target).normalized();
-    QByteArray key = picture.contentKey();
-    if (!key.isEmpty()) {
-        key += '@' + QByteArray::number(qRound64(onPaper.width() * 1000)) + 'x' +
-               QByteArray::number(qRound64(onPaper.height() * 1000));
-        const auto found = m_formByKey.constFind(key);
-        if (found != m_formByKey.constEnd())
-            return found.value();
-    }
-
-    // The picture is drawn where it is first placed, on a page of the paper's size, so that it
-    // sees the same device as on a page painted by Qt.
+int SharedPdfDocument::newQtPage() {
     if (!m_qtPainter) {
         m_qtBuffer = std::make_unique<QBuffer>();
         m_qtBuffer->open(QIODevice::WriteOnly);
@@ -199,11 +208,45 @@ int SharedPdfDocument::formFor(const Picture& picture, const QRectF& target,
                   QStringLiteral("Printer error: the pictures of the document could not be "
                                  "drawn on a new page."));
     }
-    const int qtPage = m_qtPages++;
+    m_ownQtPage = -1;
+    return m_qtPages++;
+}
+
+int SharedPdfDocument::formFor(const Picture& picture, const QRectF& target,
+                               const QTransform& toPaper, bool pageOwn) {
+    const QRectF onPaper = toPaper.mapRect(target).normalized();
+    QByteArray key = picture.contentKey();
+    if (!key.isEmpty()) {
+        key += '@' + QByteArray::number(qRound64(onPaper.width() * 1000)) + 'x' +
+               QByteArray::number(qRound64(onPaper.height() * 1000));
+        const auto found = m_formByKey.constFind(key);
+        if (found != m_formByKey.constEnd())
+            return found.value();
+    }
+
+    // The picture is drawn where it is first placed, on a page of the paper's size, so that it
+    // sees the same device as on a page painted by Qt. A page's own picture goes below the one
+    // before it on their Qt page, moved down only, as long as there is room.
+    constexpr double OwnGap = 1; // millimetres between stacked pictures
+    QTransform moved;
+    int qtPage = 0;
+    if (pageOwn) {
+        const double paperHeight = m_paper.size(QPageSize::Millimeter).height();
+        if (m_ownQtPage < 0 || m_ownSlotTop + onPaper.height() > paperHeight - OwnGap) {
+            const int page = newQtPage();
+            m_ownQtPage = page;
+            m_ownSlotTop = OwnGap;
+        }
+        qtPage = m_ownQtPage;
+        moved = QTransform::fromTranslate(0, m_ownSlotTop - onPaper.top());
+        m_ownSlotTop += onPaper.height() + OwnGap;
+    } else {
+        qtPage = newQtPage();
+    }
 
     const double deviceUnitsPerMillimetre = m_resolution / MillimetresPerInch;
     const QTransform device =
-        toPaper * QTransform::fromScale(deviceUnitsPerMillimetre, deviceUnitsPerMillimetre);
+        toPaper * moved * QTransform::fromScale(deviceUnitsPerMillimetre, deviceUnitsPerMillimetre);
     QPainter& painter = *m_qtPainter;
     painter.save();
     painter.setTransform(device);
@@ -282,8 +325,27 @@ void SharedPdfDocument::write(const QString& path, const QString& title, const Q
         const std::vector<QPDFObjectHandle> qtPages = pdf.getAllPages();
         std::vector<QPDFObjectHandle> forms;
         forms.reserve(size_t(m_forms.size()));
+        // A Qt page with one picture becomes that picture's form; one with several stacked
+        // becomes a form of its own that each of theirs shows through its bounding box.
+        QHash<int, int> picturesOnPage;
         for (const Form& form : std::as_const(m_forms))
-            forms.push_back(formOfPage(qtPages.at(size_t(form.qtPage)), form.drawnPoints));
+            ++picturesOnPage[form.qtPage];
+        QHash<int, QPDFObjectHandle> stackOf;
+        for (const Form& form : std::as_const(m_forms)) {
+            QPDFObjectHandle page = qtPages.at(size_t(form.qtPage));
+            if (picturesOnPage.value(form.qtPage) == 1) {
+                forms.push_back(formOfPage(page, form.drawnPoints));
+                continue;
+            }
+            QPDFObjectHandle stack = stackOf.value(form.qtPage);
+            if (!stack.isInitialized()) {
+                const QPDFObjectHandle::Rectangle box =
+                    QPDFPageObjectHelper(page).getMediaBox().getArrayAsRectangle();
+                stack = formOfPage(page, QRectF(0, 0, box.urx - box.llx, box.ury - box.lly));
+                stackOf.insert(form.qtPage, stack);
+            }
+            forms.push_back(stackedForm(pdf, page, stack, form.drawnPoints));
+        }
 
         std::vector<QPDFObjectHandle> bodies;
         bodies.reserve(size_t(m_bodies.size()));
@@ -305,9 +367,11 @@ void SharedPdfDocument::write(const QString& path, const QString& title, const Q
                 resourcesFor.insert(page.forms, resources);
             }
             QPDFObjectHandle contents = bodies.at(size_t(page.body));
+            // A page's own stream is a line or two: compressing it would cost more than it saves.
             if (!page.own.isEmpty())
                 contents = QPDFObjectHandle::newArray(
-                    {contents, compressedStream(pdf, "q\n" + page.own + "Q\n")});
+                    {contents,
+                     QPDFObjectHandle::newStream(&pdf, ("q\n" + page.own + "Q\n").toStdString())});
             kids.appendItem(pdf.makeIndirectObject(QPDFObjectHandle::newDictionary({
                 {"/Type", QPDFObjectHandle::newName("/Page")},
                 {"/Parent", pagesNode},
@@ -335,10 +399,13 @@ void SharedPdfDocument::write(const QString& path, const QString& title, const Q
         pdf.updateAllPagesCache();
 
         QPDFWriter writer(pdf, QFile::encodeName(path).constData());
-        // Qt's compressed streams are copied as they are; thousands of small page
-        // dictionaries go into object streams.
+        // Every stream is written as it is: Qt's compressed, the bodies compressed here, the
+        // pages' own lines too short to gain. Thousands of small page dictionaries go into
+        // object streams.
         writer.setDecodeLevel(qpdf_dl_none);
-        writer.setCompressStreams(true);
+        writer.setCompressStreams(false);
+        // The object streams qpdf makes: speed over the last percent of size.
+        Pl_Flate::setCompressionLevel(Z_BEST_SPEED);
         writer.setObjectStreamMode(qpdf_o_generate);
         writer.write();
     } catch (const std::exception& e) {

@@ -100,7 +100,7 @@ TEST(ClassSetPdf, EachPictureOnceCopiesSharedLooksAsQtDrawsIt) {
         const QString copies = write(folder.filePath(QStringLiteral("copies.pdf")), twice, clip,
                                      PdfWriter::SharedPictures);
         const QString qt =
-            write(folder.filePath(QStringLiteral("qt.pdf")), once, clip, PdfWriter::PaintedByQt);
+            write(folder.filePath(QStringLiteral("qt.pdf")), twice, clip, PdfWriter::PaintedByQt);
 
         QProcess check;
         check.start(QStringLiteral("qpdf"), {QStringLiteral("--check"), copies});
@@ -110,9 +110,20 @@ TEST(ClassSetPdf, EachPictureOnceCopiesSharedLooksAsQtDrawsIt) {
         // A second copy of 22 pages adds their page objects and footnotes, no picture.
         EXPECT_LT(QFileInfo(copies).size() - QFileInfo(shared).size(), 22 * 1500);
         ASSERT_EQ(pdfPageCount(copies), 44);
+        // Each page's own footnote is there to read.
+        const QString text = pdfText(copies);
+        for (qsizetype n = 1; n <= twice.size(); ++n)
+            EXPECT_TRUE(text.contains(QStringLiteral("page %1 of %2").arg(n).arg(twice.size())))
+                << "footnote of page " << n;
+        // Every page of the first copy, and of the second, whose pages show pictures drawn
+        // before and footnotes of their own, the first and the last.
+        QList<int> compared;
         for (int page = 1; page <= once.size(); ++page)
+            compared << page;
+        compared << once.size() + 1 << twice.size();
+        for (const int page : compared)
             EXPECT_LE(
-                differingShare(renderInColour(shared, page, 150), renderInColour(qt, page, 150)),
+                differingShare(renderInColour(copies, page, 150), renderInColour(qt, page, 150)),
                 0.001)
                 << "page " << page;
     }
