@@ -16,18 +16,6 @@
 namespace zavolin {
 namespace {
 
-double centreLine(const PageContent& content, float scale) {
-    if (!content.paperCentreLine)
-        raise(ErrNo::InvalidProcedureCall,
-              QStringLiteral("Invalid procedure call: a page for the back of a sheet needs the "
-                             "paper's centre line."));
-    return *content.paperCentreLine * scale;
-}
-
-BackOffset scaled(const BackOffset& offset, float scale) {
-    return {offset.x * scale, offset.y * scale};
-}
-
 void drawSheet(DrawingSurface& target, const PageRequest& page, float scale,
                const PageContent& content, CallerTrap trap, const DrawLabels& labels) {
     if (trap.test(labels.choice, [&] { return page.isBanknote(); }))
@@ -43,18 +31,16 @@ void drawSheet(DrawingSurface& target, const PageRequest& page, float scale,
         });
 }
 
-// The front's scales and the back's cross, each centred on the paper's centre.
+// The front's scales or the back's cross, and the footnote.
 void drawCalibration(DrawingSurface& target, const PageRequest& page, float scale,
                      const PageContent& content) {
-    const double centre = centreLine(content, scale);
-    PagePlan plan = planCalibration(innerSize(target), page.Side, centre, scale);
-    if (page.Side != 0)
-        plan = turnedOver(std::move(plan), centre, scaled(page.backOffset, scale));
-    paintPlan(target, plan, [](const PlannedPicture& mark) -> std::shared_ptr<const Picture> {
-        if (mark.art == PlannedArt::CalibrationScales)
-            return std::make_shared<CalibrationScales>();
-        return std::make_shared<CalibrationCross>();
-    });
+    const PlanInputs inputs{innerSize(target), scale, content.sheet, content.paperCentreLine};
+    paintPlan(target, planPage(page, inputs),
+              [](const PlannedPicture& mark) -> std::shared_ptr<const Picture> {
+                  if (mark.art == PlannedArt::CalibrationScales)
+                      return std::make_shared<CalibrationScales>();
+                  return std::make_shared<CalibrationCross>();
+              });
 }
 
 // Asks the job whether to go on after each picture drawn.
@@ -96,9 +82,9 @@ void drawPage(DrawingSurface& target, const PageRequest& page, float scale,
               const PageContent& content, CallerTrap trap, const DrawLabels& labels) {
     if (page.kind == PageRequest::Kind::Calibration) {
         drawCalibration(target, page, scale, content);
-        drawFootnote(target, page, scale, content.sheet);
     } else if (page.turnedOver) {
-        TurnedOverSurface back(target, centreLine(content, scale), scaled(page.backOffset, scale));
+        TurnedOverSurface back(target, planCentreLine(content.paperCentreLine, scale),
+                               scaledOffset(page.backOffset, scale));
         drawSheet(back, page, scale, content, trap, labels);
         drawFootnote(back, page, scale, content.sheet);
     } else {

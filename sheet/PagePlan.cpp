@@ -11,18 +11,6 @@ double mirrored(double x, double centreLine, BackOffset offset) {
     return 2 * centreLine - x + offset.x;
 }
 
-double centreLineOf(const PlanInputs& inputs) {
-    if (!inputs.paperCentreLine)
-        raise(ErrNo::InvalidProcedureCall,
-              QStringLiteral("Invalid procedure call: a page for the back of a sheet needs the "
-                             "paper's centre line."));
-    return *inputs.paperCentreLine * inputs.scale;
-}
-
-BackOffset scaled(const BackOffset& offset, float scale) {
-    return {offset.x * scale, offset.y * scale};
-}
-
 PagePlan planSheet(const PageRequest& page, const PlanInputs& inputs) {
     if (!page.isBanknote()) {
         PagePlan plan = planCoins(inputs.target, page.index(), inputs.scale, inputs.sheet);
@@ -36,6 +24,18 @@ PagePlan planSheet(const PageRequest& page, const PlanInputs& inputs) {
 }
 
 } // namespace
+
+double planCentreLine(const std::optional<double>& paperCentreLine, float scale) {
+    if (!paperCentreLine)
+        raise(ErrNo::InvalidProcedureCall,
+              QStringLiteral("Invalid procedure call: a page for the back of a sheet needs the "
+                             "paper's centre line."));
+    return *paperCentreLine * scale;
+}
+
+BackOffset scaledOffset(const BackOffset& offset, float scale) {
+    return {offset.x * scale, offset.y * scale};
+}
 
 PagePlan planCalibration(const QSizeF& target, qint16 Side, double centreLine, float scale) {
     const double reach = CalibrationReach * scale;
@@ -70,18 +70,18 @@ PagePlan planPage(const PageRequest& page, const PlanInputs& inputs) {
     if (page.kind == PageRequest::Kind::Calibration) {
         // The back's cross lies behind the front's scales; the footnote stays readable as it
         // is printed, on either side.
-        const double centre = centreLineOf(inputs);
+        const double centre = planCentreLine(inputs.paperCentreLine, inputs.scale);
         PagePlan plan = planCalibration(inputs.target, page.Side, centre, inputs.scale);
         if (page.Side != 0)
-            plan = turnedOver(std::move(plan), centre, scaled(page.backOffset, inputs.scale));
+            plan = turnedOver(std::move(plan), centre, scaledOffset(page.backOffset, inputs.scale));
         plan.footnote = planFootnote(page, inputs.target, inputs.scale, inputs.sheet);
         return plan;
     }
     PagePlan plan = planSheet(page, inputs);
     plan.footnote = planFootnote(page, inputs.target, inputs.scale, inputs.sheet);
     if (page.turnedOver)
-        return turnedOver(std::move(plan), centreLineOf(inputs),
-                          scaled(page.backOffset, inputs.scale));
+        return turnedOver(std::move(plan), planCentreLine(inputs.paperCentreLine, inputs.scale),
+                          scaledOffset(page.backOffset, inputs.scale));
     return plan;
 }
 

@@ -72,6 +72,11 @@ PagePlan planCoins(const QSizeF& target, qint16 index, float scale, const SheetC
 // centre line (`centreLine` in target units) and the target's middle.
 PagePlan planCalibration(const QSizeF& target, qint16 Side, double centreLine, float scale);
 
+// The paper's centre line and a back offset at the scale, in target units; the first raises
+// InvalidProcedureCall when the centre line is not known.
+double planCentreLine(const std::optional<double>& paperCentreLine, float scale);
+BackOffset scaledOffset(const BackOffset& offset, float scale);
+
 // Turning a sheet over about its long edge: mirrored about the paper's vertical centre line,
 // then moved by the back offset (all in target units). Pictures keep their reading direction;
 // only their place is mirrored.
