@@ -134,7 +134,7 @@ void registerClassSets() {
                                          })
                 ->Unit(benchmark::kMillisecond)
                 ->UseRealTime()
-                ->Iterations(d.copies > 1 ? 1 : 3);
+                ->Iterations(d.copies > 1 && writer == PdfWriter::PaintedByQt ? 1 : 3);
         }
 }
 

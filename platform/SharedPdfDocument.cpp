@@ -10,6 +10,8 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <charconv>
+#include <cstring>
 #include <map>
 #include <qpdf/Pl_Flate.hh>
 #include <qpdf/QPDF.hh>
@@ -28,13 +30,24 @@ constexpr double PointsPerMillimetre = 72.0 / MillimetresPerInch;
 
 // Four decimals of a point are far below any printer's dot; trailing zeros only cost bytes.
 // Scales take more: their error grows with the distance from the origin.
+// Every page of every copy writes a few hundred of them: std::to_chars, not Qt's locale-aware
+// formatting, which took half of a copy's page.
 QByteArray number(double value, int decimals = 4) {
-    QByteArray text = QByteArray::number(value, 'f', decimals);
-    while (text.endsWith('0'))
-        text.chop(1);
-    if (text.endsWith('.'))
-        text.chop(1);
-    return text == "-0" ? QByteArray("0") : text;
+    char buffer[64];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (error != std::errc())
+        return "0";
+    qsizetype size = end - buffer;
+    if (std::memchr(buffer, '.', size_t(size))) {
+        while (buffer[size - 1] == '0')
+            --size;
+        if (buffer[size - 1] == '.')
+            --size;
+    }
+    if (size == 2 && buffer[0] == '-' && buffer[1] == '0')
+        return "0";
+    return QByteArray(buffer, size);
 }
 
 QByteArray formName(int form) {
