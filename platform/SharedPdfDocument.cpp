@@ -2,7 +2,6 @@
 
 #include "Picture.h"
 #include "RuntimeError.h"
-#include "Units.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -26,6 +25,8 @@
 namespace zavolin {
 namespace {
 
+// Not Units.h: this file must also build as C++17 (see CMakeLists.txt).
+constexpr double MillimetresPerInch = 25.4;
 constexpr double PointsPerMillimetre = 72.0 / MillimetresPerInch;
 
 // Four decimals of a point are far below any printer's dot; trailing zeros only cost bytes.
