@@ -32,7 +32,7 @@ constexpr double PointsPerMillimetre = 72.0 / MillimetresPerInch;
 // Four decimals of a point are far below any printer's dot; trailing zeros only cost bytes.
 // Scales take more: their error grows with the distance from the origin.
 // Every page of every copy writes a few hundred of them: std::to_chars, not Qt's locale-aware
-// formatting, which took half of a copy's page.
+// formatting, which took much of a copy's page.
 QByteArray number(double value, int decimals = 4) {
     char buffer[64];
     const auto [end, error] =
@@ -108,27 +108,6 @@ QPDFObjectHandle formOfPage(QPDFObjectHandle page, const QRectF& drawn) {
     return form;
 }
 
-// One of the pictures stacked on a Qt page: the stack's form seen through the rectangle this
-// picture was drawn into, with its origin at that rectangle's bottom left as formOfPage() has it.
-QPDFObjectHandle stackedForm(QPDF& pdf, QPDFObjectHandle page, QPDFObjectHandle stack,
-                             const QRectF& drawn) {
-    const double top = QPDFPageObjectHelper(page).getMediaBox().getArrayAsRectangle().ury;
-    const double left = drawn.left();
-    const double bottom = top - drawn.bottom();
-    QPDFObjectHandle form = QPDFObjectHandle::newStream(&pdf, "/S Do\n");
-    QPDFObjectHandle dict = form.getDict();
-    dict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
-    dict.replaceKey("/Subtype", QPDFObjectHandle::newName("/Form"));
-    dict.replaceKey("/BBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(
-                                 left, bottom, left + drawn.width(), bottom + drawn.height())));
-    dict.replaceKey("/Matrix", QPDFObjectHandle::newArray(
-                                   QPDFObjectHandle::Matrix(1, 0, 0, 1, -left, -bottom)));
-    dict.replaceKey("/Resources",
-                    QPDFObjectHandle::newDictionary(
-                        {{"/XObject", QPDFObjectHandle::newDictionary({{"/S", stack}})}}));
-    return form;
-}
-
 } // namespace
 
 SharedPdfDocument::SharedPdfDocument(int resolution)
@@ -177,21 +156,21 @@ void SharedPdfDocument::line(const QPointF& from, const QPointF& to, const QColo
 
 void SharedPdfDocument::picture(const Picture& picture, const QRectF& target,
                                 const QTransform& toPaper) {
-    place(m_body, picture, target, toPaper, false);
+    place(m_body, picture, target, toPaper);
 }
 
 void SharedPdfDocument::footnote(const Picture& picture, const QRectF& target,
                                  const QTransform& toPaper) {
-    place(m_own, picture, target, toPaper, true);
+    place(m_own, picture, target, toPaper);
 }
 
 void SharedPdfDocument::place(Content& content, const Picture& picture, const QRectF& target,
-                              const QTransform& toPaper, bool pageOwn) {
+                              const QTransform& toPaper) {
     requirePage();
     const QRectF onPaper = toPaper.mapRect(target).normalized();
     if (onPaper.isEmpty())
         return;
-    const int form = formFor(picture, target, toPaper, pageOwn);
+    const int form = formFor(picture, target, toPaper);
     const QSizeF drawn = m_forms.at(form).drawnPoints.size();
     const QPointF bottomLeft = toPoints(onPaper.bottomLeft());
     content.ops += "q " + number(onPaper.width() * PointsPerMillimetre / drawn.width(), 7) +
@@ -202,7 +181,20 @@ void SharedPdfDocument::place(Content& content, const Picture& picture, const QR
         content.forms.append(form);
 }
 
-int SharedPdfDocument::newQtPage() {
+int SharedPdfDocument::formFor(const Picture& picture, const QRectF& target,
+                               const QTransform& toPaper) {
+    const QRectF onPaper = toPaper.mapRect(target).normalized();
+    QByteArray key = picture.contentKey();
+    if (!key.isEmpty()) {
+        key += '@' + QByteArray::number(qRound64(onPaper.width() * 1000)) + 'x' +
+               QByteArray::number(qRound64(onPaper.height() * 1000));
+        const auto found = m_formByKey.constFind(key);
+        if (found != m_formByKey.constEnd())
+            return found.value();
+    }
+
+    // The picture is drawn where it is first placed, on a page of the paper's size, so that it
+    // sees the same device as on a page painted by Qt.
     if (!m_qtPainter) {
         m_qtBuffer = std::make_unique<QBuffer>();
         m_qtBuffer->open(QIODevice::WriteOnly);
@@ -222,45 +214,11 @@ int SharedPdfDocument::newQtPage() {
                   QStringLiteral("Printer error: the pictures of the document could not be "
                                  "drawn on a new page."));
     }
-    m_ownQtPage = -1;
-    return m_qtPages++;
-}
-
-int SharedPdfDocument::formFor(const Picture& picture, const QRectF& target,
-                               const QTransform& toPaper, bool pageOwn) {
-    const QRectF onPaper = toPaper.mapRect(target).normalized();
-    QByteArray key = picture.contentKey();
-    if (!key.isEmpty()) {
-        key += '@' + QByteArray::number(qRound64(onPaper.width() * 1000)) + 'x' +
-               QByteArray::number(qRound64(onPaper.height() * 1000));
-        const auto found = m_formByKey.constFind(key);
-        if (found != m_formByKey.constEnd())
-            return found.value();
-    }
-
-    // The picture is drawn where it is first placed, on a page of the paper's size, so that it
-    // sees the same device as on a page painted by Qt. A page's own picture goes below the one
-    // before it on their Qt page, moved down only, as long as there is room.
-    constexpr double OwnGap = 1; // millimetres between stacked pictures
-    QTransform moved;
-    int qtPage = 0;
-    if (pageOwn) {
-        const double paperHeight = m_paper.size(QPageSize::Millimeter).height();
-        if (m_ownQtPage < 0 || m_ownSlotTop + onPaper.height() > paperHeight - OwnGap) {
-            const int page = newQtPage();
-            m_ownQtPage = page;
-            m_ownSlotTop = OwnGap;
-        }
-        qtPage = m_ownQtPage;
-        moved = QTransform::fromTranslate(0, m_ownSlotTop - onPaper.top());
-        m_ownSlotTop += onPaper.height() + OwnGap;
-    } else {
-        qtPage = newQtPage();
-    }
+    const int qtPage = m_qtPages++;
 
     const double deviceUnitsPerMillimetre = m_resolution / MillimetresPerInch;
     const QTransform device =
-        toPaper * moved * QTransform::fromScale(deviceUnitsPerMillimetre, deviceUnitsPerMillimetre);
+        toPaper * QTransform::fromScale(deviceUnitsPerMillimetre, deviceUnitsPerMillimetre);
     QPainter& painter = *m_qtPainter;
     painter.save();
     painter.setTransform(device);
@@ -339,27 +297,8 @@ void SharedPdfDocument::write(const QString& path, const QString& title, const Q
         const std::vector<QPDFObjectHandle> qtPages = pdf.getAllPages();
         std::vector<QPDFObjectHandle> forms;
         forms.reserve(size_t(m_forms.size()));
-        // A Qt page with one picture becomes that picture's form; one with several stacked
-        // becomes a form of its own that each of theirs shows through its bounding box.
-        QHash<int, int> picturesOnPage;
         for (const Form& form : std::as_const(m_forms))
-            ++picturesOnPage[form.qtPage];
-        QHash<int, QPDFObjectHandle> stackOf;
-        for (const Form& form : std::as_const(m_forms)) {
-            QPDFObjectHandle page = qtPages.at(size_t(form.qtPage));
-            if (picturesOnPage.value(form.qtPage) == 1) {
-                forms.push_back(formOfPage(page, form.drawnPoints));
-                continue;
-            }
-            QPDFObjectHandle stack = stackOf.value(form.qtPage);
-            if (!stack.isInitialized()) {
-                const QPDFObjectHandle::Rectangle box =
-                    QPDFPageObjectHelper(page).getMediaBox().getArrayAsRectangle();
-                stack = formOfPage(page, QRectF(0, 0, box.urx - box.llx, box.ury - box.lly));
-                stackOf.insert(form.qtPage, stack);
-            }
-            forms.push_back(stackedForm(pdf, page, stack, form.drawnPoints));
-        }
+            forms.push_back(formOfPage(qtPages.at(size_t(form.qtPage)), form.drawnPoints));
 
         std::vector<QPDFObjectHandle> bodies;
         bodies.reserve(size_t(m_bodies.size()));
@@ -412,13 +351,14 @@ void SharedPdfDocument::write(const QString& path, const QString& title, const Q
                            })));
         pdf.updateAllPagesCache();
 
-        QPDFWriter writer(pdf, QFile::encodeName(path).constData());
+        // The writer keeps the name's pointer until it has written: it must outlive the writer.
+        const QByteArray fileName = QFile::encodeName(path);
+        QPDFWriter writer(pdf, fileName.constData());
         // Every stream is written as it is: Qt's compressed, the bodies compressed here, the
         // pages' own lines too short to gain. Thousands of small page dictionaries go into
-        // object streams.
+        // object streams, compressed for speed over the last percent of size.
         writer.setDecodeLevel(qpdf_dl_none);
         writer.setCompressStreams(false);
-        // The object streams qpdf makes: speed over the last percent of size.
         Pl_Flate::setCompressionLevel(Z_BEST_SPEED);
         writer.setObjectStreamMode(qpdf_o_generate);
         writer.write();

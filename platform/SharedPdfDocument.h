@@ -71,12 +71,9 @@ private:
         QList<int> forms;
     };
 
-    int formFor(const Picture& picture, const QRectF& target, const QTransform& toPaper,
-                bool pageOwn);
-    // Starts the Qt page the next picture is drawn on; returns its number.
-    int newQtPage();
+    int formFor(const Picture& picture, const QRectF& target, const QTransform& toPaper);
     void place(Content& content, const Picture& picture, const QRectF& target,
-               const QTransform& toPaper, bool pageOwn);
+               const QTransform& toPaper);
     // Stores the page being drawn, sharing its body with an equal earlier one.
     void finishPage();
     QPointF toPoints(const QPointF& millimetres) const;
@@ -88,12 +85,6 @@ private:
     std::unique_ptr<QPdfWriter> m_qtWriter;
     std::unique_ptr<QPainter> m_qtPainter;
     int m_qtPages = 0;
-    // Pages' own pictures, a footnote per page, are stacked on a Qt page while no other picture
-    // comes between them: a Qt page each would cost more than the rest of a copy's page. The
-    // Qt page they are stacked on (-1 when the current one is not theirs) and where the next
-    // goes, in millimetres from its top.
-    int m_ownQtPage = -1;
-    double m_ownSlotTop = 0;
     QList<Form> m_forms;
     QHash<QByteArray, int> m_formByKey;
 
