@@ -38,20 +38,6 @@ double peakMegabytes() {
     return double(usage.ru_maxrss) / 1024;
 }
 
-QList<PageRequest> classSetPages(int copies) {
-    return withFootnotes(
-        setFilePages(allSetValues(), SetSides::TwoSided, {}, copies),
-        [](qint16 Denom, qint16 Side, qsizetype n, qsizetype m) {
-            return QStringLiteral("%1 \u00b7 %2 \u00b7 page %3 of %4 \u00b7 print at 100 %, flip "
-                                  "on the long edge")
-                .arg(Denom)
-                .arg(Side == 0 ? "front" : "back")
-                .arg(n)
-                .arg(m);
-        },
-        [](double, double) { return QString(); });
-}
-
 void classSetPdf(benchmark::State& state, PdfWriter writer, ColumnLayout columns, int copies) {
     const std::shared_ptr<const Picture> picture = classicSet();
     if (!picture) {
@@ -62,7 +48,7 @@ void classSetPdf(benchmark::State& state, PdfWriter writer, ColumnLayout columns
     clip.setPicture(picture);
     SizeTable sizes;
     SizeNotes(sizes);
-    const QList<PageRequest> pages = classSetPages(copies);
+    const QList<PageRequest> pages = numberedSetPages(copies);
     QTemporaryDir folder;
     const QString target = folder.filePath(QStringLiteral("class.pdf"));
     QString error;

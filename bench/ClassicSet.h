@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/PictureLoader.h"
+#include "sheet/WholeSet.h"
 
 #include <QFile>
 #include <memory>
@@ -14,6 +15,22 @@ inline std::shared_ptr<const Picture> classicSet() {
     if (!file.open(QIODevice::ReadOnly))
         return nullptr;
     return loadPicture(file.readAll());
+}
+
+// A whole set's pages, each front followed by its back, `copies` times, each page with a
+// footnote as long as the program's own.
+inline QList<PageRequest> numberedSetPages(int copies) {
+    return withFootnotes(
+        setFilePages(allSetValues(), SetSides::TwoSided, {}, copies),
+        [](qint16 Denom, qint16 Side, qsizetype n, qsizetype m) {
+            return QStringLiteral("%1 \u00b7 %2 \u00b7 page %3 of %4 \u00b7 print at 100 %, flip "
+                                  "on the long edge")
+                .arg(Denom)
+                .arg(Side == 0 ? "front" : "back")
+                .arg(n)
+                .arg(m);
+        },
+        [](double, double) { return QString(); });
 }
 
 } // namespace zavolin::bench

@@ -36,18 +36,7 @@ void wholeSetPdf(benchmark::State& state) {
     clip.setPicture(picture);
     SizeTable sizes;
     SizeNotes(sizes);
-    QList<PageRequest> pages = setFilePages(allSetValues(), SetSides::TwoSided, {}, 1);
-    pages = withFootnotes(
-        pages,
-        [](qint16 Denom, qint16 Side, qsizetype n, qsizetype m) {
-            return QStringLiteral("%1 \u00b7 %2 \u00b7 page %3 of %4 \u00b7 print at 100 %, flip "
-                                  "on the long edge")
-                .arg(Denom)
-                .arg(Side == 0 ? "front" : "back")
-                .arg(n)
-                .arg(m);
-        },
-        [](double, double) { return QString(); });
+    const QList<PageRequest> pages = numberedSetPages(1);
     QTemporaryDir folder;
     const QString target = folder.filePath(QStringLiteral("set.pdf"));
     double longestGapMs = 0;
