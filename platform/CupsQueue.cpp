@@ -88,6 +88,54 @@ CupsQueueStatus cupsQueueStatus(const QString& queue) {
     return status;
 }
 
+QStringList cupsQueueNames() {
+    cups_dest_t* dests = nullptr;
+    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    QStringList names;
+    QString first;
+    for (int i = 0; i < count; ++i) {
+        // Instances (queue/instance) are option sets of the same queue: the queue is listed once.
+        if (dests[i].instance)
+            continue;
+        const QString name = QString::fromUtf8(dests[i].name);
+        if (dests[i].is_default)
+            first = name;
+        names << name;
+    }
+    cupsFreeDests(count, dests);
+    for (const char* variable : {"LPDEST", "PRINTER"}) {
+        const QString named = qEnvironmentVariable(variable).trimmed();
+        if (!named.isEmpty()) {
+            if (names.contains(named))
+                first = named;
+            break;
+        }
+    }
+    if (!first.isEmpty()) {
+        names.removeAll(first);
+        names.prepend(first);
+    }
+    return names;
+}
+
+QList<StandardPaper> cupsQueuePapers(const QString& queue) {
+    // The media names IPP gives these papers (PWG 5101.1).
+    static const std::pair<StandardPaper, const char*> media[] = {
+        {StandardPaper::A4, "iso_a4_210x297mm"},
+        {StandardPaper::Letter, "na_letter_8.5x11in"},
+        {StandardPaper::A5, "iso_a5_148x210mm"},
+        {StandardPaper::Legal, "na_legal_8.5x14in"}};
+    CupsDestination destination(queue);
+    QList<StandardPaper> papers;
+    for (const auto& [paper, name] : media)
+        if (cupsCheckDestSupported(destination.http(), destination.dest(), destination.info(),
+                                   CUPS_MEDIA, name))
+            papers << paper;
+    if (papers.isEmpty())
+        papers << StandardPaper::A4;
+    return papers;
+}
+
 void requireQueueTakesJobs(const QString& queue) {
     const CupsQueueStatus status = cupsQueueStatus(queue);
     if (!status.accepting)

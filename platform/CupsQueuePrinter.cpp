@@ -180,12 +180,12 @@ private:
 
 } // namespace
 
-PrinterPaper cupsQueuePaper(const QString& queue) {
+PrinterPaper cupsQueuePaper(const QString& queue, std::optional<StandardPaper> paper) {
     const QPrinterInfo info = QPrinterInfo::printerInfo(queue);
     if (info.isNull())
         raise(ErrNo::PrinterError,
               QStringLiteral("Printer error: there is no printer \"%1\".").arg(queue));
-    QPageSize pageSize = info.defaultPageSize();
+    QPageSize pageSize = paper ? QPageSize(pageSizeId(*paper)) : info.defaultPageSize();
     if (!pageSize.isValid())
         pageSize = QPageSize(QPageSize::A4);
     // The native printer knows the imageable area of each of the queue's page sizes.
@@ -193,15 +193,15 @@ PrinterPaper cupsQueuePaper(const QString& queue) {
     device.setPageOrientation(QPageLayout::Portrait);
     device.setPageSize(pageSize);
     const QPageLayout layout = device.pageLayout();
-    PrinterPaper paper;
-    paper.pageSize = layout.pageSize();
-    paper.unprintableMillimetres = toMillimetres(layout.minimumMargins(), layout.units());
-    paper.maxCopies = CupsMaxCopies;
-    return paper;
+    PrinterPaper result;
+    result.pageSize = layout.pageSize();
+    result.unprintableMillimetres = toMillimetres(layout.minimumMargins(), layout.units());
+    result.maxCopies = CupsMaxCopies;
+    return result;
 }
 
 std::unique_ptr<QtPrinter> openCupsQueuePrinter(const QString& queue, CupsJobOptions options) {
-    PrinterPaper paper = cupsQueuePaper(queue);
+    PrinterPaper paper = cupsQueuePaper(queue, options.paper);
     const QString media = paper.pageSize.key();
     return std::make_unique<QtPrinter>(std::move(paper),
                                        std::make_unique<CupsQueueSink>(queue, media, options));

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 namespace zavolin {
 
@@ -15,11 +16,13 @@ struct CupsJobOptions {
     // Copies of a document of several pages come out each as the whole sequence, not each page
     // n times; a single page leaves copies to the printer.
     bool collatedCopies = false;
+    // The paper to print on; the queue's default when none.
+    std::optional<StandardPaper> paper;
 };
 
-// The paper of a CUPS queue: its default page size and that page's unprintable edges (the
-// PPD's imageable area).
-PrinterPaper cupsQueuePaper(const QString& queue);
+// The paper of a CUPS queue: the given one or else its default page size, and that page's
+// unprintable edges (the PPD's imageable area).
+PrinterPaper cupsQueuePaper(const QString& queue, std::optional<StandardPaper> paper = {});
 
 // A printer on the named CUPS queue; each document is handed to the scheduler through libcups
 // as one job with the options, after the queue is asked whether it takes jobs, so a paused or

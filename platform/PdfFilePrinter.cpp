@@ -56,7 +56,7 @@ private:
 
 PrinterPaper pdfPrinterPaper(PdfPaper paper) {
     PrinterPaper result;
-    result.pageSize = QPageSize(paper == PdfPaper::Letter ? QPageSize::Letter : QPageSize::A4);
+    result.pageSize = QPageSize(pageSizeId(paper));
     result.unprintableMillimetres =
         QMarginsF(EdgeMillimetres, EdgeMillimetres, EdgeMillimetres, EdgeMillimetres);
     return result;

@@ -7,7 +7,8 @@
 
 namespace zavolin {
 
-enum class PdfPaper { A4, Letter };
+// The papers a file can be laid out for.
+using PdfPaper = StandardPaper;
 
 // Paper like a common printer's: the given size with 5 mm unprintable on every side.
 PrinterPaper pdfPrinterPaper(PdfPaper paper);

@@ -23,6 +23,27 @@ inline constexpr Setting Columns{"Columns", "1"};
 // Where a whole set's backs land, one for each printer: "x,y" millimetres, under the key
 // followed by a dot and the printer's queue name.
 inline constexpr Setting BackOffset{"BackOffset", "0.0,0.0"};
+// The queue the main window's print button prints on; empty for the system's default.
+inline constexpr Setting Printer{"Printer", ""};
+
+// The whole-set dialog as it was last left. Values are named as on the command line ("1" to
+// "1000", "coins"); a text that cannot be read counts as missing.
+// The values chosen: a comma-separated list; "all" for every one.
+inline constexpr Setting SetValues{"SetValues", "all"};
+// "1" when the notes of each value are counted, "0" for one sheet of each value.
+inline constexpr Setting SetCounting{"SetCounting", "0"};
+// Notes (coin strips) wanted of each value: "1=300,2=300,...,coins=30"; values not named, 0.
+inline constexpr Setting SetCounts{"SetCounts", ""};
+// The class helper: children, and notes each child gets of each value in the form above.
+inline constexpr Setting SetChildren{"SetChildren", "30"};
+inline constexpr Setting SetEach{"SetEach", ""};
+// How the backs reach the paper: printer, manual, none or backs.
+inline constexpr Setting SetSides{"SetSides", "printer"};
+// The queue, its paper ("A4", "Letter", "A5", "Legal") and the columns ("1" or "auto"); an
+// empty queue is the system's default, empty paper the queue's own, empty columns the window's.
+inline constexpr Setting SetPrinter{"SetPrinter", ""};
+inline constexpr Setting SetPaper{"SetPaper", ""};
+inline constexpr Setting SetColumns{"SetColumns", ""};
 } // namespace Settings
 
 // The per-user settings store: text values by key in the section "Optionen" of the
