@@ -287,8 +287,8 @@ bool frmPrintSet::printDocuments(const QList<SetDocument>& documents, int copies
         return false;
     const bool done = draw([&](const SetProgress& progress) {
         printSetJobs(
-            m_queue, withFootnotes(documents, setFootnote, calibrationInstruction), m_content,
-            copies, progress,
+            m_queue, std::nullopt, withFootnotes(documents, setFootnote, calibrationInstruction),
+            m_content, copies, progress,
             [this] {
                 MessageBoxes::current().inform(
                     this,

@@ -69,7 +69,9 @@ void checkWritable(const QString& path) {
         raise(ErrNo::PathFileAccessError, QStringLiteral("cannot write \"%1\": %2").arg(path, why));
 }
 
-QString printQueue() {
+QString printQueue(const SheetRequest& request) {
+    if (!request.printer.isEmpty())
+        return request.printer;
     const PrinterChoice choice = chooseDefaultPrinter();
     if (!choice.missingReason.isEmpty())
         raise(ErrNo::PrinterError, choice.missingReason);

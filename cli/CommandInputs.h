@@ -16,7 +16,8 @@ std::shared_ptr<const Picture> requestedPictures(const SheetRequest& request);
 // device, pipe or socket at the path.
 void checkWritable(const QString& path);
 
-// The CUPS queue to print on; raises PrinterError when there is none to print on.
-QString printQueue();
+// The CUPS queue to print on: the one --printer names, else the default; raises PrinterError
+// when there is none to print on.
+QString printQueue(const SheetRequest& request);
 
 } // namespace zavolin

@@ -3,6 +3,7 @@
 #include "CommandInputs.h"
 #include "lang/SetTexts.h"
 #include "platform/CupsQueue.h"
+#include "platform/CupsQueuePrinter.h"
 #include "platform/PictureClip.h"
 #include "platform/QtPrinter.h"
 #include "platform/RuntimeError.h"
@@ -16,11 +17,51 @@ namespace {
 
 using Kind = SheetRequest::Kind;
 
+// The paper the set is laid out for: the queue's when printing, else the file's.
+PrinterPaper setPaper(const SheetRequest& r) {
+    if (r.output == SheetRequest::Output::Print)
+        return cupsQueuePaper(printQueue(r), r.paperGiven ? std::optional(r.paper) : std::nullopt);
+    return pdfPrinterPaper(r.paper);
+}
+
+// The sheets of each value: as many as its count needs, or one of each value chosen.
+CountedSet countedSet(const SheetRequest& r, const SetContent& content) {
+    QtPrinter measuring(setPaper(r), nullptr);
+    const auto perSheet = [&](qint16 Denom) { return itemsOnSheet(measuring, Denom, content); };
+    if (r.counts)
+        return planCounts(*r.counts, perSheet);
+    CountedSet set;
+    for (const qint16 Denom : r.values) {
+        const qint32 held = qMax(perSheet(Denom), 1);
+        set.values.append({Denom, held, held, 1});
+    }
+    return set;
+}
+
+void printPlan(const SheetRequest& r, const CountedSet& set) {
+    QString text = QStringLiteral("value   wanted  on a page  pages  notes you get\n");
+    for (const CountedValue& value : set.values)
+        text += QStringLiteral("%1 %2 %3 %4 %5\n")
+                    .arg(valueKey(value.Denom), -5)
+                    .arg(value.wanted, 8)
+                    .arg(value.perSheet, 11)
+                    .arg(value.sheets, 6)
+                    .arg(value.got(), 14);
+    const bool bothSides = r.sides == SetSides::TwoSided || r.sides == SetSides::TurnByHand;
+    text +=
+        QStringLiteral("sheets of paper: %1%2%3\n")
+            .arg(qint64(set.sheets()) * r.copies)
+            .arg(r.copies > 1 ? QStringLiteral(" (%1 copies of %2)").arg(r.copies).arg(set.sheets())
+                              : QString())
+            .arg(bothSides ? QStringLiteral(", printed on both sides") : QString());
+    std::fputs(text.toLocal8Bit(), stdout);
+}
+
 // Every page in one file.
-QList<PageRequest> filePages(const SheetRequest& r) {
+QList<PageRequest> filePages(const SheetRequest& r, const QList<qint16>& sheetValues) {
     if (r.kind == Kind::Calibration)
         return calibrationDocuments(true, r.backOffset).first().pages;
-    return setFilePages(r.values, r.sides, r.backOffset, r.copies);
+    return setFilePages(sheetValues, r.sides, r.backOffset, r.copies);
 }
 
 // Waits until the user has put the printed fronts back; false when no one answers.
@@ -34,8 +75,8 @@ bool turnedStackBack() {
     return std::fgets(line, sizeof line, stdin) != nullptr;
 }
 
-void printSet(const SheetRequest& r, const SetContent& content) {
-    const QString queue = printQueue();
+void printSet(const SheetRequest& r, const SetContent& content, const QList<qint16>& sheetValues) {
+    const QString queue = printQueue(r);
     const bool twoSided = cupsQueueStatus(queue).twoSided;
     SetSides sides = r.sides;
     if (r.kind == Kind::Calibration && !r.sidesGiven)
@@ -48,10 +89,11 @@ void printSet(const SheetRequest& r, const SetContent& content) {
     const QList<SetDocument> documents =
         r.kind == Kind::Calibration
             ? calibrationDocuments(sides == SetSides::TwoSided, r.backOffset)
-            : setDocuments(r.values, sides, r.backOffset);
+            : setDocuments(sheetValues, sides, r.backOffset);
     QStringList sent;
     printSetJobs(
-        queue, withFootnotes(documents, setFootnote, calibrationInstruction), content,
+        queue, r.paperGiven ? std::optional(r.paper) : std::nullopt,
+        withFootnotes(documents, setFootnote, calibrationInstruction), content,
         r.kind == Kind::Calibration ? 1 : r.copies, {},
         [] {
             if (!turnedStackBack())
@@ -64,21 +106,31 @@ void printSet(const SheetRequest& r, const SetContent& content) {
 } // namespace
 
 void makeSetPages(const SheetRequest& r) {
+    SizeTable sizes;
+    SizeNotes(sizes);
+    PictureClip clip;
+    const SetContent content{sizes, {r.LeftMargin, r.TopMargin}, clip, r.columns};
+    QList<qint16> sheetValues;
+    if (r.kind == Kind::WholeSet) {
+        const CountedSet set = countedSet(r, content);
+        if (r.planOnly) {
+            printPlan(r, set);
+            return;
+        }
+        sheetValues = set.sheetValues();
+    }
     if (r.output != SheetRequest::Output::Print)
         checkWritable(r.outputPath);
-    PictureClip clip;
     // The calibration sheet shows no banknotes: no plug-in needs to run for it.
     if (r.kind == Kind::WholeSet)
         clip.setPicture(requestedPictures(r));
-    SizeTable sizes;
-    SizeNotes(sizes);
-    const SetContent content{sizes, {r.LeftMargin, r.TopMargin}, clip, r.columns};
     if (r.output == SheetRequest::Output::Print) {
-        printSet(r, content);
+        printSet(r, content, sheetValues);
         return;
     }
     const std::unique_ptr<QtPrinter> printer = openPdfFilePrinter(r.outputPath, r.paper);
-    printSetPages(*printer, withFootnotes(filePages(r), setFootnote, calibrationInstruction),
+    printSetPages(*printer,
+                  withFootnotes(filePages(r, sheetValues), setFootnote, calibrationInstruction),
                   content, 1);
 }
 

@@ -28,7 +28,10 @@ std::unique_ptr<Printer> printerFor(const SheetRequest& request) {
         // The preview's geometry is that of the page a PDF would get; nothing is written to
         // this printer unless the output is a PDF.
         return openPdfFilePrinter(request.outputPath, request.paper);
-    return openCupsQueuePrinter(printQueue());
+    CupsJobOptions options;
+    if (request.paperGiven)
+        options.paper = request.paper;
+    return openCupsQueuePrinter(printQueue(request), options);
 }
 
 void writePreview(const SheetRequest& r, Printer& printer, const PageRequest& page,

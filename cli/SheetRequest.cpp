@@ -1,5 +1,6 @@
 #include "SheetRequest.h"
 
+#include "platform/RuntimeError.h"
 #include "sheet/BackOffsetText.h"
 
 #include <QRegularExpression>
@@ -7,11 +8,6 @@
 
 namespace zavolin {
 namespace {
-
-const QStringList DenominationNames = {
-    QStringLiteral("coins"), QStringLiteral("1"),   QStringLiteral("2"),   QStringLiteral("5"),
-    QStringLiteral("10"),    QStringLiteral("20"),  QStringLiteral("50"),  QStringLiteral("100"),
-    QStringLiteral("200"),   QStringLiteral("500"), QStringLiteral("1000")};
 
 std::optional<int> wholeNumber(const QString& text, int lowest, int highest) {
     static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]{1,6}$"));
@@ -28,18 +24,20 @@ constexpr int MaxSetCopies = 99;
 constexpr int MaxPageCopies = 10;
 
 // Applies one option with its value; returns what is wrong, or an empty text.
-QString apply(SheetRequest& r, bool& outputSeen, const QString& option, const QString& value) {
+// `each` and `children` keep --each and --children until both are read.
+QString apply(SheetRequest& r, bool& outputSeen, ValueCounts& each, int& children,
+              const QString& option, const QString& value) {
     if (option == QLatin1String("--values")) {
         QList<qint16> values;
         for (const QString& name : value.split(QLatin1Char(','))) {
-            const qsizetype i = DenominationNames.indexOf(name.trimmed().toLower());
-            if (i < 0)
+            const std::optional<qint16> i = valueFromKey(name);
+            if (!i)
                 return QStringLiteral("unknown value \"%1\" in --values (a comma-separated list "
                                       "of 1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, coins)")
                     .arg(name.trimmed());
-            if (values.contains(qint16(i)))
+            if (values.contains(*i))
                 return QStringLiteral("--values names \"%1\" twice").arg(name.trimmed());
-            values.append(qint16(i));
+            values.append(*i);
         }
         // Printed in the set's own order, whatever order the list gives.
         r.values.clear();
@@ -75,12 +73,12 @@ QString apply(SheetRequest& r, bool& outputSeen, const QString& option, const QS
         else
             return QStringLiteral("--columns takes 1 or auto, not \"%1\"").arg(value);
     } else if (option == QLatin1String("--denomination")) {
-        const qsizetype i = DenominationNames.indexOf(value.toLower());
-        if (i < 0)
+        const std::optional<qint16> i = valueFromKey(value);
+        if (!i || value != value.trimmed())
             return QStringLiteral("unknown denomination \"%1\" (one of 1, 2, 5, 10, 20, 50, 100, "
                                   "200, 500, 1000, coins)")
                 .arg(value);
-        r.Denom = qint16(i);
+        r.Denom = *i;
     } else if (option == QLatin1String("--side")) {
         if (value.compare(QLatin1String("front"), Qt::CaseInsensitive) == 0)
             r.Side = 0;
@@ -116,12 +114,29 @@ QString apply(SheetRequest& r, bool& outputSeen, const QString& option, const QS
             return QStringLiteral("give one picture set only: --pictures or --picture-set");
         r.pictureSet = value;
     } else if (option == QLatin1String("--paper")) {
-        if (value.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
-            r.paper = PdfPaper::A4;
-        else if (value.compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0)
-            r.paper = PdfPaper::Letter;
-        else
-            return QStringLiteral("unknown paper \"%1\" (A4 or Letter)").arg(value);
+        const std::optional<StandardPaper> paper = paperNamed(value);
+        if (!paper)
+            return QStringLiteral("unknown paper \"%1\" (A4, Letter, A5 or Legal)").arg(value);
+        r.paper = *paper;
+        r.paperGiven = true;
+    } else if (option == QLatin1String("--printer")) {
+        if (value.trimmed().isEmpty())
+            return QStringLiteral("--printer needs the name of a printer queue (lpstat -e "
+                                  "lists them)");
+        r.printer = value.trimmed();
+    } else if (option == QLatin1String("--notes") || option == QLatin1String("--each")) {
+        try {
+            (option == QLatin1String("--notes") ? r.counts.emplace() : each) = parseCounts(value);
+        } catch (const RuntimeError& e) {
+            return QStringLiteral("%1: %2").arg(option, e.description());
+        }
+    } else if (option == QLatin1String("--children")) {
+        const auto n = wholeNumber(value, 1, MaxValueCount);
+        if (!n)
+            return QStringLiteral("--children takes a whole number from 1 to %1, not \"%2\"")
+                .arg(MaxValueCount)
+                .arg(value);
+        children = *n;
     } else if (option == QLatin1String("--output")) {
         if (outputSeen)
             return QStringLiteral("give one output only: --output FILE.pdf, --output FILE.png "
@@ -148,7 +163,9 @@ bool takesValue(const QString& option) {
         QStringLiteral("--paper"),        QStringLiteral("--output"),
         QStringLiteral("--picture-set"),  QStringLiteral("--values"),
         QStringLiteral("--duplex"),       QStringLiteral("--back-offset"),
-        QStringLiteral("--columns"),      QStringLiteral("--template")};
+        QStringLiteral("--columns"),      QStringLiteral("--template"),
+        QStringLiteral("--printer"),      QStringLiteral("--notes"),
+        QStringLiteral("--children"),     QStringLiteral("--each")};
     return withValue.contains(option);
 }
 
@@ -161,11 +178,17 @@ QString checkCombination(const SheetRequest& r, const QSet<QString>& seen) {
                 return option;
         return QString();
     };
+    if (seen.contains(QStringLiteral("--printer")) && r.output != SheetRequest::Output::Print)
+        return QStringLiteral("--printer goes with --print");
     if (r.kind == Kind::Page) {
         const QString setOnly = first({QStringLiteral("--values"), QStringLiteral("--duplex"),
                                        QStringLiteral("--back-offset")});
         if (!setOnly.isEmpty())
             return QStringLiteral("%1 goes with --whole-set or --calibration only").arg(setOnly);
+        const QString wholeSetOnly = first({QStringLiteral("--notes"), QStringLiteral("--children"),
+                                            QStringLiteral("--each"), QStringLiteral("--plan")});
+        if (!wholeSetOnly.isEmpty())
+            return QStringLiteral("%1 goes with --whole-set only").arg(wholeSetOnly);
         if (r.copies > MaxPageCopies)
             return QStringLiteral("--copies takes a whole number from 1 to %1, not \"%2\"")
                 .arg(MaxPageCopies)
@@ -177,11 +200,25 @@ QString checkCombination(const SheetRequest& r, const QSet<QString>& seen) {
     QStringList notWith = {QStringLiteral("--denomination"), QStringLiteral("--side")};
     if (r.kind == Kind::Calibration)
         notWith << QStringLiteral("--values") << QStringLiteral("--copies")
+                << QStringLiteral("--notes") << QStringLiteral("--children")
+                << QStringLiteral("--each") << QStringLiteral("--plan")
                 << QStringLiteral("--columns") << QStringLiteral("--pictures")
                 << QStringLiteral("--picture-set") << QStringLiteral("--left-margin")
                 << QStringLiteral("--top-margin");
     if (const QString option = first(notWith); !option.isEmpty())
         return QStringLiteral("%1 does not go with %2").arg(option, name);
+    const bool byChildren =
+        seen.contains(QStringLiteral("--children")) || seen.contains(QStringLiteral("--each"));
+    if (byChildren && seen.contains(QStringLiteral("--notes")))
+        return QStringLiteral("give --notes or --children with --each, not both");
+    if (byChildren &&
+        !(seen.contains(QStringLiteral("--children")) && seen.contains(QStringLiteral("--each"))))
+        return QStringLiteral("--children and --each go together: --children 30 --each 10");
+    if (r.counts && seen.contains(QStringLiteral("--values")))
+        return QStringLiteral("--values does not go with counted notes: a value counted 0 is left "
+                              "out");
+    if (r.counts && countsText(*r.counts).isEmpty())
+        return QStringLiteral("nothing to print: every value is counted 0");
     if (r.output == SheetRequest::Output::Png)
         return QStringLiteral("%1 writes a PDF file (--output FILE.pdf) or prints (--print), not "
                               "a PNG")
@@ -200,6 +237,8 @@ ParsedArguments parseSheetArguments(const QStringList& arguments) {
     bool outputSeen = false;
     QSet<QString> seen;
     QStringList given; // every option, in order
+    ValueCounts each;
+    int children = 0;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         QString option = arguments[i];
         QString value;
@@ -225,6 +264,11 @@ ParsedArguments parseSheetArguments(const QStringList& arguments) {
             }
             request.kind = option == QLatin1String("--whole-set") ? SheetRequest::Kind::WholeSet
                                                                   : SheetRequest::Kind::Calibration;
+            continue;
+        }
+        if (option == QLatin1String("--plan")) {
+            request.planOnly = true;
+            seen.insert(option);
             continue;
         }
         if (option == QLatin1String("--print")) {
@@ -254,7 +298,7 @@ ParsedArguments parseSheetArguments(const QStringList& arguments) {
             parsed.templatePath = value;
             continue;
         }
-        parsed.error = apply(request, outputSeen, option, value);
+        parsed.error = apply(request, outputSeen, each, children, option, value);
         if (!parsed.error.isEmpty())
             return parsed;
         seen.insert(option);
@@ -272,7 +316,9 @@ ParsedArguments parseSheetArguments(const QStringList& arguments) {
     }
     if (parsed.listPictureSets)
         return parsed;
-    if (!outputSeen) {
+    if (children > 0 && !each.isEmpty())
+        request.counts = countsForChildren(children, each);
+    if (!outputSeen && !request.planOnly) {
         parsed.error =
             QStringLiteral("say where the sheet goes: --output FILE.pdf, --output FILE.png or "
                            "--print");
@@ -290,15 +336,17 @@ QString sheetUsage() {
         "Usage: zavolin-sheet [--denomination 1|2|5|10|20|50|100|200|500|1000|coins]\n"
         "                     [--side front|back] [--left-margin MM] [--top-margin MM]\n"
         "                     [--copies N] [--pictures FILE | --picture-set N|NAME]\n"
-        "                     [--paper A4|Letter] [--columns 1|auto]\n"
-        "                     (--output FILE.pdf | --output FILE.png | --print)\n"
-        "       zavolin-sheet --whole-set [--values LIST] [--duplex printer|manual|none|backs]\n"
+        "                     [--paper A4|Letter|A5|Legal] [--columns 1|auto]\n"
+        "                     (--output FILE.pdf | --output FILE.png | --print [--printer Q])\n"
+        "       zavolin-sheet --whole-set [--values LIST | --notes COUNTS |\n"
+        "                     --children N --each COUNTS] [--duplex printer|manual|none|backs]\n"
         "                     [--back-offset X,Y] [--copies N] [--left-margin MM]\n"
         "                     [--top-margin MM] [--pictures FILE | --picture-set N|NAME]\n"
-        "                     [--paper A4|Letter] [--columns 1|auto]\n"
-        "                     (--output FILE.pdf | --print)\n"
+        "                     [--paper A4|Letter|A5|Legal] [--columns 1|auto]\n"
+        "                     (--output FILE.pdf | --print [--printer Q]) [--plan]\n"
         "       zavolin-sheet --calibration [--back-offset X,Y] [--duplex printer|manual]\n"
-        "                     [--paper A4|Letter] (--output FILE.pdf | --print)\n"
+        "                     [--paper A4|Letter|A5|Legal]\n"
+        "                     (--output FILE.pdf | --print [--printer Q])\n"
         "       zavolin-sheet --list-picture-sets\n"
         "       zavolin-sheet --add-picture-set NAME --from FILE|FOLDER [--accept-warnings]\n"
         "       zavolin-sheet --remove-picture-set NAME\n"
@@ -337,18 +385,32 @@ QString sheetUsage() {
         "                    line 2 mm inside each; goes with no other option\n"
         "  --columns 1|auto  one centred column of notes (default), or as many columns side by\n"
         "                    side as fit the paper; the coin sheet keeps one\n"
-        "  --paper P         A4 or Letter for file output (default A4); the page has 5 mm\n"
-        "                    unprintable edges, like a common printer\n"
+        "  --paper P         A4, Letter, A5 or Legal for file output (default A4); the page\n"
+        "                    has 5 mm unprintable edges, like a common printer. With --print,\n"
+        "                    that paper of the printer instead of its own\n"
         "  --output FILE.pdf write the page to a PDF file\n"
         "  --output FILE.png write the preview the program shows in a window 673 pixels high\n"
         "  --print           print on the default printer (the PRINTER environment variable\n"
         "                    names another CUPS queue)\n"
+        "  --printer Q       print on the CUPS queue Q instead (lpstat -e lists them)\n"
         "\n"
         "  --whole-set       every chosen value, each front followed by its back, the backs\n"
         "                    placed to lie behind their fronts when the sheet is turned over\n"
         "                    about its long edge; each page says in a grey line what it is\n"
         "  --values LIST     the values of the set, comma-separated, from 1, 2, 5, 10, 20, 50,\n"
-        "                    100, 200, 500, 1000, coins (default all), printed in that order\n"
+        "                    100, 200, 500, 1000, coins (default all), printed in that order;\n"
+        "                    one sheet of each\n"
+        "  --notes COUNTS    the notes wanted of each value (coin strips for coins), 0 to 9999,\n"
+        "                    such as 1=300,2=300,1000=60,coins=30; values not named get 0. Each\n"
+        "                    value gets as many sheets as its count needs on the layout, all\n"
+        "                    in one job; --copies then repeats the whole counted set\n"
+        "  --children N --each COUNTS  the same for a class: N children (1 to 9999), each\n"
+        "                    getting COUNTS of the values, such as 10 (every value),\n"
+        "                    1=10,1000=2 or 10,coins=1 (a bare number for the values not named)\n"
+        "  --plan            print what the set takes and make nothing: for each value the\n"
+        "                    notes wanted, the notes a page holds, its pages and the notes you\n"
+        "                    get; then the sheets of paper, measured on the printer's or the\n"
+        "                    file's paper\n"
         "  --duplex WAY      printer: the printer prints both sides (default; it must be able\n"
         "                    to); manual: the fronts are printed, then the command waits for\n"
         "                    Enter while the stack is turned over and put back, then the backs;\n"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/PdfFilePrinter.h"
+#include "sheet/SetCounts.h"
 #include "sheet/WholeSet.h"
 
 #include <QString>
@@ -28,7 +29,10 @@ struct SheetRequest {
     QString pictures; // a picture set as one image; empty for empty banknote cells
     // A plug-in's picture set instead: its position in the list (from 1) or its Info text.
     QString pictureSet;
+    // The paper of a file; on a printer, the queue's own unless given.
     PdfPaper paper = PdfPaper::A4;
+    bool paperGiven = false;
+    QString printer; // the queue to print on; empty for the default
     Output output = Output::Print;
     QString outputPath; // for Pdf and Png
     ColumnLayout columns = ColumnLayout::One;
@@ -38,6 +42,11 @@ struct SheetRequest {
     SetSides sides = SetSides::TwoSided;
     bool sidesGiven = false;
     BackOffset backOffset;
+    // The notes wanted of each value, when counted: each value gets as many pages as its count
+    // needs (given directly, or as children times notes each).
+    std::optional<ValueCounts> counts;
+    // Say the pages and notes each value gets, and the sheets of paper, and make nothing.
+    bool planOnly = false;
 };
 
 struct ParsedArguments {

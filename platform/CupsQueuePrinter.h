@@ -17,7 +17,7 @@ struct CupsJobOptions {
     // n times; a single page leaves copies to the printer.
     bool collatedCopies = false;
     // The paper to print on; the queue's default when none.
-    std::optional<StandardPaper> paper;
+    std::optional<StandardPaper> paper = std::nullopt;
 };
 
 // The paper of a CUPS queue: the given one or else its default page size, and that page's

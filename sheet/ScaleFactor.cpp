@@ -14,7 +14,14 @@ namespace {
 // mirrored about the paper's centre; where the printable area is off centre by d, the mirrored
 // block is off by 2d, which the block must leave free on both sides.
 double turnedBackShift(Printer& printer, bool turnedBacks) {
-    return turnedBacks ? 2 * std::abs(2 * paperCentreLine(printer) - printer.scaleWidth()) : 0;
+    if (!turnedBacks)
+        return 0;
+    const double offCentre = std::abs(2 * paperCentreLine(printer) - printer.scaleWidth()) / 2;
+    // The printable area's edge is known to a device unit only: an area centred on the paper
+    // reads as off centre by a rounding, which would cost a column where it just fits.
+    if (offCentre <= 1 / printer.deviceUnitsPerMillimetre())
+        return 0;
+    return 4 * offCentre;
 }
 
 double blockRoom(Printer& printer, const PageGeometry& geometry, bool turnedBacks) {
