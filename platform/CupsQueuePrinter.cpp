@@ -207,4 +207,15 @@ std::unique_ptr<QtPrinter> openCupsQueuePrinter(const QString& queue, CupsJobOpt
                                        std::make_unique<CupsQueueSink>(queue, media, options));
 }
 
+std::optional<CupsJob> cupsJobOf(const QString& delivery) {
+    const qsizetype dash = delivery.lastIndexOf(QLatin1Char('-'));
+    if (dash <= 0 || delivery.contains(QLatin1Char('/')))
+        return std::nullopt;
+    bool number = false;
+    const int id = QStringView(delivery).mid(dash + 1).toInt(&number);
+    if (!number || id <= 0)
+        return std::nullopt;
+    return CupsJob{delivery.left(dash), id};
+}
+
 } // namespace zavolin

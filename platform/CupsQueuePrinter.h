@@ -30,4 +30,14 @@ PrinterPaper cupsQueuePaper(const QString& queue, std::optional<StandardPaper> p
 // Raises PrinterError for an unknown queue.
 std::unique_ptr<QtPrinter> openCupsQueuePrinter(const QString& queue, CupsJobOptions options = {});
 
+// A print job handed to a CUPS queue.
+struct CupsJob {
+    QString queue;
+    int id = 0;
+};
+
+// The job a delivery of a printer on a CUPS queue names ("queue-id", as lp reports a job); none
+// for any other delivery, such as a file's path: queue names hold no "/".
+std::optional<CupsJob> cupsJobOf(const QString& delivery);
+
 } // namespace zavolin

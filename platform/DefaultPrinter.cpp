@@ -45,10 +45,50 @@ std::unique_ptr<Printer> openDefaultPrinter() {
     }
 }
 
+namespace {
+
+// The program's printer: the queue chosen and, once needed, the printer on it.
+struct ProgramPrinter {
+    QString queue;
+    std::unique_ptr<Printer> printer;
+};
+
+ProgramPrinter& programPrinter() {
+    static ProgramPrinter program;
+    return program;
+}
+
+std::unique_ptr<Printer> openPrinterOn(const QString& queue) {
+    if (queue.isEmpty())
+        return openDefaultPrinter();
+    try {
+        return openCupsQueuePrinter(queue);
+    } catch (const RuntimeError& error) {
+        return std::make_unique<UnavailablePrinter>(error.description());
+    }
+}
+
+} // namespace
+
+void chooseProgramPrinter(const QString& queue) {
+    ProgramPrinter& program = programPrinter();
+    if (program.queue == queue)
+        return;
+    program.queue = queue;
+    program.printer.reset();
+}
+
+QString programPrinterQueue() {
+    return programPrinter().queue;
+}
+
 Printer& Printer::real() {
-    // Chosen once, like the printer a program starts with.
-    static const std::unique_ptr<Printer> printer = openDefaultPrinter();
-    return *printer;
+    // Opened when first needed, like the printer a program starts with, and again after
+    // another queue is chosen.
+    ProgramPrinter& program = programPrinter();
+    if (!program.printer)
+        program.printer = openPrinterOn(program.queue);
+    return *program.printer;
 }
 
 } // namespace zavolin

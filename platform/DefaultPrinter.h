@@ -21,4 +21,14 @@ PrinterChoice chooseDefaultPrinter();
 // there is none, or one that raises PrinterError when the named queue does not exist.
 std::unique_ptr<Printer> openDefaultPrinter();
 
+// Makes Printer::real() a printer on the queue from now on; empty for the default printer as
+// openDefaultPrinter() finds it. The printer opens when it is next needed; on a queue that does
+// not exist it raises PrinterError naming the queue on every use. Choosing another queue ends
+// the printer Printer::real() returned before: nothing may keep it across this call. Choosing
+// the queue already chosen keeps the printer.
+void chooseProgramPrinter(const QString& queue);
+
+// The queue chooseProgramPrinter() last chose; empty for the default printer.
+QString programPrinterQueue();
+
 } // namespace zavolin
