@@ -1,4 +1,5 @@
 // The toolbar and the help menu.
+#include "JobNotice.h"
 #include "MainWindowCaptions.h"
 #include "PreviewBox.h"
 #include "errors/Trap.h"
@@ -9,6 +10,7 @@
 #include "platform/Conversions.h"
 #include "platform/Printer.h"
 #include "platform/ProgramInfo.h"
+#include "platform/QtPrinter.h"
 #include "platform/Shell.h"
 #include "platform/UserGuide.h"
 #include "ui_frmZavolin.h"
@@ -17,6 +19,15 @@
 #include <QMenu>
 
 namespace zavolin {
+namespace {
+
+// Where the printer's last document went, for a printer that hands documents on.
+QString lastDeliveryOf(Printer& printer) {
+    const auto* handing = dynamic_cast<const QtPrinter*>(&printer);
+    return handing ? handing->lastDelivery() : QString();
+}
+
+} // namespace
 
 void frmZavolin::PicBut_click(qint16 Index) {
     Trap trap(QStringLiteral("frmZavolin"), QStringLiteral("PicBut_click"));
@@ -27,8 +38,13 @@ void frmZavolin::PicBut_click(qint16 Index) {
             // refuses (0, negative, a word) leaves its own.
             PrintJob job;
             job.copies = [this] { return toInt32(roundHalfEven(Val(m_ui->txtCopy->text()))); };
+            // What the last job's notice says no longer holds for this one.
+            m_jobNotice->hide();
+            const QString before = lastDeliveryOf(Printer::current());
             printPages(Printer::current(), {page()}, content(), job, trap,
                        {60, 100, 110, {130, 140, 160}, 180});
+            if (const QString after = lastDeliveryOf(Printer::current()); after != before)
+                sayWhereTheJobWent(after);
             break;
         }
         case 1:

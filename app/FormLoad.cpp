@@ -11,6 +11,7 @@
 #include "lang/ModResFiles.h"
 #include "lang/frmInfo.h"
 #include "platform/Conversions.h"
+#include "platform/DefaultPrinter.h"
 #include "platform/PreviousInstance.h"
 #include "platform/Printer.h"
 #include "platform/ProgramInfo.h"
@@ -68,6 +69,9 @@ bool frmZavolin::Form_Load() {
             cmbAuswahl_Click();
         });
         trap.at(220, [&] { CreateChosenPicture(lstFiles, lstUserFiles, cmbAuswahl, clpPics); });
+        // The printer chosen in the print adjustment, before the printer is first needed.
+        PrinterQueue = readSetting(Settings::Printer);
+        chooseProgramPrinter(stored.printer(PrinterQueue));
         trap.at(230, [&] {
             ScaleFactor(Printer::current(), SizeTable, Denom, Side, Geometry,
                         [this] { Bild().clear(); });

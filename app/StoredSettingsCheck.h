@@ -19,13 +19,17 @@ public:
     qint16 language(qint16 stored);
     // The stored print offset, or 0 when it lies beyond the print adjustment's range.
     qint16 offset(const Setting& setting, qint16 stored);
+    // The stored printer's queue, or the system's default (empty) when the queue is not there
+    // now. Such a choice stays stored, for when the queue is back.
+    QString printer(const QString& stored);
     // One window for everything found, in the language the captions have by then; none when
     // everything could be used.
     void report(QWidget* parent) const;
 
 private:
+    enum class Kind { Language, Offset, Printer };
     struct Found {
-        bool language; // else an offset
+        Kind kind;
         QString key;
         QString value; // as stored
     };

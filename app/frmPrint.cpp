@@ -2,11 +2,15 @@
 
 #include "errors/Trap.h"
 #include "platform/Conversions.h"
+#include "platform/CupsQueue.h"
+#include "platform/DefaultPrinter.h"
 #include "platform/RuntimeError.h"
+#include "platform/SettingsStore.h"
 #include "platform/Units.h"
 #include "sheet/SheetContext.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
@@ -94,7 +98,7 @@ void setBarValue(QScrollBar* bar, double value) {
 } // namespace
 
 frmPrint::frmPrint(qint16& LeftMargin, qint16& TopMargin, TextLookup text, QWidget* parent,
-                   ColumnLayout* columns)
+                   ColumnLayout* columns, QString* printer)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
     , m_LeftMargin(LeftMargin)
@@ -141,12 +145,68 @@ frmPrint::frmPrint(qint16& LeftMargin, qint16& TopMargin, TextLookup text, QWidg
             *columns = checked ? ColumnLayout::AsManyAsFit : ColumnLayout::One;
         });
     }
+    if (printer)
+        addPrinterChoice(printer);
 }
 
 void frmPrint::showModal(qint16& LeftMargin, qint16& TopMargin, TextLookup text, QWidget* parent,
-                         ColumnLayout* columns) {
-    frmPrint dialog(LeftMargin, TopMargin, std::move(text), parent, columns);
+                         ColumnLayout* columns, QString* printer) {
+    frmPrint dialog(LeftMargin, TopMargin, std::move(text), parent, columns, printer);
     dialog.exec();
+}
+
+void frmPrint::addPrinterChoice(QString* printer) {
+    // Below everything else, so the offsets and OK keep their places.
+    setFixedSize(pixelsOf(4035), pixelsOf(3930));
+    lblPrinter = makeLabel(this, "lblPrinter", pixelRect(240, 2100, 3495, 255));
+    lblPrinter->setText(tr("Printer for the print button:"));
+    fitToWidth(lblPrinter);
+    cmbPrinter = new QComboBox(this);
+    cmbPrinter->setObjectName(QStringLiteral("cmbPrinter"));
+    cmbPrinter->setGeometry(pixelRect(240, 2400, 3495, 375));
+    lblPrinter->setBuddy(cmbPrinter);
+    lblPrinterNote = makeLabel(this, "lblPrinterNote", pixelRect(240, 2880, 3495, 900));
+    lblPrinterNote->setWordWrap(true);
+    lblPrinterNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    cmbPrinter->addItem(tr("System default"), QString());
+    const PrinterChoice system = chooseDefaultPrinter();
+    cmbPrinter->setItemData(
+        0,
+        !system.missingReason.isEmpty() ? system.missingReason
+        : system.queue.isEmpty()
+            ? tr("There is no printer: printouts are saved as PDF files in the documents folder.")
+            : tr("Now the printer %1.").arg(system.queue),
+        Qt::ToolTipRole);
+    const QStringList queues = cupsQueueNames();
+    for (const QString& queue : queues)
+        cmbPrinter->addItem(queue, queue);
+    const int stored = printer->isEmpty() ? 0 : cmbPrinter->findData(*printer);
+    cmbPrinter->setCurrentIndex(qMax(stored, 0));
+    if (stored < 0)
+        lblPrinterNote->setText(tr("The printer \"%1\" chosen before is not there now, so the "
+                                   "system default prints. Choose a printer to change that.")
+                                    .arg(*printer));
+    // The user's choice only, the one that names the queue already chosen included: it also
+    // replaces a stored queue that is not there.
+    connect(cmbPrinter, &QComboBox::activated, this,
+            [this, printer] { cmbPrinter_Change(printer); });
+}
+
+void frmPrint::cmbPrinter_Change(QString* printer) {
+    const QString queue = cmbPrinter->currentData().toString();
+    lblPrinterNote->clear();
+    if (queue == *printer)
+        return;
+    *printer = queue;
+    try {
+        writeSetting(Settings::Printer, queue);
+    } catch (const RuntimeError& e) {
+        lblPrinterNote->setText(
+            tr("This printer is used until Zavolin ends, but it could not be kept for the next "
+               "time (%1). Make that file writable and choose the printer again.")
+                .arg(e.description()));
+    }
 }
 
 void frmPrint::Form_Load() {

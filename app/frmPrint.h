@@ -8,6 +8,7 @@
 #include <functional>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QScrollBar;
@@ -28,12 +29,16 @@ public:
     using TextLookup = std::function<QString(qint16 number)>;
 
     // With columns, the dialog also offers the banknotes' column layout and changes it at once.
+    // With printer, it grows below its other controls and offers the system's default printer
+    // (an empty queue) and every CUPS queue; a choice changes *printer and the stored setting
+    // Settings::Printer at once.
     frmPrint(qint16& LeftMargin, qint16& TopMargin, TextLookup text, QWidget* parent = nullptr,
-             ColumnLayout* columns = nullptr);
+             ColumnLayout* columns = nullptr, QString* printer = nullptr);
 
     // Loads the dialog, shows it modally and unloads it when it closes.
     static void showModal(qint16& LeftMargin, qint16& TopMargin, TextLookup text,
-                          QWidget* parent = nullptr, ColumnLayout* columns = nullptr);
+                          QWidget* parent = nullptr, ColumnLayout* columns = nullptr,
+                          QString* printer = nullptr);
 
     void Form_Load();
     void vscLeftMargin_Change();
@@ -50,8 +55,17 @@ public:
     QPushButton* cmdOK = nullptr;
     // As many columns of notes as fit the paper; only there when the dialog was given a layout.
     QCheckBox* chkColumns = nullptr;
+    // The printer the main window prints on, its list holding the queue's name as its data;
+    // only there when the dialog was given a printer. The note says what became of a choice
+    // that could not be used or kept.
+    QLabel* lblPrinter = nullptr;
+    QComboBox* cmbPrinter = nullptr;
+    QLabel* lblPrinterNote = nullptr;
 
 private:
+    void addPrinterChoice(QString* printer);
+    void cmbPrinter_Change(QString* printer);
+
     qint16& m_LeftMargin;
     qint16& m_TopMargin;
     TextLookup m_text;

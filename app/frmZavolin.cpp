@@ -1,5 +1,6 @@
 #include "frmZavolin.h"
 
+#include "JobNotice.h"
 #include "MainWindowLayout.h"
 #include "OwnSetEntries.h"
 #include "PreviewBox.h"
@@ -9,6 +10,8 @@
 #include "lang/LangState.h"
 #include "lang/frmInfo.h"
 #include "platform/Conversions.h"
+#include "platform/CupsQueuePrinter.h"
+#include "platform/DefaultPrinter.h"
 #include "platform/Printer.h"
 #include "platform/SettingsStore.h"
 #include "resources/ProgramResources.h"
@@ -40,6 +43,8 @@ frmZavolin::frmZavolin(QWidget* parent)
     QIcon icon = windowIcon();
     icon.addFile(QStringLiteral(":/images/zavolin-64.png"));
     setWindowIcon(icon);
+
+    m_jobNotice = new JobNotice(m_ui->Bild);
 
     connectControls();
 }
@@ -143,14 +148,28 @@ void frmZavolin::Form_Resize() {
 
 void frmZavolin::showPrintAdjustment() {
     const ColumnLayout before = Columns;
+    const QString printerBefore = PrinterQueue;
     frmPrint::showModal(
         Offsets.LeftMargin, Offsets.TopMargin,
-        [](qint16 number) { return GetLang(add16(LangBase, number)); }, this, &Columns);
+        [](qint16 number) { return GetLang(add16(LangBase, number)); }, this, &Columns,
+        &PrinterQueue);
     // Kept at once: the offsets are stored when the program ends, the layout has no such step.
     if (Columns != before)
         writeSetting(Settings::Columns, columnLayoutText(Columns));
+    if (PrinterQueue != printerBefore) {
+        // The dialog has stored it. Another paper may have other proportions: the preview is
+        // laid out anew.
+        chooseProgramPrinter(PrinterQueue);
+        Form_Resize();
+    }
     // The offset down and the layout decide how many rows and columns the page holds.
     ScaleFactor(Printer::current(), SizeTable, Denom, Side, Geometry, {}, pageFit());
+}
+
+void frmZavolin::sayWhereTheJobWent(const QString& delivery) {
+    // A printout saved as a file has said where it is already.
+    if (const std::optional<CupsJob> job = cupsJobOf(delivery))
+        m_jobNotice->say(tr("Sent to %1, job %2.").arg(job->queue).arg(job->id));
 }
 
 void frmZavolin::refreshOwnSets() {

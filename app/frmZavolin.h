@@ -21,6 +21,7 @@ class frmZavolin;
 
 namespace zavolin {
 
+class JobNotice;
 class PreviewBox;
 class Trap;
 class frmInfo;
@@ -82,6 +83,9 @@ public:
     PrintOffsets Offsets;
     // The banknotes' column layout; the print adjustment dialog changes and stores it.
     ColumnLayout Columns = ColumnLayout::One;
+    // The queue the print button prints on as stored, empty for the system's default; the
+    // print adjustment dialog changes and stores it.
+    QString PrinterQueue;
     QString AppPath;
     FileList lstFiles;
     // The user's own plug-in folder and its libraries, listed after the program's.
@@ -103,6 +107,9 @@ private:
     void Form_Resize();
     // The print adjustment dialog, modal.
     void showPrintAdjustment();
+    // Says where the print button's job went, from the printer's delivery, when it went to a
+    // print queue.
+    void sayWhereTheJobWent(const QString& delivery);
     // Lists the own picture sets anew after the plug-ins'; a chosen own set that is gone gives
     // way to the first set.
     void refreshOwnSets();
@@ -113,6 +120,7 @@ private:
 
     std::unique_ptr<Ui::frmZavolin> m_ui;
     std::unique_ptr<frmInfo> m_info;
+    JobNotice* m_jobNotice = nullptr;
     bool m_unloaded = false;
 };
 

@@ -211,6 +211,35 @@ DE_ES = {
         "No se puede escribir en la carpeta de datos (%1). Los juegos de imágenes funcionan "
         "en esta ejecución; los juegos propios no se pueden guardar hasta que la carpeta "
         "admita escritura."),
+    # The main window's printer, chosen in the print adjustment, and where a print went.
+    "Printer for the print button:": ("Drucker für die Drucktaste:",
+                                      "Impresora del botón de imprimir:"),
+    "System default": ("Systemstandard", "Predeterminada del sistema"),
+    "There is no printer: printouts are saved as PDF files in the documents folder.": (
+        "Es gibt keinen Drucker: Ausdrucke werden als PDF-Dateien im Dokumentenordner "
+        "gespeichert.",
+        "No hay ninguna impresora: las impresiones se guardan como archivos PDF en la carpeta "
+        "de documentos."),
+    "Now the printer %1.": ("Zurzeit der Drucker %1.", "Ahora la impresora %1."),
+    "The printer \"%1\" chosen before is not there now, so the system default prints. Choose "
+    "a printer to change that.": (
+        "Der zuvor gewählte Drucker „%1“ ist jetzt nicht da, deshalb druckt der Systemstandard. "
+        "Einen Drucker wählen, um das zu ändern.",
+        "La impresora «%1» elegida antes no está ahora, así que imprime la predeterminada del "
+        "sistema. Elija una impresora para cambiarlo."),
+    "This printer is used until Zavolin ends, but it could not be kept for the next time (%1). "
+    "Make that file writable and choose the printer again.": (
+        "Dieser Drucker wird verwendet, bis Zavolin endet, konnte aber nicht für das nächste Mal "
+        "gespeichert werden (%1). Diese Datei beschreibbar machen und den Drucker erneut wählen.",
+        "Esta impresora se usa hasta que Zavolin termine, pero no se pudo guardar para la "
+        "próxima vez (%1). Haga que ese archivo admita escritura y elija la impresora de nuevo."),
+    "\"%1\" is \"%2\", a printer that is not there now; the system default prints. Choose a "
+    "printer in the print adjustment to change that.": (
+        "„%1“ ist „%2“, ein Drucker, der jetzt nicht da ist; der Systemstandard druckt. Einen "
+        "Drucker in der Druckanpassung wählen, um das zu ändern.",
+        "«%1» es «%2», una impresora que ahora no está; imprime la predeterminada del sistema. "
+        "Elija una impresora en el ajuste de impresión para cambiarlo."),
+    "Sent to %1, job %2.": ("An %1 gesendet, Auftrag %2.", "Enviado a %1, trabajo %2."),
 }
 
 

@@ -135,6 +135,10 @@
         <source>The stored settings cannot be read (%1). Zavolin starts with its defaults, and what is changed now may not be kept.</source>
         <translation>Die gespeicherten Einstellungen sind nicht lesbar (%1). Zavolin startet mit seinen Voreinstellungen, und was jetzt geändert wird, bleibt womöglich nicht erhalten.</translation>
     </message>
+    <message>
+        <source>"%1" is "%2", a printer that is not there now; the system default prints. Choose a printer in the print adjustment to change that.</source>
+        <translation>„%1“ ist „%2“, ein Drucker, der jetzt nicht da ist; der Systemstandard druckt. Einen Drucker in der Druckanpassung wählen, um das zu ändern.</translation>
+    </message>
 </context>
 <context>
     <name>TemplateTexts</name>
@@ -296,6 +300,30 @@
         <source>Banknotes side by side across the paper, each column with its own cut lines; the coin sheet keeps one.</source>
         <translation>Scheine nebeneinander über das ganze Papier, jede Spalte mit eigenen Schnittlinien; das Münzblatt behält eine.</translation>
     </message>
+    <message>
+        <source>Printer for the print button:</source>
+        <translation>Drucker für die Drucktaste:</translation>
+    </message>
+    <message>
+        <source>System default</source>
+        <translation>Systemstandard</translation>
+    </message>
+    <message>
+        <source>There is no printer: printouts are saved as PDF files in the documents folder.</source>
+        <translation>Es gibt keinen Drucker: Ausdrucke werden als PDF-Dateien im Dokumentenordner gespeichert.</translation>
+    </message>
+    <message>
+        <source>Now the printer %1.</source>
+        <translation>Zurzeit der Drucker %1.</translation>
+    </message>
+    <message>
+        <source>The printer "%1" chosen before is not there now, so the system default prints. Choose a printer to change that.</source>
+        <translation>Der zuvor gewählte Drucker „%1“ ist jetzt nicht da, deshalb druckt der Systemstandard. Einen Drucker wählen, um das zu ändern.</translation>
+    </message>
+    <message>
+        <source>This printer is used until Zavolin ends, but it could not be kept for the next time (%1). Make that file writable and choose the printer again.</source>
+        <translation>Dieser Drucker wird verwendet, bis Zavolin endet, konnte aber nicht für das nächste Mal gespeichert werden (%1). Diese Datei beschreibbar machen und den Drucker erneut wählen.</translation>
+    </message>
 </context>
 <context>
     <name>zavolin::frmPrintSet</name>
@@ -434,6 +462,13 @@
     <message>
         <source>Own pictures…</source>
         <translation>Eigene Bilder…</translation>
+    </message>
+</context>
+<context>
+    <name>zavolin::frmZavolin</name>
+    <message>
+        <source>Sent to %1, job %2.</source>
+        <translation>An %1 gesendet, Auftrag %2.</translation>
     </message>
 </context>
 </TS>

@@ -135,6 +135,10 @@
         <source>The stored settings cannot be read (%1). Zavolin starts with its defaults, and what is changed now may not be kept.</source>
         <translation>The stored settings cannot be read (%1). Zavolin starts with its defaults, and what is changed now may not be kept.</translation>
     </message>
+    <message>
+        <source>"%1" is "%2", a printer that is not there now; the system default prints. Choose a printer in the print adjustment to change that.</source>
+        <translation>"%1" is "%2", a printer that is not there now; the system default prints. Choose a printer in the print adjustment to change that.</translation>
+    </message>
 </context>
 <context>
     <name>TemplateTexts</name>
@@ -296,6 +300,30 @@
         <source>Banknotes side by side across the paper, each column with its own cut lines; the coin sheet keeps one.</source>
         <translation>Banknotes side by side across the paper, each column with its own cut lines; the coin sheet keeps one.</translation>
     </message>
+    <message>
+        <source>Printer for the print button:</source>
+        <translation>Printer for the print button:</translation>
+    </message>
+    <message>
+        <source>System default</source>
+        <translation>System default</translation>
+    </message>
+    <message>
+        <source>There is no printer: printouts are saved as PDF files in the documents folder.</source>
+        <translation>There is no printer: printouts are saved as PDF files in the documents folder.</translation>
+    </message>
+    <message>
+        <source>Now the printer %1.</source>
+        <translation>Now the printer %1.</translation>
+    </message>
+    <message>
+        <source>The printer "%1" chosen before is not there now, so the system default prints. Choose a printer to change that.</source>
+        <translation>The printer "%1" chosen before is not there now, so the system default prints. Choose a printer to change that.</translation>
+    </message>
+    <message>
+        <source>This printer is used until Zavolin ends, but it could not be kept for the next time (%1). Make that file writable and choose the printer again.</source>
+        <translation>This printer is used until Zavolin ends, but it could not be kept for the next time (%1). Make that file writable and choose the printer again.</translation>
+    </message>
 </context>
 <context>
     <name>zavolin::frmPrintSet</name>
@@ -434,6 +462,13 @@
     <message>
         <source>Own pictures…</source>
         <translation>Own pictures…</translation>
+    </message>
+</context>
+<context>
+    <name>zavolin::frmZavolin</name>
+    <message>
+        <source>Sent to %1, job %2.</source>
+        <translation>Sent to %1, job %2.</translation>
     </message>
 </context>
 </TS>

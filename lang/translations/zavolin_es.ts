@@ -135,6 +135,10 @@
         <source>The stored settings cannot be read (%1). Zavolin starts with its defaults, and what is changed now may not be kept.</source>
         <translation>No se pueden leer los ajustes guardados (%1). Zavolin arranca con sus valores predeterminados, y lo que se cambie ahora quizá no se conserve.</translation>
     </message>
+    <message>
+        <source>"%1" is "%2", a printer that is not there now; the system default prints. Choose a printer in the print adjustment to change that.</source>
+        <translation>«%1» es «%2», una impresora que ahora no está; imprime la predeterminada del sistema. Elija una impresora en el ajuste de impresión para cambiarlo.</translation>
+    </message>
 </context>
 <context>
     <name>TemplateTexts</name>
@@ -296,6 +300,30 @@
         <source>Banknotes side by side across the paper, each column with its own cut lines; the coin sheet keeps one.</source>
         <translation>Billetes uno al lado del otro a lo ancho del papel, cada columna con sus líneas de corte; la hoja de monedas conserva una.</translation>
     </message>
+    <message>
+        <source>Printer for the print button:</source>
+        <translation>Impresora del botón de imprimir:</translation>
+    </message>
+    <message>
+        <source>System default</source>
+        <translation>Predeterminada del sistema</translation>
+    </message>
+    <message>
+        <source>There is no printer: printouts are saved as PDF files in the documents folder.</source>
+        <translation>No hay ninguna impresora: las impresiones se guardan como archivos PDF en la carpeta de documentos.</translation>
+    </message>
+    <message>
+        <source>Now the printer %1.</source>
+        <translation>Ahora la impresora %1.</translation>
+    </message>
+    <message>
+        <source>The printer "%1" chosen before is not there now, so the system default prints. Choose a printer to change that.</source>
+        <translation>La impresora «%1» elegida antes no está ahora, así que imprime la predeterminada del sistema. Elija una impresora para cambiarlo.</translation>
+    </message>
+    <message>
+        <source>This printer is used until Zavolin ends, but it could not be kept for the next time (%1). Make that file writable and choose the printer again.</source>
+        <translation>Esta impresora se usa hasta que Zavolin termine, pero no se pudo guardar para la próxima vez (%1). Haga que ese archivo admita escritura y elija la impresora de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>zavolin::frmPrintSet</name>
@@ -434,6 +462,13 @@
     <message>
         <source>Own pictures…</source>
         <translation>Imágenes propias…</translation>
+    </message>
+</context>
+<context>
+    <name>zavolin::frmZavolin</name>
+    <message>
+        <source>Sent to %1, job %2.</source>
+        <translation>Enviado a %1, trabajo %2.</translation>
     </message>
 </context>
 </TS>
