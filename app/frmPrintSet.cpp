@@ -1,5 +1,6 @@
 #include "frmPrintSet.h"
 
+#include "SetDialogChoices.h"
 #include "frmOwnSets.h"
 #include "lang/SetTexts.h"
 #include "platform/CupsQueue.h"
@@ -26,6 +27,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -58,24 +60,26 @@ frmPrintSet::frmPrintSet(const SetContent& content, QWidget* parent)
     inputs->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_inputs);
 
+    auto* printerRow = new QHBoxLayout;
+    cmbPrinter = new QComboBox(m_inputs);
+    cmbPrinter->setObjectName(QStringLiteral("cmbPrinter"));
+    cmbPaper = new QComboBox(m_inputs);
+    cmbPaper->setObjectName(QStringLiteral("cmbPaper"));
+    printerRow->addWidget(new QLabel(tr("Printer:"), m_inputs));
+    printerRow->addWidget(cmbPrinter, 1);
+    printerRow->addWidget(new QLabel(tr("Paper:"), m_inputs));
+    printerRow->addWidget(cmbPaper);
+    inputs->addLayout(printerRow);
     lblPrinter = new QLabel(m_inputs);
     lblPrinter->setWordWrap(true);
     inputs->addWidget(lblPrinter);
 
-    auto* values = new QGroupBox(tr("Values"), m_inputs);
-    auto* grid = new QGridLayout(values);
-    const QList<qint16> all = allSetValues();
-    for (qsizetype i = 0; i < all.size(); ++i) {
-        auto* box = new QCheckBox(setValueName(all[i]), values);
-        box->setObjectName(QStringLiteral("chkValue_%1").arg(all[i]));
-        box->setChecked(true);
-        connect(box, &QCheckBox::toggled, this, [this] { updateButtons(); });
-        chkValue[size_t(i)] = box;
-        grid->addWidget(box, int(i / 4), int(i % 4));
-    }
-    inputs->addWidget(values);
+    buildValues(m_inputs);
 
     auto* form = new QFormLayout;
+    chkColumns = new QCheckBox(tr("As many columns of notes as fit the paper"), m_inputs);
+    chkColumns->setObjectName(QStringLiteral("chkColumns"));
+    form->addRow(chkColumns);
     spnCopies = new QSpinBox(m_inputs);
     spnCopies->setObjectName(QStringLiteral("spnCopies"));
     spnCopies->setRange(1, MaxCopies);
@@ -136,41 +140,225 @@ frmPrintSet::frmPrintSet(const SetContent& content, QWidget* parent)
     connect(cmdCancel, &QPushButton::clicked, this, [this] { m_cancelled = true; });
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 
-    findPrinter();
-    loadBackOffset();
+    m_windowColumns = m_content.columns;
+    applyChoices(loadSetDialogChoices());
     connect(spnBackX, &QDoubleSpinBox::valueChanged, this, [this] { storeBackOffset(); });
     connect(spnBackY, &QDoubleSpinBox::valueChanged, this, [this] { storeBackOffset(); });
     connect(spnCopies, &QSpinBox::valueChanged, this, [this] { updatePaper(); });
-    measureSheets();
+    connect(cmbPrinter, &QComboBox::currentIndexChanged, this, [this] { choosePrinter(); });
+    connect(cmbSides, &QComboBox::activated, this, [this] { m_wantedSides = chosenSides(); });
+    connect(cmbPaper, &QComboBox::currentIndexChanged, this, [this] {
+        measureSheets();
+        updateButtons();
+    });
+    connect(chkColumns, &QCheckBox::toggled, this, [this](bool all) {
+        m_content.columns = all ? ColumnLayout::AsManyAsFit : ColumnLayout::One;
+        measureSheets();
+        updateButtons();
+    });
+}
+
+void frmPrintSet::buildValues(QWidget* parent) {
+    auto* values = new QGroupBox(tr("Values"), parent);
+    auto* rows = new QVBoxLayout(values);
+    chkCounting = new QCheckBox(tr("Count the notes of each value"), values);
+    chkCounting->setObjectName(QStringLiteral("chkCounting"));
+    rows->addWidget(chkCounting);
+    auto* children = new QHBoxLayout;
+    spnChildren = new QSpinBox(values);
+    spnChildren->setObjectName(QStringLiteral("spnChildren"));
+    spnChildren->setRange(1, MaxValueCount);
+    cmdFill = new QPushButton(tr("Fill in: children × notes each"), values);
+    cmdFill->setObjectName(QStringLiteral("cmdFill"));
+    children->addWidget(new QLabel(tr("Children:"), values));
+    children->addWidget(spnChildren);
+    children->addWidget(cmdFill);
+    children->addStretch();
+    rows->addLayout(children);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(tr("Notes each"), values), 0, 1);
+    grid->addWidget(new QLabel(tr("Notes wanted"), values), 0, 2);
+    grid->addWidget(new QLabel(tr("Pages and notes you get"), values), 0, 3);
+    const QList<qint16> all = allSetValues();
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        const size_t at = size_t(i);
+        const int row = int(i) + 1;
+        auto* box = new QCheckBox(setValueName(all[i]), values);
+        box->setObjectName(QStringLiteral("chkValue_%1").arg(all[i]));
+        box->setChecked(true);
+        connect(box, &QCheckBox::toggled, this, [this] { updateButtons(); });
+        chkValue[at] = box;
+        grid->addWidget(box, row, 0);
+        spnEach[at] = new QSpinBox(values);
+        spnEach[at]->setObjectName(QStringLiteral("spnEach_%1").arg(all[i]));
+        spnEach[at]->setRange(0, MaxValueCount);
+        spnEach[at]->setAccessibleName(tr("Notes each of %1").arg(setValueName(all[i])));
+        grid->addWidget(spnEach[at], row, 1);
+        spnCount[at] = new QSpinBox(values);
+        spnCount[at]->setObjectName(QStringLiteral("spnCount_%1").arg(all[i]));
+        spnCount[at]->setRange(0, MaxValueCount);
+        spnCount[at]->setAccessibleName(tr("Notes wanted of %1").arg(setValueName(all[i])));
+        connect(spnCount[at], &QSpinBox::valueChanged, this, [this] { updatePaper(); });
+        grid->addWidget(spnCount[at], row, 2);
+        lblGot[at] = new QLabel(values);
+        grid->addWidget(lblGot[at], row, 3);
+    }
+    rows->addLayout(grid);
+    parent->layout()->addWidget(values);
+
+    connect(chkCounting, &QCheckBox::toggled, this, [this] { updateButtons(); });
+    connect(cmdFill, &QPushButton::clicked, this, [this] { fillFromChildren(); });
+}
+
+void frmPrintSet::applyChoices(const SetDialogChoices& choices) {
+    const QList<qint16> all = allSetValues();
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        chkValue[size_t(i)]->setChecked(choices.values.contains(all[i]));
+        spnEach[size_t(i)]->setValue(choices.each.value(all[i]));
+        spnCount[size_t(i)]->setValue(choices.counts.value(all[i]));
+    }
+    spnChildren->setValue(choices.children);
+    chkCounting->setChecked(choices.counting);
+    if (choices.columns)
+        m_content.columns = *choices.columns;
+    chkColumns->setChecked(m_content.columns == ColumnLayout::AsManyAsFit);
+    m_storedPaper = choices.paper;
+    m_wantedSides = choices.sides;
+    listPrinters(choices.printer);
+}
+
+void frmPrintSet::keepChoices() {
+    SetDialogChoices choices;
+    choices.values = chosenValues();
+    choices.counting = chkCounting->isChecked();
+    choices.counts.clear();
+    choices.each.clear();
+    const QList<qint16> all = allSetValues();
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        choices.counts.insert(all[i], spnCount[size_t(i)]->value());
+        choices.each.insert(all[i], spnEach[size_t(i)]->value());
+    }
+    choices.children = spnChildren->value();
+    choices.sides = m_wantedSides;
+    // The default stays the default: a new default printer is followed next time.
+    choices.printer = cmbPrinter->currentIndex() > 0 ? m_queue : QString();
+    if (cmbPaper->count() > 0)
+        choices.paper = chosenPaper();
+    if (m_content.columns != m_windowColumns)
+        choices.columns = m_content.columns;
+    try {
+        storeSetDialogChoices(choices);
+    } catch (const RuntimeError& e) {
+        fail(tr("The choices could not be kept for the next time: %1").arg(e.description()));
+    }
+}
+
+void frmPrintSet::fillFromChildren() {
+    const qint32 children = spnChildren->value();
+    for (size_t i = 0; i < spnCount.size(); ++i) {
+        spnCount[i]->setValue(qMin(children * spnEach[i]->value(), MaxValueCount));
+        chkValue[i]->setChecked(spnEach[i]->value() > 0);
+    }
+    chkCounting->setChecked(true);
     updateButtons();
 }
 
 frmPrintSet::~frmPrintSet() = default;
 
-void frmPrintSet::findPrinter() {
+void frmPrintSet::listPrinters(const QString& stored) {
     const PrinterChoice choice = chooseDefaultPrinter();
-    QString problem = choice.missingReason;
-    if (problem.isEmpty() && choice.queue.isEmpty())
-        problem = tr("There is no printer on this system; the set can be saved as a PDF file.");
-    if (problem.isEmpty()) {
+    const QStringList queues = cupsQueueNames();
+    const QSignalBlocker quiet(cmbPrinter);
+    cmbPrinter->clear();
+    // The default first, under its own name; a queue LPDEST or PRINTER names that does not
+    // exist leaves nothing to print on until another is chosen.
+    if (choice.missingReason.isEmpty() && !choice.queue.isEmpty())
+        cmbPrinter->addItem(tr("%1 (default)").arg(choice.queue), choice.queue);
+    for (const QString& queue : queues)
+        if (queue != choice.queue)
+            cmbPrinter->addItem(queue, queue);
+    int at = stored.isEmpty() ? 0 : cmbPrinter->findData(stored);
+    QString note;
+    if (at < 0) {
+        note = tr("The printer \"%1\" chosen last time is not there any more.").arg(stored);
+        at = 0;
+    }
+    if (!choice.missingReason.isEmpty() && stored.isEmpty())
+        at = -1;
+    cmbPrinter->setCurrentIndex(at);
+    m_printerNote = note;
+    choosePrinter();
+}
+
+void frmPrintSet::choosePrinter() {
+    m_queue = cmbPrinter->currentData().toString();
+    m_twoSided = false;
+    QString problem;
+    if (m_queue.isEmpty()) {
+        const PrinterChoice choice = chooseDefaultPrinter();
+        problem = !choice.missingReason.isEmpty()
+                      ? choice.missingReason
+                      : tr("There is no printer on this system; the set can be saved as a PDF "
+                           "file.");
+    } else {
         try {
-            m_twoSided = cupsQueueStatus(choice.queue).twoSided;
-            m_queue = choice.queue;
+            m_twoSided = cupsQueueStatus(m_queue).twoSided;
         } catch (const RuntimeError& e) {
             problem = e.description();
+            m_queue.clear();
         }
     }
-    if (!problem.isEmpty()) {
-        lblPrinter->setText(problem);
-    } else {
-        lblPrinter->setText(m_twoSided ? tr("Printer: %1 (prints on both sides)").arg(m_queue)
-                                       : tr("Printer: %1").arg(m_queue));
+    QStringList said;
+    if (!m_printerNote.isEmpty())
+        said << m_printerNote;
+    if (!problem.isEmpty())
+        said << problem;
+    else
+        said << (m_twoSided ? tr("Printer: %1 (prints on both sides)").arg(m_queue)
+                            : tr("Printer: %1").arg(m_queue));
+    lblPrinter->setText(said.join(QLatin1Char(' ')));
+    listPapers();
+    // The way chosen stays when the new printer offers it; else the printer's first way.
+    listSides(m_wantedSides);
+    loadBackOffset();
+    measureSheets();
+    updateButtons();
+}
+
+void frmPrintSet::listPapers() {
+    QList<StandardPaper> papers = standardPapers();
+    std::optional<StandardPaper> own;
+    if (!m_queue.isEmpty()) {
+        try {
+            papers = cupsQueuePapers(m_queue);
+            own = paperNamed(cupsQueuePaper(m_queue).pageSize.key());
+        } catch (const RuntimeError& e) {
+            lblStatus->setText(e.description());
+        }
     }
+    const std::optional<StandardPaper> wanted =
+        cmbPaper->count() > 0 ? std::optional(chosenPaper()) : m_storedPaper;
+    const QSignalBlocker quiet(cmbPaper);
+    cmbPaper->clear();
+    for (const StandardPaper paper : papers)
+        cmbPaper->addItem(paperName(paper), int(paper));
+    int at = wanted ? cmbPaper->findData(int(*wanted)) : -1;
+    if (at < 0 && own)
+        at = cmbPaper->findData(int(*own));
+    cmbPaper->setCurrentIndex(qMax(at, 0));
+}
+
+void frmPrintSet::listSides(std::optional<SetSides> wanted) {
+    const QSignalBlocker quiet(cmbSides);
+    cmbSides->clear();
     if (m_twoSided)
         cmbSides->addItem(tr("Printed on the back by the printer"), int(SetSides::TwoSided));
     cmbSides->addItem(tr("Turned over by hand"), int(SetSides::TurnByHand));
     cmbSides->addItem(tr("Fronts only"), int(SetSides::FrontsOnly));
     cmbSides->addItem(tr("Backs only"), int(SetSides::BacksOnly));
+    const int at = wanted ? cmbSides->findData(int(*wanted)) : 0;
+    cmbSides->setCurrentIndex(qMax(at, 0));
 }
 
 void frmPrintSet::loadBackOffset() {
@@ -207,12 +395,34 @@ SetSides frmPrintSet::chosenSides() const {
     return SetSides(cmbSides->currentData().toInt());
 }
 
+StandardPaper frmPrintSet::chosenPaper() const {
+    return StandardPaper(cmbPaper->currentData().toInt());
+}
+
+CountedSet frmPrintSet::countedSet() const {
+    const auto perSheet = [this](qint16 Denom) { return m_itemsOnSheet.value(Denom, 1); };
+    if (!chkCounting->isChecked())
+        return oneSheetEach(chosenValues(), perSheet);
+    ValueCounts counts;
+    const QList<qint16> all = allSetValues();
+    for (qsizetype i = 0; i < all.size(); ++i)
+        if (chkValue[size_t(i)]->isChecked())
+            counts.insert(all[i], spnCount[size_t(i)]->value());
+    return planCounts(counts, perSheet);
+}
+
 BackOffset frmPrintSet::backOffset() const {
     return {spnBackX->value(), spnBackY->value()};
 }
 
 void frmPrintSet::updateButtons() {
-    const bool anyValue = !chosenValues().isEmpty();
+    const bool counting = chkCounting->isChecked();
+    for (size_t i = 0; i < spnCount.size(); ++i) {
+        spnEach[i]->setEnabled(counting);
+        spnCount[i]->setEnabled(counting);
+    }
+    spnChildren->setEnabled(counting);
+    const bool anyValue = !countedSet().values.isEmpty();
     cmdPrint->setEnabled(anyValue && !m_queue.isEmpty());
     cmdSavePdf->setEnabled(anyValue);
     cmdCalibration->setEnabled(!m_queue.isEmpty());
@@ -221,9 +431,12 @@ void frmPrintSet::updateButtons() {
 
 void frmPrintSet::measureSheets() {
     // The paper the set goes on: the printer's, or the file's without one. Nothing is printed.
+    m_itemsOnSheet.clear();
+    if (cmbPaper->count() == 0)
+        return;
     try {
-        const PrinterPaper paper =
-            m_queue.isEmpty() ? pdfPrinterPaper(PdfPaper::A4) : cupsQueuePaper(m_queue);
+        const PrinterPaper paper = m_queue.isEmpty() ? pdfPrinterPaper(chosenPaper())
+                                                     : cupsQueuePaper(m_queue, chosenPaper());
         QtPrinter printer(paper, nullptr);
         for (const qint16 Denom : allSetValues())
             m_itemsOnSheet.insert(Denom, itemsOnSheet(printer, Denom, m_content));
@@ -235,22 +448,33 @@ void frmPrintSet::measureSheets() {
 }
 
 void frmPrintSet::updatePaper() {
-    const QList<qint16> values = chosenValues();
-    // Each copy of a value is one sheet, its back on the other side or on the same sheet
-    // turned over by hand.
-    const int sheets = int(values.size()) * spnCopies->value();
+    const CountedSet set = countedSet();
+    const QList<qint16> all = allSetValues();
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        QString got;
+        for (const CountedValue& value : set.values)
+            if (value.Denom == all[i] && m_itemsOnSheet.contains(value.Denom))
+                got = tr("pages: %1, notes: %2").arg(value.sheets).arg(value.got());
+        lblGot[size_t(i)]->setText(got);
+    }
+    // Each sheet of a value is one sheet of paper, its back on the other side or on the same
+    // sheet turned over by hand.
+    const qint64 sheets = qint64(set.sheets()) * spnCopies->value();
     QString text = tr("Sheets of paper: %1").arg(sheets);
-    QStringList held;
-    for (const qint16 Denom : values)
-        if (m_itemsOnSheet.contains(Denom))
-            held << QStringLiteral("%1 ×%2").arg(setValueName(Denom)).arg(m_itemsOnSheet[Denom]);
-    if (!held.isEmpty())
-        text += QStringLiteral("; ") + tr("on each: %1").arg(held.join(QStringLiteral(", ")));
+    if (!chkCounting->isChecked()) {
+        QStringList held;
+        for (const CountedValue& value : set.values)
+            if (m_itemsOnSheet.contains(value.Denom))
+                held << QStringLiteral("%1 ×%2").arg(setValueName(value.Denom)).arg(value.perSheet);
+        if (!held.isEmpty())
+            text += QStringLiteral("; ") + tr("on each: %1").arg(held.join(QStringLiteral(", ")));
+    }
     lblPaper->setText(text);
 }
 
 bool frmPrintSet::printSet() {
-    return printDocuments(setDocuments(chosenValues(), chosenSides(), backOffset()),
+    keepChoices();
+    return printDocuments(setDocuments(countedSet().sheetValues(), chosenSides(), backOffset()),
                           spnCopies->value());
 }
 
@@ -269,11 +493,12 @@ void frmPrintSet::chooseSavePath() {
 }
 
 bool frmPrintSet::saveAsPdf(const QString& path) {
-    const QList<PageRequest> pages =
-        withFootnotes(setFilePages(chosenValues(), chosenSides(), backOffset(), spnCopies->value()),
-                      setFootnote, calibrationInstruction);
+    keepChoices();
+    const QList<PageRequest> pages = withFootnotes(
+        setFilePages(countedSet().sheetValues(), chosenSides(), backOffset(), spnCopies->value()),
+        setFootnote, calibrationInstruction);
     const bool done = draw([&](const SetProgress& progress) {
-        const std::unique_ptr<QtPrinter> printer = openPdfFilePrinter(path, PdfPaper::A4);
+        const std::unique_ptr<QtPrinter> printer = openPdfFilePrinter(path, chosenPaper());
         printSetPages(*printer, pages, m_content, 1, progress);
     });
     if (done)
@@ -287,7 +512,7 @@ bool frmPrintSet::printDocuments(const QList<SetDocument>& documents, int copies
         return false;
     const bool done = draw([&](const SetProgress& progress) {
         printSetJobs(
-            m_queue, std::nullopt, withFootnotes(documents, setFootnote, calibrationInstruction),
+            m_queue, chosenPaper(), withFootnotes(documents, setFootnote, calibrationInstruction),
             m_content, copies, progress,
             [this] {
                 MessageBoxes::current().inform(
@@ -297,9 +522,15 @@ bool frmPrintSet::printDocuments(const QList<SetDocument>& documents, int copies
             },
             m_sentJobs);
     });
-    if (done)
+    if (done) {
+        QStringList jobs;
+        for (const QString& sent : std::as_const(m_sentJobs))
+            if (const std::optional<CupsJob> job = cupsJobOf(sent))
+                jobs << QString::number(job->id);
         lblStatus->setText(
-            tr("Sent to the printer %1 (%2).").arg(m_queue, m_sentJobs.join(QStringLiteral(", "))));
+            (jobs.size() == 1 ? tr("Sent to %1, job %2.") : tr("Sent to %1, jobs %2."))
+                .arg(m_queue, jobs.join(QStringLiteral(", "))));
+    }
     return done;
 }
 
@@ -352,6 +583,7 @@ void frmPrintSet::reject() {
         m_cancelled = true;
         return;
     }
+    keepChoices();
     QDialog::reject();
 }
 

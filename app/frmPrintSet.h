@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PrinterPaper.h"
+#include "sheet/SetCounts.h"
 #include "sheet/WholeSet.h"
 
 #include <QDialog>
@@ -20,10 +22,14 @@ class QWidget;
 
 namespace zavolin {
 
-// The whole-set dialog: every chosen value front and back, some copies, printed on both sides
-// by the printer or turned over by hand, each back behind its front; the calibration sheet
-// that measures where the backs land, and the back offset that corrects it, kept for each
-// printer. Drawing shows its progress and can be cancelled; a cancelled job sends nothing.
+struct SetDialogChoices;
+
+// The whole-set dialog: every chosen value front and back (one sheet of each, or as many as
+// the notes counted for it need), some copies, on the printer and paper of choice, printed on
+// both sides by the printer or turned over by hand, each back behind its front; the calibration
+// sheet that measures where the backs land, and the back offset that corrects it, kept for each
+// printer. The choices are kept for the next time. Drawing shows its progress and can be
+// cancelled; a cancelled job sends nothing.
 class frmPrintSet : public QDialog {
     Q_OBJECT
 
@@ -35,6 +41,17 @@ public:
 
     // The values in the set's order ("1" to "1000", then the coins), checked to be printed.
     std::array<QCheckBox*, 11> chkValue{};
+    // Counting: the notes each child gets and the notes wanted of each value, and what the
+    // value's pages hold.
+    QCheckBox* chkCounting = nullptr;
+    std::array<QSpinBox*, 11> spnEach{};
+    std::array<QSpinBox*, 11> spnCount{};
+    std::array<QLabel*, 11> lblGot{};
+    QSpinBox* spnChildren = nullptr;
+    QPushButton* cmdFill = nullptr;
+    QComboBox* cmbPrinter = nullptr;
+    QComboBox* cmbPaper = nullptr;
+    QCheckBox* chkColumns = nullptr;
     QSpinBox* spnCopies = nullptr;
     QComboBox* cmbSides = nullptr;
     QDoubleSpinBox* spnBackX = nullptr;
@@ -60,6 +77,9 @@ public:
     const QStringList& sentJobs() const { return m_sentJobs; }
     QList<qint16> chosenValues() const;
     SetSides chosenSides() const;
+    StandardPaper chosenPaper() const;
+    // The sheets of each chosen value on the chosen printer and paper.
+    CountedSet countedSet() const;
     BackOffset backOffset() const;
 
     // The buttons' work, also for tests. Each says what went wrong in a message box and in the
@@ -72,7 +92,14 @@ protected:
     void reject() override;
 
 private:
-    void findPrinter();
+    void buildValues(QWidget* parent);
+    void listPrinters(const QString& stored);
+    void choosePrinter();
+    void listPapers();
+    void listSides(std::optional<SetSides> wanted);
+    void applyChoices(const SetDialogChoices& choices);
+    void keepChoices();
+    void fillFromChildren();
     void loadBackOffset();
     void storeBackOffset();
     void chooseSavePath();
@@ -89,7 +116,15 @@ private:
     void fail(const QString& message);
 
     SetContent m_content;
+    // The main window's columns, for when the dialog has no choice of its own.
+    ColumnLayout m_windowColumns;
     QString m_queue;
+    // Said beside the printer: a printer chosen last time that is gone.
+    QString m_printerNote;
+    std::optional<StandardPaper> m_storedPaper;
+    // The way of printing backs the user chose, kept across printers; none for each printer's
+    // first.
+    std::optional<SetSides> m_wantedSides;
     QStringList m_sentJobs;
     bool m_twoSided = false;
     bool m_drawing = false;

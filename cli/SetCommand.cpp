@@ -30,12 +30,7 @@ CountedSet countedSet(const SheetRequest& r, const SetContent& content) {
     const auto perSheet = [&](qint16 Denom) { return itemsOnSheet(measuring, Denom, content); };
     if (r.counts)
         return planCounts(*r.counts, perSheet);
-    CountedSet set;
-    for (const qint16 Denom : r.values) {
-        const qint32 held = qMax(perSheet(Denom), 1);
-        set.values.append({Denom, held, held, 1});
-    }
-    return set;
+    return oneSheetEach(r.values, perSheet);
 }
 
 void printPlan(const SheetRequest& r, const CountedSet& set) {

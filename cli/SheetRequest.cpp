@@ -45,18 +45,11 @@ QString apply(SheetRequest& r, bool& outputSeen, ValueCounts& each, int& childre
             if (values.contains(v))
                 r.values.append(v);
     } else if (option == QLatin1String("--duplex")) {
-        static const QList<std::pair<QString, SetSides>> ways = {
-            {QStringLiteral("printer"), SetSides::TwoSided},
-            {QStringLiteral("manual"), SetSides::TurnByHand},
-            {QStringLiteral("none"), SetSides::FrontsOnly},
-            {QStringLiteral("backs"), SetSides::BacksOnly}};
-        const auto way = std::find_if(ways.begin(), ways.end(), [&](const auto& w) {
-            return w.first.compare(value, Qt::CaseInsensitive) == 0;
-        });
-        if (way == ways.end())
+        const std::optional<SetSides> way = setSidesNamed(value);
+        if (!way)
             return QStringLiteral("unknown --duplex \"%1\" (printer, manual, none or backs)")
                 .arg(value);
-        r.sides = way->second;
+        r.sides = *way;
         r.sidesGiven = true;
     } else if (option == QLatin1String("--back-offset")) {
         const auto offset = parseBackOffset(value);

@@ -108,4 +108,14 @@ CountedSet planCounts(const ValueCounts& counts,
     return set;
 }
 
+CountedSet oneSheetEach(const QList<qint16>& values,
+                        const std::function<qint32(qint16 Denom)>& perSheet) {
+    CountedSet set;
+    for (const qint16 Denom : values) {
+        const qint32 held = qMax(perSheet(Denom), 1);
+        set.values.append({Denom, held, held, 1});
+    }
+    return set;
+}
+
 } // namespace zavolin

@@ -46,6 +46,10 @@ struct CountedSet {
     QList<qint16> sheetValues() const;
 };
 
+// One sheet of each value, holding what it holds.
+CountedSet oneSheetEach(const QList<qint16>& values,
+                        const std::function<qint32(qint16 Denom)>& perSheet);
+
 // The pages each counted value needs, measured by perSheet (notes on the page of a value).
 CountedSet planCounts(const ValueCounts& counts,
                       const std::function<qint32(qint16 Denom)>& perSheet);

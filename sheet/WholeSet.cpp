@@ -24,6 +24,29 @@ QList<PageRequest> sidesOf(const QList<qint16>& values, bool fronts, bool backs,
 
 } // namespace
 
+namespace {
+
+const std::pair<const char*, SetSides> SidesNames[] = {{"printer", SetSides::TwoSided},
+                                                       {"manual", SetSides::TurnByHand},
+                                                       {"none", SetSides::FrontsOnly},
+                                                       {"backs", SetSides::BacksOnly}};
+
+} // namespace
+
+QString setSidesName(SetSides sides) {
+    for (const auto& [name, way] : SidesNames)
+        if (way == sides)
+            return QString::fromLatin1(name);
+    return {};
+}
+
+std::optional<SetSides> setSidesNamed(const QString& name) {
+    for (const auto& [known, way] : SidesNames)
+        if (name.trimmed().compare(QLatin1String(known), Qt::CaseInsensitive) == 0)
+            return way;
+    return std::nullopt;
+}
+
 QList<qint16> allSetValues() {
     return {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0};
 }

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <functional>
+#include <optional>
 
 namespace zavolin {
 
@@ -18,6 +19,11 @@ enum class SetSides {
     FrontsOnly,
     BacksOnly,
 };
+
+// The way's name on the command line and in the settings: printer, manual, none or backs.
+QString setSidesName(SetSides sides);
+// The way of that name (case ignored); none for any other text.
+std::optional<SetSides> setSidesNamed(const QString& name);
 
 // The values of a whole set in print order: "1" to "1000", then the coin sheet.
 QList<qint16> allSetValues();

@@ -240,6 +240,32 @@ DE_ES = {
         "«%1» es «%2», una impresora que ahora no está; imprime la predeterminada del sistema. "
         "Elija una impresora en el ajuste de impresión para cambiarlo."),
     "Sent to %1, job %2.": ("An %1 gesendet, Auftrag %2.", "Enviado a %1, trabajo %2."),
+    # The whole-set dialog: printer, paper, counted notes.
+    "Printer:": ("Drucker:", "Impresora:"),
+    "Paper:": ("Papier:", "Papel:"),
+    "%1 (default)": ("%1 (Standard)", "%1 (predeterminada)"),
+    "The printer \"%1\" chosen last time is not there any more.": (
+        "Der zuletzt gewählte Drucker „%1“ ist nicht mehr da.",
+        "La impresora «%1» elegida la última vez ya no está."),
+    "As many columns of notes as fit the paper": (
+        "So viele Spalten Scheine, wie auf das Papier passen",
+        "Tantas columnas de billetes como quepan en el papel"),
+    "Count the notes of each value": ("Scheine jedes Werts zählen",
+                                      "Contar los billetes de cada valor"),
+    "Fill in: children × notes each": ("Ausfüllen: Kinder × Scheine je Kind",
+                                       "Rellenar: niños × billetes por niño"),
+    "Children:": ("Kinder:", "Niños:"),
+    "Notes each": ("Scheine je Kind", "Billetes por niño"),
+    "Notes wanted": ("Scheine gewünscht", "Billetes deseados"),
+    "Pages and notes you get": ("Seiten und Scheine, die es gibt",
+                                "Páginas y billetes que se obtienen"),
+    "Notes each of %1": ("Scheine je Kind von %1", "Billetes por niño de %1"),
+    "Notes wanted of %1": ("Gewünschte Scheine von %1", "Billetes deseados de %1"),
+    "pages: %1, notes: %2": ("Seiten: %1, Scheine: %2", "páginas: %1, billetes: %2"),
+    "Sent to %1, jobs %2.": ("An %1 gesendet, Aufträge %2.", "Enviado a %1, trabajos %2."),
+    "The choices could not be kept for the next time: %1": (
+        "Die Auswahl konnte nicht für das nächste Mal gespeichert werden: %1",
+        "La selección no se pudo guardar para la próxima vez: %1"),
 }
 
 

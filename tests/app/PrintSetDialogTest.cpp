@@ -95,4 +95,58 @@ TEST_F(PrintSetDialog, TurnedByHandTheFrontsGoThenTheMessageThenTheBacks) {
     EXPECT_EQ(boxes.informed.size(), 1);
 }
 
+// A class's notes counted by value on the two-sided queue: one job, each value as many sheets
+// as its count needs, copies left at one; opened again, the dialog has every choice back.
+TEST_F(PrintSetDialog, CountedNotesGoAsOneTwoSidedJobAndAreThereNextTime) {
+    const QString duplex = QString::fromLatin1(cups::DuplexQueue);
+    {
+        frmPrintSet dialog({sizes, {}, clip});
+        dialog.cmbPrinter->setCurrentIndex(dialog.cmbPrinter->findData(duplex));
+        ASSERT_EQ(dialog.queue(), duplex);
+        ASSERT_EQ(SetSides(dialog.cmbSides->currentData().toInt()), SetSides::TwoSided);
+        // Three children, five notes of "1" and a coin strip each.
+        for (QSpinBox* each : dialog.spnEach)
+            each->setValue(0);
+        dialog.spnEach.front()->setValue(5);
+        dialog.spnEach.back()->setValue(1);
+        dialog.spnChildren->setValue(3);
+        dialog.cmdFill->click();
+        EXPECT_TRUE(dialog.chkCounting->isChecked());
+        EXPECT_EQ(dialog.spnCount.front()->value(), 15);
+        EXPECT_FALSE(dialog.chkValue[1]->isChecked());
+        // Seven "1" on a page: three pages; the three strips on one.
+        EXPECT_EQ(dialog.lblGot.front()->text(), "pages: 3, notes: 21");
+        EXPECT_EQ(dialog.lblGot.back()->text(), "pages: 1, notes: 10");
+        EXPECT_EQ(dialog.lblPaper->text(), "Sheets of paper: 4");
+        const QDateTime since = QDateTime::currentDateTime().addSecs(-2);
+        ASSERT_TRUE(dialog.printSet()) << qPrintable(dialog.lblStatus->text());
+        ASSERT_EQ(dialog.sentJobs().size(), 1);
+        const QString job = dialog.sentJobs().front();
+        EXPECT_EQ(dialog.lblStatus->text(),
+                  QStringLiteral("Sent to %1, job %2.").arg(duplex, job.section('-', -1)));
+        QString why;
+        const QString pdf = waitForJobPdf(job, since, std::chrono::seconds(60), &why);
+        ASSERT_FALSE(pdf.isEmpty()) << qPrintable(why);
+        EXPECT_EQ(pdfPageCount(pdf), 8);
+        EXPECT_EQ(jobCopies(job, &why), 1) << qPrintable(why);
+        EXPECT_EQ(jobAttribute(job, QStringLiteral("sides"), &why),
+                  QStringLiteral("two-sided-long-edge"))
+            << qPrintable(why);
+        EXPECT_TRUE(pageText(pdf, 6).contains("1 · back · page 6 of 8"));
+        EXPECT_TRUE(pageText(pdf, 7).contains("coins · front · page 7 of 8"));
+        dialog.cmdClose->click();
+    }
+    frmPrintSet again({sizes, {}, clip});
+    EXPECT_EQ(again.queue(), duplex);
+    EXPECT_TRUE(again.chkCounting->isChecked());
+    EXPECT_EQ(again.spnChildren->value(), 3);
+    EXPECT_EQ(again.spnEach.front()->value(), 5);
+    EXPECT_EQ(again.spnCount.front()->value(), 15);
+    EXPECT_EQ(again.spnCount.back()->value(), 3);
+    EXPECT_FALSE(again.chkValue[1]->isChecked());
+    EXPECT_EQ(SetSides(again.cmbSides->currentData().toInt()), SetSides::TwoSided);
+    EXPECT_EQ(again.cmbPaper->currentText(), "A4");
+    EXPECT_EQ(again.lblPaper->text(), "Sheets of paper: 4");
+}
+
 } // namespace zavolin::test
