@@ -315,8 +315,8 @@ void frmPrintSet::choosePrinter() {
     if (!problem.isEmpty())
         said << problem;
     else
-        said << (m_twoSided ? tr("Printer: %1 (prints on both sides)").arg(m_queue)
-                            : tr("Printer: %1").arg(m_queue));
+        said << (m_twoSided ? tr("It prints on both sides of the paper.")
+                            : tr("It prints on one side: backs are turned over by hand."));
     lblPrinter->setText(said.join(QLatin1Char(' ')));
     listPapers();
     // The way chosen stays when the new printer offers it; else the printer's first way.

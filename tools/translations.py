@@ -16,12 +16,10 @@ DE_ES = {
     "print at 100 %, flip on the long edge": (
         "mit 100 % drucken, an der langen Kante wenden",
         "imprimir al 100 %, voltear por el borde largo"),
-    "Hold against the light: where the back's cross meets the scales, read X and Y and add them "
-    "to the back offset (this sheet: X %1 mm, Y %2 mm).": (
-        "Gegen das Licht halten: wo das Kreuz der Rückseite die Skalen trifft, X und Y ablesen und "
-        "zum Versatz der Rückseite addieren (dieses Blatt: X %1 mm, Y %2 mm).",
-        "Mirar a contraluz: donde la cruz del reverso corta las escalas, leer X e Y y sumarlos al "
-        "desplazamiento del reverso (esta hoja: X %1 mm, Y %2 mm)."),
+    "Calibration sheet \u00b7 printed with the back offset right %1 mm, down %2 mm": (
+        "Kalibrierblatt \u00b7 gedruckt mit dem Versatz der Rückseite rechts %1 mm, unten %2 mm",
+        "Hoja de calibración \u00b7 impresa con el desplazamiento del reverso derecha %1 mm, "
+        "abajo %2 mm"),
     "The fronts have gone to the printer. When all of them are printed, take the stack out "
     "without changing its order, turn it over about its long edge so that the top edge stays at "
     "the top, and put it back into the paper tray so that the first sheet is fed first and its "
@@ -50,9 +48,6 @@ DE_ES = {
     "There is no printer on this system; the set can be saved as a PDF file.": (
         "Auf diesem System gibt es keinen Drucker; der Satz kann als PDF-Datei gespeichert werden.",
         "No hay ninguna impresora en este sistema; el juego se puede guardar como archivo PDF."),
-    "Printer: %1 (prints on both sides)": (
-        "Drucker: %1 (druckt beidseitig)", "Impresora: %1 (imprime a doble cara)"),
-    "Printer: %1": ("Drucker: %1", "Impresora: %1"),
     "Printed on the back by the printer": (
         "Vom Drucker auf die Rückseite gedruckt", "Impresos por la impresora en el reverso"),
     "Turned over by hand": ("Von Hand gewendet", "Volteando las hojas a mano"),
@@ -243,6 +238,11 @@ DE_ES = {
     # The whole-set dialog: printer, paper, counted notes.
     "Printer:": ("Drucker:", "Impresora:"),
     "Paper:": ("Papier:", "Papel:"),
+    "It prints on both sides of the paper.": ("Er druckt auf beide Seiten des Papiers.",
+                                              "Imprime por las dos caras del papel."),
+    "It prints on one side: backs are turned over by hand.": (
+        "Er druckt auf eine Seite: Rückseiten werden von Hand gewendet.",
+        "Imprime por una cara: los reversos se vuelven a mano."),
     "%1 (default)": ("%1 (Standard)", "%1 (predeterminada)"),
     "The printer \"%1\" chosen last time is not there any more.": (
         "Der zuletzt gewählte Drucker „%1“ ist nicht mehr da.",
@@ -266,6 +266,66 @@ DE_ES = {
     "The choices could not be kept for the next time: %1": (
         "Die Auswahl konnte nicht für das nächste Mal gespeichert werden: %1",
         "La selección no se pudo guardar para la próxima vez: %1"),
+    # The calibration sheet's own words; "right", "down" and "Back offset:" are the set
+    # dialog's, above.
+    "\u201c%1\u201d": ("\u201e%1\u201c", "\u00ab%1\u00bb"),
+    "%1 mm": ("%1 mm", "%1 mm"),
+    "Calibration sheet: where does the printer put the back?": (
+        "Kalibrierblatt: Wohin druckt der Drucker die Rückseite?",
+        "Hoja de calibración: ¿dónde imprime la impresora el reverso?"),
+    "Hold this sheet against a window or a lamp, this side towards you. The lines printed on the "
+    "back show through.": (
+        "Dieses Blatt gegen ein Fenster oder eine Lampe halten, diese Seite zu sich hin. Die "
+        "Striche auf der Rückseite scheinen durch.",
+        "Sostenga esta hoja contra una ventana o una lámpara, con esta cara hacia usted. Las rayas "
+        "impresas en el reverso se transparentan."),
+    "Scale %1, whole millimetres: find the back's 0 (the line with the triangle) and count how "
+    "many of this side's lines it has passed, starting from this side's 0. Right of 0 that number "
+    "is positive, left of 0 negative.": (
+        "Skala %1, ganze Millimeter: die 0 der Rückseite suchen (den Strich mit dem Dreieck) und "
+        "zählen, an wie vielen Strichen dieser Seite sie vorbei ist, von der 0 dieser Seite an. "
+        "Rechts der 0 ist diese Zahl positiv, links der 0 negativ.",
+        "Escala %1, milímetros enteros: busque el 0 del reverso (la raya del triángulo) y cuente "
+        "cuántas rayas de esta cara ha pasado, empezando por el 0 de esta cara. A la derecha del 0 "
+        "ese número es positivo, a la izquierda negativo."),
+    "Tenths: from the back's 0 look on in the same direction, away from this side's 0. One of the "
+    "back's lines 1 to 9 meets a line of this side exactly: its number is the tenths (0 if the "
+    "back's 0 itself meets one). So 1 and line 4 make %1; on the left, 1 and line 7 make %2, and 0 "
+    "and line 3 make %3.": (
+        "Zehntel: von der 0 der Rückseite in derselben Richtung weiterschauen, weg von der 0 dieser "
+        "Seite. Einer der Striche 1 bis 9 der Rückseite trifft genau einen Strich dieser Seite: "
+        "seine Zahl sind die Zehntel (0, wenn die 0 der Rückseite selbst einen trifft). So ergeben "
+        "1 und Strich 4 %1; links ergeben 1 und Strich 7 %2, und 0 und Strich 3 ergeben %3.",
+        "Décimas: desde el 0 del reverso siga mirando en la misma dirección, alejándose del 0 de "
+        "esta cara. Una de las rayas 1 a 9 del reverso coincide exactamente con una raya de esta "
+        "cara: su número son las décimas (0 si coincide el propio 0 del reverso). Así, 1 y la raya "
+        "4 dan %1; a la izquierda, 1 y la raya 7 dan %2, y 0 y la raya 3 dan %3."),
+    "Scale %1: read it the same way; above this side's 0 the number is positive, below it "
+    "negative.": (
+        "Skala %1: genauso ablesen; über der 0 dieser Seite ist die Zahl positiv, darunter negativ.",
+        "Escala %1: léala del mismo modo; por encima del 0 de esta cara el número es positivo, por "
+        "debajo negativo."),
+    "Where the set is printed, at %1, add the number read on the scale %2 to the field %2 and the "
+    "number read on the scale %3 to the field %3.": (
+        "Wo der Satz gedruckt wird, bei %1 die auf der Skala %2 abgelesene Zahl zum Feld %2 "
+        "addieren und die auf der Skala %3 abgelesene zum Feld %3.",
+        "Donde se imprime el juego, en %1, sume el número leído en la escala %2 al campo %2 y el "
+        "leído en la escala %3 al campo %3."),
+    "This sheet was printed with %1 %2 and %3 %4. Reading %5 and %6, for instance, you would "
+    "enter %1 %7 and %3 %8. Print this sheet again to check: each of the back's 0 then meets the 0 "
+    "of its scale.": (
+        "Dieses Blatt wurde mit %1 %2 und %3 %4 gedruckt. Wer zum Beispiel %5 und %6 abliest, gibt "
+        "%1 %7 und %3 %8 ein. Zur Probe das Blatt noch einmal drucken: dann trifft jede 0 der "
+        "Rückseite die 0 ihrer Skala.",
+        "Esta hoja se imprimió con %1 %2 y %3 %4. Si lee, por ejemplo, %5 y %6, escriba %1 %7 y %3 "
+        "%8. Imprima la hoja otra vez para comprobarlo: cada 0 del reverso coincide entonces con el "
+        "0 de su escala."),
+    "Example: the back's 0 has passed 1 to the right and its line 4 meets a line: %1.": (
+        "Beispiel: Die 0 der Rückseite ist rechts an der 1 vorbei, und ihr Strich 4 trifft einen "
+        "Strich: %1.",
+        "Ejemplo: el 0 del reverso ha pasado el 1 hacia la derecha y su raya 4 coincide con una "
+        "raya: %1."),
+    "Scale %1": ("Skala %1", "Escala %1"),
 }
 
 
