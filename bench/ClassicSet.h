@@ -17,11 +17,12 @@ inline std::shared_ptr<const Picture> classicSet() {
     return loadPicture(file.readAll());
 }
 
-// A whole set's pages, each front followed by its back, `copies` times, each page with a
-// footnote as long as the program's own.
-inline QList<PageRequest> numberedSetPages(int copies) {
+// A whole set's pages (of the values given, each value once for each of its sheets), each front
+// followed by its back, `copies` times, each page with a footnote as long as the program's own.
+inline QList<PageRequest> numberedSetPages(int copies,
+                                           const QList<qint16>& values = allSetValues()) {
     return withFootnotes(
-        setFilePages(allSetValues(), SetSides::TwoSided, {}, copies),
+        setFilePages(values, SetSides::TwoSided, {}, copies),
         [](qint16 Denom, qint16 Side, qsizetype n, qsizetype m) {
             return QStringLiteral("%1 \u00b7 %2 \u00b7 page %3 of %4 \u00b7 print at 100 %, flip "
                                   "on the long edge")
