@@ -61,6 +61,8 @@ PagePlan turnedOver(PagePlan plan, double centreLine, BackOffset offset) {
         line.line = turnedOver(line.line, centreLine, offset);
     for (PlannedPicture& picture : plan.pictures)
         picture.rect = turnedOver(picture.rect, centreLine, offset);
+    for (PlannedText& text : plan.texts)
+        text.rect = turnedOver(text.rect, centreLine, offset);
     if (plan.footnote)
         plan.footnote->rect = turnedOver(plan.footnote->rect, centreLine, offset);
     return plan;

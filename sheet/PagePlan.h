@@ -37,15 +37,27 @@ struct PlannedPicture {
     qint32 label = 0;
 };
 
+// A paragraph the page explains itself with, wrapped to its rectangle's width: `size` is the
+// font's em in target units, and the rectangle as high as its lines (TextBlock).
+struct PlannedText {
+    QRectF rect;
+    QString text;
+    double size = 0;
+    bool bold = false;
+    bool centred = false;
+    QString marker{}; // hanging before the first line, such as a step's number
+};
+
 struct PlannedFootnote {
     QRectF rect;
     QString text;
 };
 
 struct PagePlan {
-    // Drawn in this order: the lines, then the pictures, then the footnote.
+    // Drawn in this order: the lines, the pictures, the texts, then the footnote.
     QList<PlannedLine> lines;
     QList<PlannedPicture> pictures;
+    QList<PlannedText> texts;
     std::optional<PlannedFootnote> footnote;
 };
 

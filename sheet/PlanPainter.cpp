@@ -1,5 +1,6 @@
 #include "PlanPainter.h"
 
+#include "TextBlock.h"
 #include "TextPicture.h"
 #include "errors/Trap.h"
 
@@ -29,6 +30,12 @@ void paintPlan(DrawingSurface& target, const PagePlan& plan, const PlannedPictur
             const QRectF& r = planned.rect;
             target.paintPicture(*picture, r.x(), r.y(), r.width(), r.height());
         });
+    for (const PlannedText& planned : plan.texts) {
+        const QRectF& r = planned.rect;
+        target.paintPicture(TextBlock(planned.text, r.width() / planned.size,
+                                      {planned.bold, planned.centred, planned.marker}),
+                            r.x(), r.y(), r.width(), r.height());
+    }
     if (plan.footnote) {
         const QRectF& r = plan.footnote->rect;
         target.paintFootnote(TextPicture(plan.footnote->text), r.x(), r.y(), r.width(), r.height());

@@ -15,9 +15,10 @@ class Trap;
 using PlannedPictureSource =
     std::function<std::shared_ptr<const Picture>(const PlannedPicture& planned)>;
 
-// Draws a plan on the target in its order: the lines, the pictures, then the footnote as the
-// page's own picture. With a trap, each line and picture is a statement under its label, so a
-// failure is reported there and the answer decides; without one, failures raise.
+// Draws a plan on the target in its order: the lines, the pictures, the texts, then the
+// footnote as the page's own picture. With a trap, each line and picture is a statement under
+// its label, so a failure is reported there and the answer decides; without one, failures
+// raise.
 void paintPlan(DrawingSurface& target, const PagePlan& plan, const PlannedPictureSource& pictureFor,
                Trap* trap = nullptr);
 
