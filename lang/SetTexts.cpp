@@ -1,6 +1,7 @@
 #include "SetTexts.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace zavolin {
 namespace {
@@ -9,8 +10,9 @@ struct SetTexts {
     Q_DECLARE_TR_FUNCTIONS(SetTexts)
 };
 
+// As the set dialog's fields show them, in the system's locale.
 QString millimetres(double value) {
-    return QString::number(value, 'f', 1);
+    return QLocale().toString(value, 'f', 1);
 }
 
 } // namespace
@@ -34,9 +36,8 @@ QString setFootnote(qint16 Denom, qint16 Side, qsizetype n, qsizetype m) {
 }
 
 QString calibrationInstruction(double backOffsetX, double backOffsetY) {
-    return SetTexts::tr(
-               "Hold against the light: where the back's cross meets the scales, read X and Y and "
-               "add them to the back offset (this sheet: X %1 mm, Y %2 mm).")
+    return SetTexts::tr("Calibration sheet \u00b7 printed with the back offset right %1 mm, down "
+                        "%2 mm")
         .arg(millimetres(backOffsetX), millimetres(backOffsetY));
 }
 

@@ -13,8 +13,8 @@ QString setValueName(qint16 Denom);
 // print and turn it. Denom 0 is the coin sheet, Side 0 the front.
 QString setFootnote(qint16 Denom, qint16 Side, qsizetype n, qsizetype m);
 
-// The one line of instruction on the calibration pages, with the back offset they are printed
-// with (millimetres).
+// The footnote of the calibration pages: what they are and the back offset they are printed
+// with (millimetres); the sheet explains itself above it.
 QString calibrationInstruction(double backOffsetX, double backOffsetY);
 
 // How to put the printed fronts back into the printer for their backs, as one paragraph.

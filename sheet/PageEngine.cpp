@@ -31,15 +31,27 @@ void drawSheet(DrawingSurface& target, const PageRequest& page, float scale,
         });
 }
 
-// The front's scales or the back's cross, and the footnote.
+// The front's words, drawing and scales or the back's verniers, and the footnote.
 void drawCalibration(DrawingSurface& target, const PageRequest& page, float scale,
                      const PageContent& content) {
     const PlanInputs inputs{innerSize(target), scale, content.sheet, content.paperCentreLine};
     paintPlan(target, planPage(page, inputs),
               [](const PlannedPicture& mark) -> std::shared_ptr<const Picture> {
-                  if (mark.art == PlannedArt::CalibrationScales)
-                      return std::make_shared<CalibrationScales>();
-                  return std::make_shared<CalibrationCross>();
+                  const auto axis = CalibrationAxis(mark.which);
+                  switch (mark.art) {
+                  case PlannedArt::CalibrationScale:
+                      return std::make_shared<CalibrationScale>(axis);
+                  case PlannedArt::CalibrationVernier:
+                      return std::make_shared<CalibrationVernier>(axis);
+                  case PlannedArt::CalibrationDrawing:
+                      return std::make_shared<CalibrationDrawing>();
+                  case PlannedArt::CalibrationExample:
+                      return std::make_shared<CalibrationExample>();
+                  default:
+                      raise(ErrNo::InternalError,
+                            QStringLiteral("Internal error: a calibration page planned a picture "
+                                           "of a banknote sheet."));
+                  }
               });
 }
 

@@ -1,6 +1,5 @@
 #include "PagePlan.h"
 
-#include "CalibrationMarks.h"
 #include "Footnote.h"
 #include "platform/RuntimeError.h"
 
@@ -37,15 +36,6 @@ BackOffset scaledOffset(const BackOffset& offset, float scale) {
     return {offset.x * scale, offset.y * scale};
 }
 
-PagePlan planCalibration(const QSizeF& target, qint16 Side, double centreLine, float scale) {
-    const double reach = CalibrationReach * scale;
-    const QRectF mark(centreLine - reach, target.height() / 2 - reach, 2 * reach, 2 * reach);
-    PagePlan plan;
-    plan.pictures.append(
-        {mark, Side == 0 ? PlannedArt::CalibrationScales : PlannedArt::CalibrationCross, Side});
-    return plan;
-}
-
 QLineF turnedOver(const QLineF& line, double centreLine, BackOffset offset) {
     return QLineF(mirrored(line.x1(), centreLine, offset), line.y1() + offset.y,
                   mirrored(line.x2(), centreLine, offset), line.y2() + offset.y);
@@ -70,10 +60,11 @@ PagePlan turnedOver(PagePlan plan, double centreLine, BackOffset offset) {
 
 PagePlan planPage(const PageRequest& page, const PlanInputs& inputs) {
     if (page.kind == PageRequest::Kind::Calibration) {
-        // The back's cross lies behind the front's scales; the footnote stays readable as it
+        // The back's verniers lie behind the front's scales; the footnote stays readable as it
         // is printed, on either side.
         const double centre = planCentreLine(inputs.paperCentreLine, inputs.scale);
-        PagePlan plan = planCalibration(inputs.target, page.Side, centre, inputs.scale);
+        PagePlan plan =
+            planCalibration(inputs.target, page.Side, centre, inputs.scale, page.backOffset);
         if (page.Side != 0)
             plan = turnedOver(std::move(plan), centre, scaledOffset(page.backOffset, inputs.scale));
         plan.footnote = planFootnote(page, inputs.target, inputs.scale, inputs.sheet);

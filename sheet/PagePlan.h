@@ -24,10 +24,12 @@ struct PlannedLine {
 
 // What a planned picture shows.
 enum class PlannedArt : quint8 {
-    NoteCell,          // picture cell `which` of the banknote set
-    CoinStrip,         // the coin strip of side `which`
-    CalibrationScales, // the front's scales of the calibration sheet
-    CalibrationCross,  // the back's cross
+    NoteCell,           // picture cell `which` of the banknote set
+    CoinStrip,          // the coin strip of side `which`
+    CalibrationScale,   // a scale on the calibration sheet's front, `which` its axis
+    CalibrationVernier, // the vernier on its back that reads against it, `which` its axis
+    CalibrationDrawing, // the sheet held against the light
+    CalibrationExample, // a reading, magnified
 };
 
 struct PlannedPicture {
@@ -80,9 +82,15 @@ PagePlan planPage(const PageRequest& page, const PlanInputs& inputs);
 PagePlan planNotes(const QSizeF& target, qint16 index, float scale, const SheetContext& sheet);
 PagePlan planNoteBlock(const QSizeF& target, qint16 index, float scale, const SheetContext& sheet);
 PagePlan planCoins(const QSizeF& target, qint16 index, float scale, const SheetContext& sheet);
-// The calibration sheet's mark: the front's scales or the back's cross, centred on the paper's
-// centre line (`centreLine` in target units) and the target's middle.
-PagePlan planCalibration(const QSizeF& target, qint16 Side, double centreLine, float scale);
+// The calibration sheet's side, as its front lies (a back is turned over afterwards): on the
+// front a title and the steps of its use beside a drawing and an example, in the language in
+// use, and below them a scale for each of the set dialog's fields "right" and "down", the
+// block centred on the paper's centre line (`centreLine` in target units); on the back the
+// verniers, each exactly behind its scale, and a line saying what the back is. The steps say
+// the back offset the sheet is printed with. All its words are 9 points or more: a paper too
+// small for that raises PrinterError.
+PagePlan planCalibration(const QSizeF& target, qint16 Side, double centreLine, float scale,
+                         BackOffset printedWith);
 
 // The paper's centre line and a back offset at the scale, in target units; the first raises
 // InvalidProcedureCall when the centre line is not known.

@@ -290,16 +290,16 @@ DE_ES = {
         "ese número es positivo, a la izquierda negativo."),
     "Tenths: from the back's 0 look on in the same direction, away from this side's 0. One of the "
     "back's lines 1 to 9 meets a line of this side exactly: its number is the tenths (0 if the "
-    "back's 0 itself meets one). So 1 and line 4 make %1; on the left, 1 and line 7 make %2, and 0 "
-    "and line 3 make %3.": (
+    "back's 0 itself meets one). So 1 and line 4 \u2192 %1; on the left, 1 and line 7 \u2192 %2, "
+    "and 0 and line 3 \u2192 %3.": (
         "Zehntel: von der 0 der Rückseite in derselben Richtung weiterschauen, weg von der 0 dieser "
         "Seite. Einer der Striche 1 bis 9 der Rückseite trifft genau einen Strich dieser Seite: "
-        "seine Zahl sind die Zehntel (0, wenn die 0 der Rückseite selbst einen trifft). So ergeben "
-        "1 und Strich 4 %1; links ergeben 1 und Strich 7 %2, und 0 und Strich 3 ergeben %3.",
+        "seine Zahl sind die Zehntel (0, wenn die 0 der Rückseite selbst einen trifft). Also: 1 "
+        "und Strich 4 \u2192 %1; links 1 und Strich 7 \u2192 %2, und 0 und Strich 3 \u2192 %3.",
         "Décimas: desde el 0 del reverso siga mirando en la misma dirección, alejándose del 0 de "
         "esta cara. Una de las rayas 1 a 9 del reverso coincide exactamente con una raya de esta "
-        "cara: su número son las décimas (0 si coincide el propio 0 del reverso). Así, 1 y la raya "
-        "4 dan %1; a la izquierda, 1 y la raya 7 dan %2, y 0 y la raya 3 dan %3."),
+        "cara: su número son las décimas (0 si coincide el propio 0 del reverso). Así: 1 y la raya "
+        "4 \u2192 %1; a la izquierda, 1 y la raya 7 \u2192 %2, y 0 y la raya 3 \u2192 %3."),
     "Scale %1: read it the same way; above this side's 0 the number is positive, below it "
     "negative.": (
         "Skala %1: genauso ablesen; über der 0 dieser Seite ist die Zahl positiv, darunter negativ.",
@@ -326,6 +326,12 @@ DE_ES = {
         "Ejemplo: el 0 del reverso ha pasado el 1 hacia la derecha y su raya 4 coincide con una "
         "raya: %1."),
     "Scale %1": ("Skala %1", "Escala %1"),
+    "The back of the calibration sheet. Its numbers are mirrored so that they read right through "
+    "the paper, from the other side.": (
+        "Die Rückseite des Kalibrierblatts. Ihre Zahlen sind gespiegelt, damit sie von der anderen "
+        "Seite aus durch das Papier richtig zu lesen sind.",
+        "El reverso de la hoja de calibración. Sus números están invertidos para que se lean bien "
+        "a través del papel, desde la otra cara."),
 }
 
 

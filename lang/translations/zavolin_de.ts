@@ -1,6 +1,69 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CalibrationSheet</name>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>rechts</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>unten</translation>
+    </message>
+    <message>
+        <source>Calibration sheet: where does the printer put the back?</source>
+        <translation>Kalibrierblatt: Wohin druckt der Drucker die Rückseite?</translation>
+    </message>
+    <message>
+        <source>Hold this sheet against a window or a lamp, this side towards you. The lines printed on the back show through.</source>
+        <translation>Dieses Blatt gegen ein Fenster oder eine Lampe halten, diese Seite zu sich hin. Die Striche auf der Rückseite scheinen durch.</translation>
+    </message>
+    <message>
+        <source>Scale %1, whole millimetres: find the back's 0 (the line with the triangle) and count how many of this side's lines it has passed, starting from this side's 0. Right of 0 that number is positive, left of 0 negative.</source>
+        <translation>Skala %1, ganze Millimeter: die 0 der Rückseite suchen (den Strich mit dem Dreieck) und zählen, an wie vielen Strichen dieser Seite sie vorbei ist, von der 0 dieser Seite an. Rechts der 0 ist diese Zahl positiv, links der 0 negativ.</translation>
+    </message>
+    <message>
+        <source>Scale %1: read it the same way; above this side's 0 the number is positive, below it negative.</source>
+        <translation>Skala %1: genauso ablesen; über der 0 dieser Seite ist die Zahl positiv, darunter negativ.</translation>
+    </message>
+    <message>
+        <source>Where the set is printed, at %1, add the number read on the scale %2 to the field %2 and the number read on the scale %3 to the field %3.</source>
+        <translation>Wo der Satz gedruckt wird, bei %1 die auf der Skala %2 abgelesene Zahl zum Feld %2 addieren und die auf der Skala %3 abgelesene zum Feld %3.</translation>
+    </message>
+    <message>
+        <source>Back offset:</source>
+        <translation>Versatz der Rückseite:</translation>
+    </message>
+    <message>
+        <source>This sheet was printed with %1 %2 and %3 %4. Reading %5 and %6, for instance, you would enter %1 %7 and %3 %8. Print this sheet again to check: each of the back's 0 then meets the 0 of its scale.</source>
+        <translation>Dieses Blatt wurde mit %1 %2 und %3 %4 gedruckt. Wer zum Beispiel %5 und %6 abliest, gibt %1 %7 und %3 %8 ein. Zur Probe das Blatt noch einmal drucken: dann trifft jede 0 der Rückseite die 0 ihrer Skala.</translation>
+    </message>
+    <message>
+        <source>Example: the back's 0 has passed 1 to the right and its line 4 meets a line: %1.</source>
+        <translation>Beispiel: Die 0 der Rückseite ist rechts an der 1 vorbei, und ihr Strich 4 trifft einen Strich: %1.</translation>
+    </message>
+    <message>
+        <source>Scale %1</source>
+        <translation>Skala %1</translation>
+    </message>
+    <message>
+        <source>Tenths: from the back's 0 look on in the same direction, away from this side's 0. One of the back's lines 1 to 9 meets a line of this side exactly: its number is the tenths (0 if the back's 0 itself meets one). So 1 and line 4 → %1; on the left, 1 and line 7 → %2, and 0 and line 3 → %3.</source>
+        <translation>Zehntel: von der 0 der Rückseite in derselben Richtung weiterschauen, weg von der 0 dieser Seite. Einer der Striche 1 bis 9 der Rückseite trifft genau einen Strich dieser Seite: seine Zahl sind die Zehntel (0, wenn die 0 der Rückseite selbst einen trifft). Also: 1 und Strich 4 → %1; links 1 und Strich 7 → %2, und 0 und Strich 3 → %3.</translation>
+    </message>
+    <message>
+        <source>The back of the calibration sheet. Its numbers are mirrored so that they read right through the paper, from the other side.</source>
+        <translation>Die Rückseite des Kalibrierblatts. Ihre Zahlen sind gespiegelt, damit sie von der anderen Seite aus durch das Papier richtig zu lesen sind.</translation>
+    </message>
+</context>
+<context>
     <name>ClassRegistry</name>
     <message>
         <source>The picture sets cannot be registered (%1). Make that folder writable and start Zavolin again.</source>
@@ -109,12 +172,12 @@
         <translation>mit 100 % drucken, an der langen Kante wenden</translation>
     </message>
     <message>
-        <source>Hold against the light: where the back's cross meets the scales, read X and Y and add them to the back offset (this sheet: X %1 mm, Y %2 mm).</source>
-        <translation>Gegen das Licht halten: wo das Kreuz der Rückseite die Skalen trifft, X und Y ablesen und zum Versatz der Rückseite addieren (dieses Blatt: X %1 mm, Y %2 mm).</translation>
-    </message>
-    <message>
         <source>The fronts have gone to the printer. When all of them are printed, take the stack out without changing its order, turn it over about its long edge so that the top edge stays at the top, and put it back into the paper tray so that the first sheet is fed first and its blank side is printed.</source>
         <translation>Die Vorderseiten sind beim Drucker. Wenn alle gedruckt sind, den Stapel herausnehmen, ohne die Reihenfolge zu ändern, über die lange Kante wenden, sodass die obere Kante oben bleibt, und so wieder in das Papierfach legen, dass das erste Blatt zuerst eingezogen und seine leere Seite bedruckt wird.</translation>
+    </message>
+    <message>
+        <source>Calibration sheet · printed with the back offset right %1 mm, down %2 mm</source>
+        <translation>Kalibrierblatt · gedruckt mit dem Versatz der Rückseite rechts %1 mm, unten %2 mm</translation>
     </message>
 </context>
 <context>
@@ -380,14 +443,6 @@
         <translation>Auf diesem System gibt es keinen Drucker; der Satz kann als PDF-Datei gespeichert werden.</translation>
     </message>
     <message>
-        <source>Printer: %1 (prints on both sides)</source>
-        <translation>Drucker: %1 (druckt beidseitig)</translation>
-    </message>
-    <message>
-        <source>Printer: %1</source>
-        <translation>Drucker: %1</translation>
-    </message>
-    <message>
         <source>Printed on the back by the printer</source>
         <translation>Vom Drucker auf die Rückseite gedruckt</translation>
     </message>
@@ -444,10 +499,6 @@
         <translation>Satz drucken</translation>
     </message>
     <message>
-        <source>Sent to the printer %1 (%2).</source>
-        <translation>An den Drucker %1 gesendet (%2).</translation>
-    </message>
-    <message>
         <source>The printer's paper could not be measured: %1</source>
         <translation>Das Papier des Druckers konnte nicht vermessen werden: %1</translation>
     </message>
@@ -462,6 +513,82 @@
     <message>
         <source>Own pictures…</source>
         <translation>Eigene Bilder…</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Drucker:</translation>
+    </message>
+    <message>
+        <source>Paper:</source>
+        <translation>Papier:</translation>
+    </message>
+    <message>
+        <source>As many columns of notes as fit the paper</source>
+        <translation>So viele Spalten Scheine, wie auf das Papier passen</translation>
+    </message>
+    <message>
+        <source>Count the notes of each value</source>
+        <translation>Scheine jedes Werts zählen</translation>
+    </message>
+    <message>
+        <source>Fill in: children × notes each</source>
+        <translation>Ausfüllen: Kinder × Scheine je Kind</translation>
+    </message>
+    <message>
+        <source>Children:</source>
+        <translation>Kinder:</translation>
+    </message>
+    <message>
+        <source>Notes each</source>
+        <translation>Scheine je Kind</translation>
+    </message>
+    <message>
+        <source>Notes wanted</source>
+        <translation>Scheine gewünscht</translation>
+    </message>
+    <message>
+        <source>Pages and notes you get</source>
+        <translation>Seiten und Scheine, die es gibt</translation>
+    </message>
+    <message>
+        <source>Notes each of %1</source>
+        <translation>Scheine je Kind von %1</translation>
+    </message>
+    <message>
+        <source>Notes wanted of %1</source>
+        <translation>Gewünschte Scheine von %1</translation>
+    </message>
+    <message>
+        <source>The choices could not be kept for the next time: %1</source>
+        <translation>Die Auswahl konnte nicht für das nächste Mal gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <translation>%1 (Standard)</translation>
+    </message>
+    <message>
+        <source>The printer "%1" chosen last time is not there any more.</source>
+        <translation>Der zuletzt gewählte Drucker „%1“ ist nicht mehr da.</translation>
+    </message>
+    <message>
+        <source>It prints on both sides of the paper.</source>
+        <translation>Er druckt auf beide Seiten des Papiers.</translation>
+    </message>
+    <message>
+        <source>It prints on one side: backs are turned over by hand.</source>
+        <translation>Er druckt auf eine Seite: Rückseiten werden von Hand gewendet.</translation>
+    </message>
+    <message>
+        <source>pages: %1, notes: %2</source>
+        <translation>Seiten: %1, Scheine: %2</translation>
+    </message>
+    <message>
+        <source>Sent to %1, job %2.</source>
+        <translation>An %1 gesendet, Auftrag %2.</translation>
+    </message>
+    <message>
+        <source>Sent to %1, jobs %2.</source>
+        <translation>An %1 gesendet, Aufträge %2.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,69 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CalibrationSheet</name>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>down</translation>
+    </message>
+    <message>
+        <source>Calibration sheet: where does the printer put the back?</source>
+        <translation>Calibration sheet: where does the printer put the back?</translation>
+    </message>
+    <message>
+        <source>Hold this sheet against a window or a lamp, this side towards you. The lines printed on the back show through.</source>
+        <translation>Hold this sheet against a window or a lamp, this side towards you. The lines printed on the back show through.</translation>
+    </message>
+    <message>
+        <source>Scale %1, whole millimetres: find the back's 0 (the line with the triangle) and count how many of this side's lines it has passed, starting from this side's 0. Right of 0 that number is positive, left of 0 negative.</source>
+        <translation>Scale %1, whole millimetres: find the back's 0 (the line with the triangle) and count how many of this side's lines it has passed, starting from this side's 0. Right of 0 that number is positive, left of 0 negative.</translation>
+    </message>
+    <message>
+        <source>Scale %1: read it the same way; above this side's 0 the number is positive, below it negative.</source>
+        <translation>Scale %1: read it the same way; above this side's 0 the number is positive, below it negative.</translation>
+    </message>
+    <message>
+        <source>Where the set is printed, at %1, add the number read on the scale %2 to the field %2 and the number read on the scale %3 to the field %3.</source>
+        <translation>Where the set is printed, at %1, add the number read on the scale %2 to the field %2 and the number read on the scale %3 to the field %3.</translation>
+    </message>
+    <message>
+        <source>Back offset:</source>
+        <translation>Back offset:</translation>
+    </message>
+    <message>
+        <source>This sheet was printed with %1 %2 and %3 %4. Reading %5 and %6, for instance, you would enter %1 %7 and %3 %8. Print this sheet again to check: each of the back's 0 then meets the 0 of its scale.</source>
+        <translation>This sheet was printed with %1 %2 and %3 %4. Reading %5 and %6, for instance, you would enter %1 %7 and %3 %8. Print this sheet again to check: each of the back's 0 then meets the 0 of its scale.</translation>
+    </message>
+    <message>
+        <source>Example: the back's 0 has passed 1 to the right and its line 4 meets a line: %1.</source>
+        <translation>Example: the back's 0 has passed 1 to the right and its line 4 meets a line: %1.</translation>
+    </message>
+    <message>
+        <source>Scale %1</source>
+        <translation>Scale %1</translation>
+    </message>
+    <message>
+        <source>Tenths: from the back's 0 look on in the same direction, away from this side's 0. One of the back's lines 1 to 9 meets a line of this side exactly: its number is the tenths (0 if the back's 0 itself meets one). So 1 and line 4 → %1; on the left, 1 and line 7 → %2, and 0 and line 3 → %3.</source>
+        <translation>Tenths: from the back's 0 look on in the same direction, away from this side's 0. One of the back's lines 1 to 9 meets a line of this side exactly: its number is the tenths (0 if the back's 0 itself meets one). So 1 and line 4 → %1; on the left, 1 and line 7 → %2, and 0 and line 3 → %3.</translation>
+    </message>
+    <message>
+        <source>The back of the calibration sheet. Its numbers are mirrored so that they read right through the paper, from the other side.</source>
+        <translation>The back of the calibration sheet. Its numbers are mirrored so that they read right through the paper, from the other side.</translation>
+    </message>
+</context>
+<context>
     <name>ClassRegistry</name>
     <message>
         <source>The picture sets cannot be registered (%1). Make that folder writable and start Zavolin again.</source>
@@ -109,12 +172,12 @@
         <translation>print at 100 %, flip on the long edge</translation>
     </message>
     <message>
-        <source>Hold against the light: where the back's cross meets the scales, read X and Y and add them to the back offset (this sheet: X %1 mm, Y %2 mm).</source>
-        <translation>Hold against the light: where the back's cross meets the scales, read X and Y and add them to the back offset (this sheet: X %1 mm, Y %2 mm).</translation>
-    </message>
-    <message>
         <source>The fronts have gone to the printer. When all of them are printed, take the stack out without changing its order, turn it over about its long edge so that the top edge stays at the top, and put it back into the paper tray so that the first sheet is fed first and its blank side is printed.</source>
         <translation>The fronts have gone to the printer. When all of them are printed, take the stack out without changing its order, turn it over about its long edge so that the top edge stays at the top, and put it back into the paper tray so that the first sheet is fed first and its blank side is printed.</translation>
+    </message>
+    <message>
+        <source>Calibration sheet · printed with the back offset right %1 mm, down %2 mm</source>
+        <translation>Calibration sheet · printed with the back offset right %1 mm, down %2 mm</translation>
     </message>
 </context>
 <context>
@@ -380,14 +443,6 @@
         <translation>There is no printer on this system; the set can be saved as a PDF file.</translation>
     </message>
     <message>
-        <source>Printer: %1 (prints on both sides)</source>
-        <translation>Printer: %1 (prints on both sides)</translation>
-    </message>
-    <message>
-        <source>Printer: %1</source>
-        <translation>Printer: %1</translation>
-    </message>
-    <message>
         <source>Printed on the back by the printer</source>
         <translation>Printed on the back by the printer</translation>
     </message>
@@ -444,10 +499,6 @@
         <translation>Print set</translation>
     </message>
     <message>
-        <source>Sent to the printer %1 (%2).</source>
-        <translation>Sent to the printer %1 (%2).</translation>
-    </message>
-    <message>
         <source>The printer's paper could not be measured: %1</source>
         <translation>The printer's paper could not be measured: %1</translation>
     </message>
@@ -462,6 +513,82 @@
     <message>
         <source>Own pictures…</source>
         <translation>Own pictures…</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Printer:</translation>
+    </message>
+    <message>
+        <source>Paper:</source>
+        <translation>Paper:</translation>
+    </message>
+    <message>
+        <source>As many columns of notes as fit the paper</source>
+        <translation>As many columns of notes as fit the paper</translation>
+    </message>
+    <message>
+        <source>Count the notes of each value</source>
+        <translation>Count the notes of each value</translation>
+    </message>
+    <message>
+        <source>Fill in: children × notes each</source>
+        <translation>Fill in: children × notes each</translation>
+    </message>
+    <message>
+        <source>Children:</source>
+        <translation>Children:</translation>
+    </message>
+    <message>
+        <source>Notes each</source>
+        <translation>Notes each</translation>
+    </message>
+    <message>
+        <source>Notes wanted</source>
+        <translation>Notes wanted</translation>
+    </message>
+    <message>
+        <source>Pages and notes you get</source>
+        <translation>Pages and notes you get</translation>
+    </message>
+    <message>
+        <source>Notes each of %1</source>
+        <translation>Notes each of %1</translation>
+    </message>
+    <message>
+        <source>Notes wanted of %1</source>
+        <translation>Notes wanted of %1</translation>
+    </message>
+    <message>
+        <source>The choices could not be kept for the next time: %1</source>
+        <translation>The choices could not be kept for the next time: %1</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <translation>%1 (default)</translation>
+    </message>
+    <message>
+        <source>The printer "%1" chosen last time is not there any more.</source>
+        <translation>The printer "%1" chosen last time is not there any more.</translation>
+    </message>
+    <message>
+        <source>It prints on both sides of the paper.</source>
+        <translation>It prints on both sides of the paper.</translation>
+    </message>
+    <message>
+        <source>It prints on one side: backs are turned over by hand.</source>
+        <translation>It prints on one side: backs are turned over by hand.</translation>
+    </message>
+    <message>
+        <source>pages: %1, notes: %2</source>
+        <translation>pages: %1, notes: %2</translation>
+    </message>
+    <message>
+        <source>Sent to %1, job %2.</source>
+        <translation>Sent to %1, job %2.</translation>
+    </message>
+    <message>
+        <source>Sent to %1, jobs %2.</source>
+        <translation>Sent to %1, jobs %2.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,69 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>CalibrationSheet</name>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>derecha</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>abajo</translation>
+    </message>
+    <message>
+        <source>Calibration sheet: where does the printer put the back?</source>
+        <translation>Hoja de calibración: ¿dónde imprime la impresora el reverso?</translation>
+    </message>
+    <message>
+        <source>Hold this sheet against a window or a lamp, this side towards you. The lines printed on the back show through.</source>
+        <translation>Sostenga esta hoja contra una ventana o una lámpara, con esta cara hacia usted. Las rayas impresas en el reverso se transparentan.</translation>
+    </message>
+    <message>
+        <source>Scale %1, whole millimetres: find the back's 0 (the line with the triangle) and count how many of this side's lines it has passed, starting from this side's 0. Right of 0 that number is positive, left of 0 negative.</source>
+        <translation>Escala %1, milímetros enteros: busque el 0 del reverso (la raya del triángulo) y cuente cuántas rayas de esta cara ha pasado, empezando por el 0 de esta cara. A la derecha del 0 ese número es positivo, a la izquierda negativo.</translation>
+    </message>
+    <message>
+        <source>Scale %1: read it the same way; above this side's 0 the number is positive, below it negative.</source>
+        <translation>Escala %1: léala del mismo modo; por encima del 0 de esta cara el número es positivo, por debajo negativo.</translation>
+    </message>
+    <message>
+        <source>Where the set is printed, at %1, add the number read on the scale %2 to the field %2 and the number read on the scale %3 to the field %3.</source>
+        <translation>Donde se imprime el juego, en %1, sume el número leído en la escala %2 al campo %2 y el leído en la escala %3 al campo %3.</translation>
+    </message>
+    <message>
+        <source>Back offset:</source>
+        <translation>Desplazamiento del reverso:</translation>
+    </message>
+    <message>
+        <source>This sheet was printed with %1 %2 and %3 %4. Reading %5 and %6, for instance, you would enter %1 %7 and %3 %8. Print this sheet again to check: each of the back's 0 then meets the 0 of its scale.</source>
+        <translation>Esta hoja se imprimió con %1 %2 y %3 %4. Si lee, por ejemplo, %5 y %6, escriba %1 %7 y %3 %8. Imprima la hoja otra vez para comprobarlo: cada 0 del reverso coincide entonces con el 0 de su escala.</translation>
+    </message>
+    <message>
+        <source>Example: the back's 0 has passed 1 to the right and its line 4 meets a line: %1.</source>
+        <translation>Ejemplo: el 0 del reverso ha pasado el 1 hacia la derecha y su raya 4 coincide con una raya: %1.</translation>
+    </message>
+    <message>
+        <source>Scale %1</source>
+        <translation>Escala %1</translation>
+    </message>
+    <message>
+        <source>Tenths: from the back's 0 look on in the same direction, away from this side's 0. One of the back's lines 1 to 9 meets a line of this side exactly: its number is the tenths (0 if the back's 0 itself meets one). So 1 and line 4 → %1; on the left, 1 and line 7 → %2, and 0 and line 3 → %3.</source>
+        <translation>Décimas: desde el 0 del reverso siga mirando en la misma dirección, alejándose del 0 de esta cara. Una de las rayas 1 a 9 del reverso coincide exactamente con una raya de esta cara: su número son las décimas (0 si coincide el propio 0 del reverso). Así: 1 y la raya 4 → %1; a la izquierda, 1 y la raya 7 → %2, y 0 y la raya 3 → %3.</translation>
+    </message>
+    <message>
+        <source>The back of the calibration sheet. Its numbers are mirrored so that they read right through the paper, from the other side.</source>
+        <translation>El reverso de la hoja de calibración. Sus números están invertidos para que se lean bien a través del papel, desde la otra cara.</translation>
+    </message>
+</context>
+<context>
     <name>ClassRegistry</name>
     <message>
         <source>The picture sets cannot be registered (%1). Make that folder writable and start Zavolin again.</source>
@@ -109,12 +172,12 @@
         <translation>imprimir al 100 %, voltear por el borde largo</translation>
     </message>
     <message>
-        <source>Hold against the light: where the back's cross meets the scales, read X and Y and add them to the back offset (this sheet: X %1 mm, Y %2 mm).</source>
-        <translation>Mirar a contraluz: donde la cruz del reverso corta las escalas, leer X e Y y sumarlos al desplazamiento del reverso (esta hoja: X %1 mm, Y %2 mm).</translation>
-    </message>
-    <message>
         <source>The fronts have gone to the printer. When all of them are printed, take the stack out without changing its order, turn it over about its long edge so that the top edge stays at the top, and put it back into the paper tray so that the first sheet is fed first and its blank side is printed.</source>
         <translation>Los anversos están en la impresora. Cuando estén todos impresos, saque la pila sin cambiar su orden, déle la vuelta por el borde largo de modo que el borde superior quede arriba y vuelva a ponerla en la bandeja de papel de modo que la primera hoja entre primero y se imprima su cara en blanco.</translation>
+    </message>
+    <message>
+        <source>Calibration sheet · printed with the back offset right %1 mm, down %2 mm</source>
+        <translation>Hoja de calibración · impresa con el desplazamiento del reverso derecha %1 mm, abajo %2 mm</translation>
     </message>
 </context>
 <context>
@@ -380,14 +443,6 @@
         <translation>No hay ninguna impresora en este sistema; el juego se puede guardar como archivo PDF.</translation>
     </message>
     <message>
-        <source>Printer: %1 (prints on both sides)</source>
-        <translation>Impresora: %1 (imprime a doble cara)</translation>
-    </message>
-    <message>
-        <source>Printer: %1</source>
-        <translation>Impresora: %1</translation>
-    </message>
-    <message>
         <source>Printed on the back by the printer</source>
         <translation>Impresos por la impresora en el reverso</translation>
     </message>
@@ -444,10 +499,6 @@
         <translation>Imprimir juego</translation>
     </message>
     <message>
-        <source>Sent to the printer %1 (%2).</source>
-        <translation>Enviado a la impresora %1 (%2).</translation>
-    </message>
-    <message>
         <source>The printer's paper could not be measured: %1</source>
         <translation>No se pudo medir el papel de la impresora: %1</translation>
     </message>
@@ -462,6 +513,82 @@
     <message>
         <source>Own pictures…</source>
         <translation>Imágenes propias…</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Impresora:</translation>
+    </message>
+    <message>
+        <source>Paper:</source>
+        <translation>Papel:</translation>
+    </message>
+    <message>
+        <source>As many columns of notes as fit the paper</source>
+        <translation>Tantas columnas de billetes como quepan en el papel</translation>
+    </message>
+    <message>
+        <source>Count the notes of each value</source>
+        <translation>Contar los billetes de cada valor</translation>
+    </message>
+    <message>
+        <source>Fill in: children × notes each</source>
+        <translation>Rellenar: niños × billetes por niño</translation>
+    </message>
+    <message>
+        <source>Children:</source>
+        <translation>Niños:</translation>
+    </message>
+    <message>
+        <source>Notes each</source>
+        <translation>Billetes por niño</translation>
+    </message>
+    <message>
+        <source>Notes wanted</source>
+        <translation>Billetes deseados</translation>
+    </message>
+    <message>
+        <source>Pages and notes you get</source>
+        <translation>Páginas y billetes que se obtienen</translation>
+    </message>
+    <message>
+        <source>Notes each of %1</source>
+        <translation>Billetes por niño de %1</translation>
+    </message>
+    <message>
+        <source>Notes wanted of %1</source>
+        <translation>Billetes deseados de %1</translation>
+    </message>
+    <message>
+        <source>The choices could not be kept for the next time: %1</source>
+        <translation>La selección no se pudo guardar para la próxima vez: %1</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <translation>%1 (predeterminada)</translation>
+    </message>
+    <message>
+        <source>The printer "%1" chosen last time is not there any more.</source>
+        <translation>La impresora «%1» elegida la última vez ya no está.</translation>
+    </message>
+    <message>
+        <source>It prints on both sides of the paper.</source>
+        <translation>Imprime por las dos caras del papel.</translation>
+    </message>
+    <message>
+        <source>It prints on one side: backs are turned over by hand.</source>
+        <translation>Imprime por una cara: los reversos se vuelven a mano.</translation>
+    </message>
+    <message>
+        <source>pages: %1, notes: %2</source>
+        <translation>páginas: %1, billetes: %2</translation>
+    </message>
+    <message>
+        <source>Sent to %1, job %2.</source>
+        <translation>Enviado a %1, trabajo %2.</translation>
+    </message>
+    <message>
+        <source>Sent to %1, jobs %2.</source>
+        <translation>Enviado a %1, trabajos %2.</translation>
     </message>
 </context>
 <context>

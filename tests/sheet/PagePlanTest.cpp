@@ -78,6 +78,14 @@ PageRequest back(qint16 Denom, BackOffset offset) {
     return page;
 }
 
+PageRequest calibration(qint16 Side, BackOffset offset) {
+    PageRequest page{0, Side};
+    page.kind = PageRequest::Kind::Calibration;
+    page.turnedOver = Side != 0;
+    page.backOffset = offset;
+    return page;
+}
+
 } // namespace
 
 // Turned over about the long edge, paper x becomes width − x: each back lies behind its front,
@@ -206,13 +214,12 @@ TEST(PagePlan, DrawingFollowsThePlan) {
         page.footnote = QStringLiteral("500 · Back · 4 / 22");
         return page;
     };
-    PageRequest calibrationBack{0, 1};
-    calibrationBack.kind = PageRequest::Kind::Calibration;
-    calibrationBack.backOffset = {0.7, 1.2};
+    PageRequest calibrationBack = calibration(1, {0.7, 1.2});
     calibrationBack.footnote = QStringLiteral("offset");
     for (const ColumnLayout columns : {ColumnLayout::One, ColumnLayout::AsManyAsFit})
-        for (const PageRequest& page : {PageRequest{3, 0}, withFootnote(back(9, {0.4, -1})),
-                                        withFootnote({0, 1}), calibrationBack})
+        for (const PageRequest& page :
+             {PageRequest{3, 0}, withFootnote(back(9, {0.4, -1})), withFootnote({0, 1}),
+              calibrationBack, calibration(0, {0.7, 1.2})})
             for (const float scale : {1.0f, 2.7f}) {
                 SCOPED_TRACE(testing::Message() << "value " << page.Denom << " side " << page.Side
                                                 << ", scale " << scale);
@@ -230,9 +237,12 @@ TEST(PagePlan, DrawingFollowsThePlan) {
                     planned << l.line;
                 EXPECT_EQ(surface.lines(), planned);
                 const auto drawn = surface.pictures();
-                ASSERT_EQ(drawn.size(), plan.pictures.size() + (plan.footnote ? 1 : 0));
+                ASSERT_EQ(drawn.size(),
+                          plan.pictures.size() + plan.texts.size() + (plan.footnote ? 1 : 0));
                 for (qsizetype i = 0; i < plan.pictures.size(); ++i)
                     EXPECT_EQ(drawn[i].rect, plan.pictures[i].rect);
+                for (qsizetype i = 0; i < plan.texts.size(); ++i)
+                    EXPECT_EQ(drawn[plan.pictures.size() + i].rect, plan.texts[i].rect);
                 if (plan.footnote) {
                     EXPECT_EQ(drawn.last().rect, plan.footnote->rect);
                 }
