@@ -4,6 +4,8 @@
 
 #include "platform/PictureClip.h"
 #include "platform/RasterPicture.h"
+#include "platform/Units.h"
+#include "sheet/CalibrationMarks.h"
 #include "sheet/PageEngine.h"
 #include "sheet/RecordingSurface.h"
 #include "sheet/ScaleFactor.h"
@@ -12,6 +14,8 @@
 #include "support/FakePrinter.h"
 
 #include <QImage>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace zavolin;
@@ -33,6 +37,8 @@ const Paper Letter{"Letter, 6.35 mm edges", 215.9, 279.4, 6.35, 6.35, 6.35, 6.35
 const Paper OffCentre{"A4, printable area off centre", 210, 297, 3, 4, 12, 9};
 const Paper Borderless{"A4, no edges", 210, 297, 0, 0, 0, 0};
 const Paper MarginsQueue{"A4, 12/15/7/9 mm", 210, 297, 12, 15, 7, 9};
+const Paper A5{"A5, 5 mm edges", 148, 210, 5, 5, 5, 5};
+const Paper Legal{"Legal, 5 mm edges", 215.9, 355.6, 5, 5, 5, 5};
 
 // A page of a value planned on a printer with the paper, as ScaleFactor measures it.
 class Planner {
@@ -84,6 +90,34 @@ PageRequest calibration(qint16 Side, BackOffset offset) {
     page.turnedOver = Side != 0;
     page.backOffset = offset;
     return page;
+}
+
+const PlannedPicture& pictureOf(const PagePlan& plan, PlannedArt art, CalibrationAxis axis) {
+    const auto found = std::find_if(plan.pictures.begin(), plan.pictures.end(), [&](auto& p) {
+        return p.art == art && p.which == qint16(axis);
+    });
+    EXPECT_NE(found, plan.pictures.end());
+    return *found;
+}
+
+// A person reading one scale of the calibration sheet against the light, as the sheet says:
+// `at` is where the back's 0 shows, in millimetres from the front's 0 as the scale's numbers
+// grow. The tenths come from the back's line (0 to 9, VernierStep apart, looking on away from
+// the front's 0) that meets one of the front's lines, which are a millimetre apart, best; the
+// whole millimetres are the front's lines it has passed, as the tenths confirm them.
+double readScale(double at) {
+    const double away = std::abs(at);
+    int tenths = 0;
+    double best = 1;
+    for (int k = 0; k <= VernierLines; ++k) {
+        const double line = away + k * VernierStep;
+        const double miss = std::abs(line - std::round(line));
+        if (miss < best) {
+            best = miss;
+            tenths = k;
+        }
+    }
+    return (at < 0 ? -1 : 1) * (std::round(away - tenths / 10.0) + tenths / 10.0);
 }
 
 } // namespace
@@ -247,4 +281,77 @@ TEST(PagePlan, DrawingFollowsThePlan) {
                     EXPECT_EQ(drawn.last().rect, plan.footnote->rect);
                 }
             }
+}
+
+// The printer puts every back `error` beside where it is told (in millimetres as seen on the
+// back). Printed with an offset, the calibration sheet is read against the light; printed again
+// with the numbers read added to the offset, it reads 0 on both scales. Right on the back is
+// left on the front: the place where a back's 0 shows is its place on the back mirrored about
+// the paper's centre line.
+TEST(PagePlan, CalibrationReadingAddedToTheOffsetBringsTheBackTo0) {
+    const BackOffset errors[] = {{0, 0}, {1.3, -0.8}, {-2.46, 3.12}, {0.04, -0.06}, {4.9, -4.37}};
+    const BackOffset offsets[] = {{0, 0}, {1.5, -2}, {-3.2, 0.7}};
+    for (const Paper& paper : {A4, OffCentre})
+        for (const BackOffset error : errors)
+            for (const BackOffset offset : offsets) {
+                SCOPED_TRACE(testing::Message()
+                             << paper.name << ", printer off by " << error.x << "/" << error.y
+                             << ", offset " << offset.x << "/" << offset.y);
+                Planner planner(paper);
+                const double centre = *planner.inputs().paperCentreLine;
+                const auto read = [&](BackOffset printedWith) {
+                    const PagePlan front = planner.plan(calibration(0, printedWith));
+                    const PagePlan back = planner.plan(calibration(1, printedWith));
+                    double reading[2] = {};
+                    for (const CalibrationAxis axis :
+                         {CalibrationAxis::Right, CalibrationAxis::Down}) {
+                        const QPointF zero =
+                            pictureOf(front, PlannedArt::CalibrationScale, axis).rect.center();
+                        const QPointF printed =
+                            pictureOf(back, PlannedArt::CalibrationVernier, axis).rect.center() +
+                            QPointF(error.x, error.y);
+                        const QPointF shows(2 * centre - printed.x(), printed.y());
+                        reading[int(axis)] = readScale(
+                            QPointF::dotProduct(shows - zero, calibrationScaleDirection(axis)));
+                    }
+                    return BackOffset{reading[0], reading[1]};
+                };
+                const BackOffset first = read(offset);
+                // Entered as the dialog's fields take it, to a tenth.
+                const auto tenths = [](double mm) { return std::round(mm * 10) / 10; };
+                const BackOffset entered{tenths(offset.x + first.x), tenths(offset.y + first.y)};
+                ASSERT_LE(std::abs(entered.x), BackOffset::Limit);
+                ASSERT_LE(std::abs(entered.y), BackOffset::Limit);
+                const BackOffset again = read(entered);
+                EXPECT_EQ(again.x, 0) << "read first " << first.x;
+                EXPECT_EQ(again.y, 0) << "read first " << first.y;
+            }
+}
+
+// On every standard paper the calibration sheet's words, drawing and scales lie apart on the
+// printable area above its footnote, the words at 9 points or more.
+TEST(PagePlan, CalibrationSheetFitsEveryPaper) {
+    for (const Paper& paper : {A4, Letter, A5, Legal, MarginsQueue}) {
+        SCOPED_TRACE(paper.name);
+        Planner planner(paper);
+        PageRequest front = calibration(0, {-9.9, 9.9});
+        front.footnote = QStringLiteral("Calibration sheet");
+        const PagePlan plan = planner.plan(front);
+        QList<QRectF> parts;
+        for (const PlannedPicture& picture : plan.pictures)
+            parts << picture.rect;
+        for (const PlannedText& text : plan.texts) {
+            parts << text.rect;
+            EXPECT_GE(text.size, 9 * MillimetresPerInch / 72 - 1e-9) << qPrintable(text.text);
+        }
+        ASSERT_TRUE(plan.footnote);
+        parts << plan.footnote->rect;
+        const QRectF area(0, 0, planner.printer.printableWidthMm,
+                          planner.printer.printableHeightMm);
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            EXPECT_TRUE(area.contains(parts[i])) << i;
+            for (qsizetype j = 0; j < i; ++j)
+                EXPECT_FALSE(parts[i].intersects(parts[j])) << i << " and " << j;
+        }
+    }
 }
