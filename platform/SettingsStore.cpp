@@ -1,10 +1,16 @@
 #include "SettingsStore.h"
 
+#include "NewFile.h"
 #include "ProgramInfo.h"
+#include "RegularFile.h"
 #include "RuntimeError.h"
+#include "TempDirectory.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <memory>
@@ -15,6 +21,7 @@ namespace {
 const QString Section = QStringLiteral("Optionen");
 // Far more than the few settings take; a larger file is not ours and is not read.
 constexpr qint64 MaxSettingsFileBytes = 1024 * 1024;
+const QString NotSettings = QStringLiteral("its text is not in the form of settings");
 
 // Where QSettings keeps the store: the given file, or its usual per-user place.
 QString settingsFile(const QString& fileName) {
@@ -26,22 +33,33 @@ QString settingsFile(const QString& fileName) {
            QStringLiteral(".conf");
 }
 
-// Why the file at `path` is not to be read: QSettings reads whatever is there, and a FIFO,
-// a device or a huge file would hold the program up or fill its memory. Empty when it is a
-// readable regular file or there is none.
+// Whether the text has the form of settings: every line blank, a comment, a "[section]" or a
+// "key=value". QSettings says so only the first time it reads a file in a run (later it uses
+// what it read then), so the store checks the text itself.
+bool isSettingsText(const QByteArray& bytes) {
+    if (bytes.contains('\0'))
+        return false;
+    for (const QByteArray& raw : bytes.split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(';'))
+            continue;
+        if (line.startsWith('[') ? !line.endsWith(']') : !line.contains('='))
+            return false;
+    }
+    return true;
+}
+
+// Why the file at `path` is not to be read ("<path>: <why>"): QSettings reads whatever is
+// there, so a FIFO, a device or a huge file would hold the program up or fill its memory, and
+// it writes over a text it cannot read with the one value it was given. Empty when it holds
+// settings or is not there.
 QString fileProblem(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {};
-    if (info.isDir())
-        return QStringLiteral("it is a folder");
-    if (!info.isFile())
-        return QStringLiteral("it is not a regular file");
-    if (info.size() > MaxSettingsFileBytes)
-        return QStringLiteral("it is larger than %1 KB").arg(MaxSettingsFileBytes / 1024);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
+    try {
+        if (!isSettingsText(readRegularFile(path, MaxSettingsFileBytes)))
+            return path + QStringLiteral(": ") + NotSettings;
+    } catch (const RuntimeError& e) {
+        return e.number() == ErrNo::FileNotFound ? QString() : e.description();
+    }
     return {};
 }
 
@@ -71,35 +89,50 @@ QString QSettingsStore::text(const QString& key, const QString& defaultText) {
 
 void QSettingsStore::setText(const QString& key, const QString& value) {
     const QString path = settingsFile(m_fileName);
-    const QString problem = fileProblem(path);
     const auto refuse = [&](const QString& why) {
         raise(ErrNo::PathFileAccessError,
-              QStringLiteral("Path/File access error: the setting \"%1\" cannot be stored in %2%3.")
-                  .arg(key, path, why.isEmpty() ? QString() : QStringLiteral(": ") + why));
+              QStringLiteral("Path/File access error: the setting \"%1\" cannot be stored (%2).")
+                  .arg(key, why));
     };
+    // The lock QSettings itself takes, so that another instance's change is not lost.
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.lock();
     // Writing reads the file first; what is not to be read is not written over either.
-    if (!problem.isEmpty())
-        refuse(problem);
-    const auto settings = open(m_fileName);
-    settings->beginGroup(Section);
-    settings->setValue(key, value);
-    settings->endGroup();
-    settings->sync();
-    if (settings->status() != QSettings::NoError)
-        refuse({});
+    QByteArray stored;
+    try {
+        stored = readRegularFile(path, MaxSettingsFileBytes);
+    } catch (const RuntimeError& e) {
+        if (e.number() != ErrNo::FileNotFound)
+            refuse(e.description());
+    }
+    if (!isSettingsText(stored))
+        refuse(path + QStringLiteral(": ") + NotSettings);
+    // QSettings, which knows the file's form, changes a private copy; the program's one writer
+    // puts it in place, so that a failure says why (a full disk, a read-only folder).
+    QString why;
+    const QString copy = createUniqueFile(privateTempDirectory(), QStringLiteral("settings-"),
+                                          QStringLiteral(".conf"), &why, PrivateFilePermissions);
+    if (copy.isEmpty())
+        refuse(why);
+    const auto removeCopy = qScopeGuard([&copy] { QFile::remove(copy); });
+    if (!replaceFile(copy, stored, &why))
+        refuse(why);
+    {
+        QSettings settings(copy, QSettings::IniFormat);
+        settings.beginGroup(Section);
+        settings.setValue(key, value);
+        settings.endGroup();
+        settings.sync();
+        if (settings.status() != QSettings::NoError)
+            refuse(copy + QStringLiteral(": it cannot be written"));
+    }
+    if (!replaceFile(path, readRegularFile(copy, MaxSettingsFileBytes), &why))
+        refuse(path + QStringLiteral(": ") + why);
 }
 
 QString QSettingsStore::unreadable() {
-    const QString path = settingsFile(m_fileName);
-    QString reason = fileProblem(path);
-    if (reason.isEmpty() && QFileInfo::exists(path)) {
-        const auto settings = open(m_fileName);
-        if (settings->status() == QSettings::FormatError)
-            reason = QStringLiteral("its text is not in the form of settings");
-        else if (settings->status() != QSettings::NoError)
-            reason = QStringLiteral("it cannot be read");
-    }
-    return reason.isEmpty() ? QString() : path + QStringLiteral(": ") + reason;
+    return fileProblem(settingsFile(m_fileName));
 }
 
 SettingsStore& SettingsStore::real() {
