@@ -1,12 +1,20 @@
 #include "SystemShutdown.h"
 
+#include "errors/ErrPtnr.h"
+#include "platform/component/PluginLimits.h"
+
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <QWidget>
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
+#include <mutex>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -17,6 +25,11 @@ namespace {
 int g_signalPipe[2] = {-1, -1};
 struct sigaction g_previousTerm;
 struct sigaction g_previousHup;
+
+// What the system allows a program to take before it kills it is often little more.
+constexpr auto ShutdownLimit = std::chrono::seconds(2);
+// Unregistering plug-ins comes first; the settings must still be stored in the time left.
+constexpr int ShutdownPluginMs = 1000;
 
 extern "C" void onEndSignal(int) {
     // The interrupted code may be about to read errno: the write must not change it.
@@ -35,9 +48,7 @@ SystemShutdown::SystemShutdown(QWidget& window)
         connect(m_notifier, &QSocketNotifier::activated, this, [this] {
             char byte;
             [[maybe_unused]] const ssize_t read = ::read(g_signalPipe[0], &byte, 1);
-            // The same close as the title bar's: the unload handlers run once, whoever asks
-            // first.
-            m_window.close();
+            endBySystem();
         });
         struct sigaction action {};
         action.sa_handler = onEndSignal;
@@ -50,10 +61,35 @@ SystemShutdown::SystemShutdown(QWidget& window)
                  std::strerror(errno));
     }
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        connect(app, &QGuiApplication::commitDataRequest, this, [this] { m_window.close(); });
+        connect(app, &QGuiApplication::commitDataRequest, this, [this] { endBySystem(); });
+}
+
+void SystemShutdown::endBySystem() {
+    if (!m_backstop.joinable()) {
+        m_backstop = std::jthread([](std::stop_token stop) {
+            std::mutex mutex;
+            std::unique_lock lock(mutex);
+            std::condition_variable_any().wait_for(lock, stop, ShutdownLimit, [] { return false; });
+            if (stop.stop_requested())
+                return;
+            std::fputs("zavolin: the shutdown was cut short after 2 s\n", stderr);
+            ::_exit(EXIT_FAILURE);
+        });
+    }
+    ErrPtnr::instance().setUnattended(true);
+    m_pluginLimitMs = pluginLimitMs();
+    setPluginLimitMs(std::min(m_pluginLimitMs, ShutdownPluginMs));
+    const PluginBudget budget;
+    // The same close as the title bar's: the unload handlers run once, whoever asks first.
+    m_window.close();
 }
 
 SystemShutdown::~SystemShutdown() {
+    if (m_backstop.joinable()) {
+        m_backstop = {};
+        ErrPtnr::instance().setUnattended(false);
+        setPluginLimitMs(m_pluginLimitMs);
+    }
     if (!m_notifier)
         return;
     sigaction(SIGTERM, &g_previousTerm, nullptr);

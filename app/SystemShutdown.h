@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <thread>
 
 class QSocketNotifier;
 class QWidget;
@@ -13,6 +14,8 @@ namespace zavolin {
 // window has loaded: before, there is nothing of the user's to keep, and closing would store
 // offsets that were never read. One at a time; the signals' former handling comes back when it
 // is destroyed.
+// No one may be there to answer then: failures are logged rather than asked about, plug-ins get
+// a second in all, and a shutdown still running after 2 s is cut short.
 class SystemShutdown : public QObject {
 public:
     explicit SystemShutdown(QWidget& window);
@@ -21,7 +24,11 @@ public:
     SystemShutdown& operator=(const SystemShutdown&) = delete;
 
 private:
+    void endBySystem();
+
     QWidget& m_window;
+    std::jthread m_backstop;
+    int m_pluginLimitMs = 0;
     QSocketNotifier* m_notifier = nullptr;
 };
 

@@ -1,7 +1,6 @@
 #include "ErrPtnr.h"
 
 #include "ConsoleReporter.h"
-
 #include "WrappingButton.h"
 #include "platform/CurrentError.h"
 #include "platform/ProgramInfo.h"
@@ -152,7 +151,7 @@ ErrorReporter& ErrorReporter::real() {
 
 qint16 ErrPtnr::OnError(const QString& aktModul, const QString& aktProc) {
     const CurrentError& error = currentError();
-    if (isVisible()) {
+    if (isVisible() || m_unattended) {
         // A failure raised while the window already waits (a repaint behind it, say) cannot be
         // asked about: it is logged and its procedure left, rather than answered with the
         // pending choice.
@@ -161,7 +160,9 @@ qint16 ErrPtnr::OnError(const QString& aktModul, const QString& aktProc) {
                              QLatin1Char(')'),
                          aktModul, aktProc, QString::number(error.line)};
         appendToErrorLog(fields);
-        return Cancel;
+        if (!m_unattended)
+            return Cancel;
+        return ConsoleReporter(programInfo().exeName, Ignore).OnError(aktModul, aktProc);
     }
 
     lblError[0]->setText(QString::number(error.number) + QStringLiteral(" (") + error.description +

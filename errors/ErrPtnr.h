@@ -28,6 +28,9 @@ public:
     // Shows the current failure (currentError()) modally and returns the pressed button's
     // index as the ErrorChoice.
     qint16 OnError(const QString& aktModul, const QString& aktProc) override;
+    // While the system ends the program no one is there to answer: a failure is then appended
+    // to the log and written to standard error, and its procedure goes on with the next step.
+    void setUnattended(bool unattended) { m_unattended = unattended; }
     // Sets the program-info line; OnError leaves a non-empty line as it is.
     void SetProgInfo(const QString& text);
 
@@ -70,6 +73,7 @@ private:
 
     // ChoiceValue: the index of the last continue button pressed, kept between showings.
     int m_choiceValue = Cancel;
+    bool m_unattended = false;
 };
 
 } // namespace zavolin

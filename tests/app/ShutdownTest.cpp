@@ -1,11 +1,15 @@
 // Closing the main window: unregistering, saving the offsets, and the next start.
 #include "WindowFixture.h"
 #include "app/SystemShutdown.h"
+#include "errors/ErrPtnr.h"
+#include "errors/ProtocolFiles.h"
 #include "support/ScriptedReporter.h"
+#include "support/TestEnvironment.h"
 #include "ui_frmZavolin.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <csignal>
 #include <cstring>
 #include <unistd.h>
@@ -109,4 +113,37 @@ TEST_F(Shutdown, TheSystemsEndSignalsCloseTheWindowAndKeepTheOffsets) {
         ASSERT_EQ(sigaction(signal, nullptr, &after), 0);
         EXPECT_EQ(after.sa_handler, before.sa_handler);
     }
+}
+
+TEST_F(Shutdown, ASettingsFileOfSomeoneElsesIsKeptAndTheSystemsEndWaitsOnNoWindow) {
+    const QByteArray diary = "Dear diary,\ntoday the printer ran out of paper.\n";
+    const QString path = fileWith(diary, QStringLiteral("Zavolin.conf"));
+    QSettingsStore stored(path);
+    ScopedReplacement<SettingsStore> store(stored);
+    add("ZavolinAccepted.dll");
+    auto window = load();
+    ASSERT_EQ(messages.informed.size(), 1);
+    EXPECT_TRUE(messages.informed[0].contains(path + ": its text is not in the form of settings"))
+        << qPrintable(messages.informed[0]);
+
+    const int modals = modalsClosed();
+    const QString log = programFilePath(QStringLiteral(".EPT"));
+    QFile::remove(log);
+    {
+        // The program's own error window, which would wait for an answer.
+        ScopedReplacement<ErrorReporter> real(ErrPtnr::instance());
+        const SystemShutdown systemEnd(*window);
+        ASSERT_EQ(::kill(::getpid(), SIGTERM), 0);
+        const QDeadlineTimer patience(2000);
+        while (window->isVisible() && !patience.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        EXPECT_FALSE(window->isVisible());
+    }
+    EXPECT_EQ(modalsClosed(), modals) << "no error window waited for an answer";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), diary);
+    QFile protocol(log);
+    ASSERT_TRUE(protocol.open(QIODevice::ReadOnly)) << "the failures went to the error log";
+    EXPECT_EQ(protocol.readAll().count("Form_Unload"), 2);
 }
