@@ -5,6 +5,7 @@
 #include "platform/DefaultPrinter.h"
 #include "platform/NewFile.h"
 #include "platform/PictureLoader.h"
+#include "platform/RegularFile.h"
 #include "platform/RuntimeError.h"
 
 #include <QDir>
@@ -25,12 +26,12 @@ public:
 std::shared_ptr<const Picture> pictureFile(const QString& path) {
     if (path.isEmpty())
         return std::make_shared<EmptyPictureSet>();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        raise(
-            ErrNo::FileNotFound,
-            QStringLiteral("cannot read the picture set \"%1\": %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes;
+    try {
+        bytes = readRegularFile(path, MaxPictureFileBytes);
+    } catch (const RuntimeError& e) {
+        raise(e.number(), QStringLiteral("cannot read the picture set %1").arg(e.description()));
+    }
     try {
         // A broken picture is told in the command's one line, not in the decoder's own.
         const QuietStandardError quiet;

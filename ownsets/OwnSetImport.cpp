@@ -1,6 +1,8 @@
 #include "OwnSetImport.h"
 
 #include "PlainBack.h"
+#include "platform/RegularFile.h"
+#include "platform/RuntimeError.h"
 #include "platform/SvgCheck.h"
 #include "sheet/NoteTemplate.h"
 
@@ -108,13 +110,13 @@ std::optional<Source> readSource(PreparedSet& set, const QString& path) {
         add(set, true, OwnSets::tr("%1 is not a PNG, JPEG or SVG picture").arg(path));
         return std::nullopt;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        add(set, true, OwnSets::tr("cannot read %1: %2").arg(path, file.errorString()));
+    Source source;
+    try {
+        source.bytes = readRegularFile(path, MaxPictureFileBytes);
+    } catch (const RuntimeError& e) {
+        add(set, true, OwnSets::tr("cannot read %1").arg(e.description()));
         return std::nullopt;
     }
-    Source source;
-    source.bytes = file.readAll();
     if (suffix == QLatin1String("svg")) {
         // What the SVG reader would fetch from elsewhere, or work on without end, is refused
         // before it reads the file.

@@ -1,15 +1,22 @@
 #include "OwnSetStore.h"
 
+#include "platform/NewFile.h"
 #include "platform/PictureLoader.h"
+#include "platform/RegularFile.h"
 #include "platform/RuntimeError.h"
 
 #include <QCollator>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace zavolin {
 namespace {
@@ -32,6 +39,59 @@ QString gridFile(const QString& name) {
     return {};
 }
 
+// A set being written or removed is a hidden folder that its process holds locked until it is
+// done; one that no process holds was left by a crash (the lock goes with the process).
+const QStringList UnfinishedPatterns = {QStringLiteral(".new-*"), QStringLiteral(".removed-*")};
+
+// Opens the folder and locks it for this process; -1 when it cannot, or when `wait` is false
+// and another process holds it.
+int lockFolder(const QString& path, bool wait) {
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd >= 0 && ::flock(fd, LOCK_EX | (wait ? 0 : LOCK_NB)) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+class FolderLock {
+public:
+    explicit FolderLock(const QString& path)
+        : m_fd(lockFolder(path, true)) {}
+    ~FolderLock() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+private:
+    int m_fd;
+};
+
+void clearUnfinishedSets() {
+    const QDir folder(ownSetsFolder());
+    for (const QString& name :
+         folder.entryList(UnfinishedPatterns, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks)) {
+        const QString path = folder.filePath(name);
+        const int fd = lockFolder(path, false);
+        if (fd < 0)
+            continue;
+        QDir(path).removeRecursively();
+        ::close(fd);
+    }
+}
+
+// Renames a folder, never over something of the new name (rename() would replace an empty
+// folder); the system's reason when it fails, else "".
+QString moveFolder(const QString& from, const QString& to) {
+    if (::renameat2(AT_FDCWD, QFile::encodeName(from).constData(), AT_FDCWD,
+                    QFile::encodeName(to).constData(), RENAME_NOREPLACE) == 0)
+        return {};
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
 void requireSet(const QString& name) {
     if (name.isEmpty() || gridFile(name).isEmpty())
         raise(ErrNo::FileNotFound, QStringLiteral("there is no own picture set \"%1\"").arg(name));
@@ -46,6 +106,7 @@ QString ownSetsFolder() {
 }
 
 QStringList ownSetNames() {
+    clearUnfinishedSets();
     QStringList names;
     const QDir folder(ownSetsFolder());
     // Hidden folders are sets being written or removed.
@@ -64,6 +125,12 @@ QString ownSetNameProblem(const QString& name) {
         return QStringLiteral("a picture set needs a name");
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
         return QStringLiteral("\"%1\" holds a path separator; a set's name cannot").arg(name);
+    if (std::any_of(name.begin(), name.end(), [](QChar c) {
+            return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+                   c == QChar::ParagraphSeparator;
+        }))
+        return QStringLiteral("a set's name cannot hold a line break, a tab or another control "
+                              "character");
     if (name.startsWith(QLatin1Char('.')))
         return QStringLiteral("\"%1\" starts with a dot; a set's name cannot").arg(name);
     if (name.size() > LongestName)
@@ -84,47 +151,49 @@ void storeOwnSet(const QString& name, const QByteArray& grid, const QString& ext
     if (!QDir().mkpath(ownSetsFolder()))
         raise(ErrNo::PathFileAccessError,
               QStringLiteral("cannot make the folder %1").arg(ownSetsFolder()));
+    clearUnfinishedSets();
     // Written beside its place under a hidden name, which the listing passes over; removed
-    // again on any failure.
+    // again on any failure, and by a later listing when a crash came first.
     QTemporaryDir partial(QDir(ownSetsFolder()).filePath(QStringLiteral(".new-XXXXXX")));
     if (!partial.isValid())
         raise(ErrNo::PathFileAccessError,
               QStringLiteral("cannot write in %1: %2").arg(ownSetsFolder(), partial.errorString()));
-    QSaveFile file(partial.filePath(QStringLiteral("set.") + extension));
-    if (!file.open(QIODevice::WriteOnly) || file.write(grid) != grid.size() || !file.commit())
+    const FolderLock writing(partial.path());
+    QString why;
+    if (!replaceFile(partial.filePath(QStringLiteral("set.") + extension), grid, &why))
         raise(ErrNo::PathFileAccessError,
-              QStringLiteral("cannot write the set \"%1\": %2").arg(name, file.errorString()));
-    if (!QDir().rename(partial.path(), setFolder(name)))
-        raise(
-            ErrNo::PathFileAccessError,
-            QStringLiteral("cannot put the set \"%1\" in place in %2").arg(name, ownSetsFolder()));
+              QStringLiteral("cannot write the set \"%1\": %2").arg(name, why));
+    if (const QString failed = moveFolder(partial.path(), setFolder(name)); !failed.isEmpty())
+        raise(ErrNo::PathFileAccessError,
+              QStringLiteral("cannot put the set \"%1\" in place in %2: %3")
+                  .arg(name, ownSetsFolder(), failed));
     partial.setAutoRemove(false);
 }
 
 std::shared_ptr<const Picture> loadOwnSet(const QString& name) {
     requireSet(name);
-    QFile file(gridFile(name));
-    if (!file.open(QIODevice::ReadOnly))
-        raise(
-            ErrNo::FileNotFound,
-            QStringLiteral("cannot read the picture set \"%1\": %2").arg(name, file.errorString()));
-    // Copied from the mapped file in one piece: read in chunks, the decoded picture's tens of
-    // megabytes came from fresh pages on every choice (ten times the page faults, 60 ms more).
-    const qint64 size = file.size();
-    if (const uchar* mapped = size > 0 ? file.map(0, size) : nullptr)
-        return loadPicture(QByteArray(reinterpret_cast<const char*>(mapped), size));
-    return loadPicture(file.readAll());
+    try {
+        return loadPicture(readRegularFile(gridFile(name), MaxPictureFileBytes));
+    } catch (const RuntimeError& e) {
+        raise(e.number(),
+              QStringLiteral("cannot read the picture set \"%1\": %2").arg(name, e.description()));
+    }
 }
 
 void removeOwnSet(const QString& name) {
     requireSet(name);
     // Renamed out of the list first, so that a removal stopped half way shows no broken set.
+    const FolderLock removing(setFolder(name));
     QTemporaryDir gone(QDir(ownSetsFolder()).filePath(QStringLiteral(".removed-XXXXXX")));
     const QString aside = gone.path();
-    if (!gone.isValid() || !QDir().rmdir(aside) || !QDir().rename(setFolder(name), aside))
+    if (!gone.isValid())
+        raise(ErrNo::PathFileAccessError, QStringLiteral("cannot remove the picture set \"%1\": %2")
+                                              .arg(name, gone.errorString()));
+    QDir().rmdir(aside);
+    if (const QString failed = moveFolder(setFolder(name), aside); !failed.isEmpty())
         raise(ErrNo::PathFileAccessError,
-              QStringLiteral("cannot remove the picture set \"%1\" from %2")
-                  .arg(name, ownSetsFolder()));
+              QStringLiteral("cannot remove the picture set \"%1\" from %2: %3")
+                  .arg(name, ownSetsFolder(), failed));
     QDir(aside).removeRecursively();
 }
 
@@ -134,9 +203,10 @@ void renameOwnSet(const QString& from, const QString& to) {
         return;
     if (const QString problem = ownSetNameProblem(to); !problem.isEmpty())
         raise(ErrNo::InvalidPropertyValue, problem);
-    if (!QDir().rename(setFolder(from), setFolder(to)))
+    if (const QString failed = moveFolder(setFolder(from), setFolder(to)); !failed.isEmpty())
         raise(ErrNo::PathFileAccessError,
-              QStringLiteral("cannot rename the picture set \"%1\" to \"%2\"").arg(from, to));
+              QStringLiteral("cannot rename the picture set \"%1\" to \"%2\": %3")
+                  .arg(from, to, failed));
 }
 
 } // namespace zavolin

@@ -1,12 +1,16 @@
 #include "ProfileString.h"
 
+#include "RegularFile.h"
+#include "RuntimeError.h"
 #include "Windows1252.h"
 
-#include <QFile>
 #include <optional>
 
 namespace zavolin {
 namespace {
+
+// Far more than any table of texts holds; a larger file is not one.
+constexpr qint64 MaxProfileFileBytes = 4 * 1024 * 1024;
 
 bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
@@ -66,10 +70,12 @@ QString withoutTrailingBlanks(const QString& text) {
 
 QString profileString(const QString& section, const QString& key, const QString& defaultText,
                       const QString& fileName) {
-    QFile file(fileName);
-    if (file.open(QIODevice::ReadOnly)) {
-        if (auto value = lookUp(fromWindows1252(file.readAll()), section, key))
+    try {
+        if (auto value = lookUp(fromWindows1252(readRegularFile(fileName, MaxProfileFileBytes)),
+                                section, key))
             return *value;
+    } catch (const RuntimeError&) {
+        // A file that cannot be read holds no key: the default, as for a missing one.
     }
     return withoutTrailingBlanks(defaultText);
 }
