@@ -1,16 +1,13 @@
 #include "ModResFiles.h"
 
 #include "errors/Trap.h"
+#include "platform/NewFile.h"
 #include "platform/RuntimeError.h"
 #include "resources/ProgramResources.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 
 namespace zavolin {
 namespace {
@@ -28,14 +25,6 @@ QByteArray resourceBytes(qint16 id, const QString& type) {
                   .arg(id)
                   .arg(type));
     return resource.readAll();
-}
-
-// A name for the new file, in the target's own directory so that renaming it over the target
-// is one step on one file system.
-QString newFileName(const QString& target) {
-    const QFileInfo info(target);
-    return info.path() + QStringLiteral("/.") + info.fileName() + QLatin1Char('.') +
-           QString::number(QRandomGenerator::global()->generate64() & 0xffffffffffffULL, 36);
 }
 
 [[noreturn]] void fileError(const QString& path, const QString& reason) {
@@ -69,40 +58,38 @@ qint32 SaveResItemToDisk(qint16 iResourceNum, const QString& sResourceType, cons
         QByteArray bytes;
         NewFile out;
         trap.at(50110, [&] { bytes = resourceBytes(iResourceNum, sResourceType); });
-        trap.at(50140, [&] { out.file.setFileName(newFileName(Path)); });
+        QString target;
+        trap.at(50140, [&] { target = QFileInfo(Path).absoluteFilePath(); });
         trap.at(50170, [&] {
-            // NewOnly never opens an existing file or follows a link; a name that is taken
-            // (a clash or a planted entry) is traded for another.
-            for (int attempt = 0; !out.file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
-                 ++attempt) {
-                const QFileInfo taken(out.file.fileName());
-                if (!(taken.exists() || taken.isSymLink()) || attempt == 15)
-                    fileError(Path, out.file.errorString());
-                out.file.setFileName(newFileName(Path));
-            }
+            // Made beside the target by the program's one writer: never an existing file or a
+            // link, and a failure says why.
+            QString why;
+            const QString made = createReplacementFile(target, &why);
+            if (made.isEmpty())
+                fileError(Path, why);
+            out.file.setFileName(made);
+            if (!out.file.open(QIODevice::WriteOnly | QIODevice::Append))
+                fileError(Path, out.file.errorString());
         });
         trap.at(50200, [&] {
             if (!out.file.isOpen())
                 raise(ErrNo::BadFileNameOrNumber,
                       QStringLiteral("Bad file name or number: %1 is not open.").arg(Path));
-            if (!out.file.seek(0) || out.file.write(bytes) != bytes.size())
+            if (out.file.write(bytes) != bytes.size() || !out.file.flush())
                 fileError(Path, out.file.errorString());
             out.complete = true;
         });
         trap.at(50230, [&] {
-            if (out.file.isOpen()) {
-                if (!out.file.flush())
-                    fileError(Path, out.file.errorString());
-                out.file.close();
-            }
+            out.file.close();
             // A file never opened or not completely written is dropped: the target keeps
             // what it had.
             if (!out.complete || out.placed)
                 return;
-            // rename() replaces the directory entry at Path: a link there is replaced itself.
-            if (std::rename(QFile::encodeName(out.file.fileName()).constData(),
-                            QFile::encodeName(Path).constData()) != 0)
-                fileError(Path, QString::fromLocal8Bit(std::strerror(errno)));
+            // Flushed to the disk, then renamed over the entry at Path: a link there is
+            // replaced itself.
+            QString why;
+            if (!commitReplacement(out.file.fileName(), target, &why))
+                fileError(Path, why);
             out.placed = true;
         });
         trap.at(50260, [&] { result = 0; });
