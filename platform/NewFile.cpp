@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace zavolin {
@@ -195,6 +196,19 @@ bool commitReplacement(const QString& file, const QString& target, QString* reas
         return false;
     }
     return putInPlace(file, target, reason);
+}
+
+QString shortWriteReason(const QString& path) {
+    struct statvfs space {};
+    if (::statvfs(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &space) == 0) {
+        if (space.f_flag & ST_RDONLY)
+            return errnoText(EROFS);
+        // A writer fails on the last block it cannot get; a few left over do not tell.
+        constexpr unsigned long long AlmostFull = 64 * 1024;
+        if (space.f_favail == 0 || (unsigned long long)space.f_bavail * space.f_frsize < AlmostFull)
+            return errnoText(ENOSPC);
+    }
+    return QStringLiteral("it was not written completely");
 }
 
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* reason) {

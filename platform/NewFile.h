@@ -47,4 +47,9 @@ bool commitReplacement(const QString& file, const QString& target, QString* reas
 // (a full disk) leaves neither a partial file nor a temporary one, and an existing file as it was.
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
 
+// Why the file at path came out short when its writer reports no errors of its own (Qt's PDF
+// engine): the file system's reason when it is full or read-only, else that it was not
+// written completely.
+QString shortWriteReason(const QString& path);
+
 } // namespace zavolin

@@ -1,5 +1,6 @@
 #include "QtPrinter.h"
 
+#include "NewFile.h"
 #include "Picture.h"
 #include "ProgramInfo.h"
 #include "RuntimeError.h"
@@ -344,11 +345,12 @@ void QtPrinter::endDoc() {
         ended = m_painter->end();
     }
     if (!ended || !looksLikeCompletePdf(file)) {
+        // Told before the file goes, while its disk is still as full as the writer found it.
+        const QString why = shortWriteReason(file);
         m_sink->discard(file);
         raise(ErrNo::PrinterError,
-              QStringLiteral("Printer error: the document could not be finished (%1 was not "
-                             "written completely).")
-                  .arg(QFileInfo(file).absoluteFilePath()));
+              QStringLiteral("Printer error: the document could not be finished (%1: %2).")
+                  .arg(QFileInfo(file).absoluteFilePath(), why));
     }
     m_lastDelivery = m_sink->deliver(file, m_documentName, m_copies);
 }

@@ -148,7 +148,7 @@ DE_ES = {
         "%1: %2 ppp al tamaño impreso de %3 × %4 mm (con %5 o más se imprime nítido)"),
     "%1 is not a PNG, JPEG or SVG picture": ("%1 ist kein PNG-, JPEG- oder SVG-Bild",
                                              "%1 no es una imagen PNG, JPEG ni SVG"),
-    "cannot read %1: %2": ("%1 ist nicht lesbar: %2", "no se puede leer %1: %2"),
+    "cannot read %1": ("nicht lesbar: %1", "no se puede leer %1"),
     "%1 cannot be read as an SVG picture": ("%1 lässt sich nicht als SVG-Bild lesen",
                                             "%1 no se puede leer como imagen SVG"),
     "%1 cannot be read as a %2 picture": ("%1 lässt sich nicht als %2-Bild lesen",

@@ -113,10 +113,6 @@
         <translation>%1 ist kein PNG-, JPEG- oder SVG-Bild</translation>
     </message>
     <message>
-        <source>cannot read %1: %2</source>
-        <translation>%1 ist nicht lesbar: %2</translation>
-    </message>
-    <message>
         <source>%1 cannot be read as an SVG picture</source>
         <translation>%1 lässt sich nicht als SVG-Bild lesen</translation>
     </message>
@@ -147,6 +143,10 @@
     <message>
         <source>the set's grid could not be made</source>
         <translation>das Raster des Satzes ließ sich nicht machen</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>nicht lesbar: %1</translation>
     </message>
 </context>
 <context>

@@ -113,10 +113,6 @@
         <translation>%1 is not a PNG, JPEG or SVG picture</translation>
     </message>
     <message>
-        <source>cannot read %1: %2</source>
-        <translation>cannot read %1: %2</translation>
-    </message>
-    <message>
         <source>%1 cannot be read as an SVG picture</source>
         <translation>%1 cannot be read as an SVG picture</translation>
     </message>
@@ -147,6 +143,10 @@
     <message>
         <source>the set's grid could not be made</source>
         <translation>the set's grid could not be made</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>cannot read %1</translation>
     </message>
 </context>
 <context>

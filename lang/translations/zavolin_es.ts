@@ -113,10 +113,6 @@
         <translation>%1 no es una imagen PNG, JPEG ni SVG</translation>
     </message>
     <message>
-        <source>cannot read %1: %2</source>
-        <translation>no se puede leer %1: %2</translation>
-    </message>
-    <message>
         <source>%1 cannot be read as an SVG picture</source>
         <translation>%1 no se puede leer como imagen SVG</translation>
     </message>
@@ -147,6 +143,10 @@
     <message>
         <source>the set's grid could not be made</source>
         <translation>no se pudo hacer la cuadrícula del juego</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>no se puede leer %1</translation>
     </message>
 </context>
 <context>
