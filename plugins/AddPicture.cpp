@@ -8,6 +8,7 @@
 #include "platform/RuntimeError.h"
 #include "platform/component/ComponentObject.h"
 #include "platform/component/PluginLimits.h"
+#include "platform/component/TrustedLibrary.h"
 
 #include <QFileInfo>
 #include <functional>
@@ -39,7 +40,18 @@ void listLibraries(Trap& trap, const QString& folder, const FileList& lstFiles,
         // Info, shares one step's limit: a faulty library holds the start up no longer.
         const PluginBudget budget;
         QString progId;
-        trap.at(60, [&] { RegServe(libraryPath(folder, lstFiles.name(i)), true); });
+        const QString library = libraryPath(folder, lstFiles.name(i));
+        bool trusted = false;
+        trap.at(60, [&] {
+            // A library others could have changed is told here, once, and passed over before
+            // any of its code runs; a retry judges it again.
+            if (const QString why = untrustedReason(library, folder); !why.isEmpty())
+                raise(ErrNo::PathFileAccessError, why + QLatin1Char('.'));
+            trusted = true;
+            RegServe(library, true);
+        });
+        if (!trusted)
+            continue;
         trap.at(70, [&] { progId = progIdOf(lstFiles.name(i)); });
         trap.at(80, [&] { object = createObject(progId); });
         trap.at(90, [&] {

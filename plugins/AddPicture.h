@@ -11,8 +11,9 @@ namespace zavolin {
 // accepted ones: sets AppPath to the program's folder, points lstFiles at it with the
 // pattern "Zavolin*.dll" and, for every library in list order, registers it, creates an
 // object of its class, and if IsPicturePlugin accepts the class appends an entry (that
-// object's Info, the library's list position) to cmbAuswahl. Module "frmZavolin", procedure
-// "AddPicture".
+// object's Info, the library's list position) to cmbAuswahl. A library that others could have
+// changed (untrustedReason) is reported as PathFileAccessError at label 60 and passed over:
+// none of its code runs. Module "frmZavolin", procedure "AddPicture".
 void AddPicture(QString& AppPath, FileList& lstFiles, PluginList& cmbAuswahl);
 
 // Then the same for the user's own plug-in folder, so that a user can add a set without

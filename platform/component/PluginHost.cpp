@@ -2,10 +2,12 @@
 
 #include "HostMessage.h"
 #include "PluginLimits.h"
+#include "TrustedLibrary.h"
 #include "host_protocol.h"
 #include "platform/RuntimeError.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QHash>
 
 namespace zavolin {
@@ -48,6 +50,11 @@ PluginHost::~PluginHost() {
 }
 
 void PluginHost::load(const QString& progId) {
+    // The registry may name any file, so what it names is judged again here; the registry
+    // keeps no plug-in folder, so the library's own folder stands for it.
+    if (const QString why = untrustedReason(m_library, QFileInfo(m_library).absolutePath());
+        !why.isEmpty())
+        cannotCreate(progId, why + QLatin1Char('.'));
     const QDeadlineTimer deadline = pluginStepDeadline();
     if (!m_channel.start(helperPath(), {m_library}, deadline))
         raise(ErrNo::FileNotFound,

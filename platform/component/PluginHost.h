@@ -18,7 +18,8 @@ namespace zavolin {
 class PluginHost {
 public:
     // The running host of the library, or a new one. Raises CantCreateObject naming the
-    // class asked for when the library cannot be loaded.
+    // class asked for when the library cannot be loaded, or others could have changed it
+    // (untrustedReason): then none of its code runs.
     static std::shared_ptr<PluginHost> of(const QString& library, const QString& progId);
     ~PluginHost();
     PluginHost(const PluginHost&) = delete;

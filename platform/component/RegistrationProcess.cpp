@@ -1,9 +1,11 @@
 #include "RegistrationProcess.h"
 
 #include "PluginLimits.h"
+#include "TrustedLibrary.h"
 #include "platform/RuntimeError.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace zavolin {
@@ -25,6 +27,11 @@ QString RegistrationProcess::helperPath() {
 }
 
 bool RegistrationProcess::load(const QString& libraryPath) {
+    // A library that others could have changed is not loaded, as one that cannot be: where
+    // the libraries are listed (AddPicture) it has been told already, and unregistering one
+    // that was never registered has nothing to tell.
+    if (!untrustedReason(libraryPath, QFileInfo(libraryPath).absolutePath()).isEmpty())
+        return false;
     const QDeadlineTimer deadline = pluginStepDeadline();
     m_process.start(helperPath(), {libraryPath});
     if (!m_process.waitForStarted(int(std::max<qint64>(deadline.remainingTime(), 1000))))

@@ -24,8 +24,9 @@ public:
     // The helper's path: zavolin-regsvr in the folder of the running executable.
     static QString helperPath();
 
-    // Starts the helper and has it load the library; true when it did in time. Raises
-    // FileNotFound when the helper cannot be started at all.
+    // Starts the helper and has it load the library; true when it did in time, false also for
+    // a library others could have changed (untrustedReason), which is not loaded at all.
+    // Raises FileNotFound when the helper cannot be started at all.
     bool load(const QString& libraryPath);
     // Looks the entry point up; true when the library has it.
     bool findEntry(const QByteArray& name);

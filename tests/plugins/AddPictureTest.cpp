@@ -162,7 +162,7 @@ TEST_F(Discovery, AHangingRegistrationIsStoppedAtTheLimitAndStartUpGoesOn) {
 }
 
 TEST_F(Discovery, TheSdkExampleIsAPictureSet) {
-    ASSERT_TRUE(QFile::copy(ZAVOLIN_EXAMPLE_PLUGIN, folder() + "/ZavolinExample.dll"));
+    copyLibrary(ZAVOLIN_EXAMPLE_PLUGIN, folder() + "/ZavolinExample.dll");
     addPicture();
     EXPECT_EQ(entries(cmbAuswahl), QList<PluginEntry>({{"Example picture set", 0}}));
     createPicture(0);
@@ -177,9 +177,9 @@ TEST_F(Discovery, TheUserFolderFollowsTheProgramFolderAndCannotTakeItsClasses) {
     const QString userFolder = userPluginFolder();
     ASSERT_TRUE(QDir().mkpath(userFolder));
     const QString fixture = fixturesFolder() + "/ZavolinAccepted.dll";
-    ASSERT_TRUE(QFile::copy(fixture, userFolder + "/ZavolinA.dll"));
+    copyLibrary(fixture, userFolder + "/ZavolinA.dll");
     // Another file name, the program's class: it must not take over the program's set.
-    ASSERT_TRUE(QFile::copy(fixture, userFolder + "/ZAVOLINB.v2.dll"));
+    copyLibrary(fixture, userFolder + "/ZAVOLINB.v2.dll");
 
     addPicture();
     QString UserPath;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zavolin::test {
@@ -14,7 +15,16 @@ QString fixturesFolder() {
     return QStringLiteral(ZAVOLIN_FIXTURES_DIR);
 }
 
+void copyLibrary(const QString& library, const QString& target) {
+    EXPECT_TRUE(QFile::copy(library, target)) << qPrintable(target);
+    EXPECT_TRUE(QFile::setPermissions(
+        target, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                    QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther))
+        << qPrintable(target);
+}
+
 void PluginTest::SetUp() {
+    m_oldUmask = ::umask(022);
     m_oldData = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", QFile::encodeName(freshDirectory(QStringLiteral("data"))));
     m_log = freshDirectory(QStringLiteral("log")) + QStringLiteral("/fixtures.log");
@@ -29,13 +39,13 @@ void PluginTest::TearDown() {
     m_program.reset();
     qunsetenv("ZAVOLIN_FIXTURE_LOG");
     qputenv("XDG_DATA_HOME", m_oldData);
+    ::umask(m_oldUmask);
 }
 
 QString PluginTest::add(const QString& fixture, const QString& name) {
     const QString target = m_folder + QLatin1Char('/') + (name.isEmpty() ? fixture : name);
     // A copy, not a link: each copy is a library of its own to the loader.
-    EXPECT_TRUE(QFile::copy(fixturesFolder() + QLatin1Char('/') + fixture, target))
-        << target.toStdString();
+    copyLibrary(fixturesFolder() + QLatin1Char('/') + fixture, target);
     return target;
 }
 

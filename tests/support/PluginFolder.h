@@ -9,11 +9,17 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/types.h>
 
 namespace zavolin::test {
 
 // The folder of the fixture plug-ins built from support/fixtures ("ZavolinAccepted.dll", ...).
 QString fixturesFolder();
+
+// Copies a plug-in library to `target`, as an installed program has it: writable by its owner
+// only, whatever the umask the library was built under. The program refuses a library that
+// others can write.
+void copyLibrary(const QString& library, const QString& target);
 
 // How long each step of plug-in code may take for the scope; the limit set before comes back
 // afterwards.
@@ -37,7 +43,8 @@ constexpr int ShortPluginLimitMs = 500;
 
 // A test of its own with its own class registry and plug-in log: the registry is a fresh
 // XDG_DATA_HOME, the fixtures log to ZAVOLIN_FIXTURE_LOG, and the program's folder is a fresh
-// folder into which the test copies the fixtures it wants beside the program.
+// folder into which the test copies the fixtures it wants beside the program. Folders it makes
+// are writable by their owner only (umask 022), as the program wants plug-in folders.
 class PluginTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -64,6 +71,7 @@ private:
     QString m_folder;
     QString m_log;
     QByteArray m_oldData;
+    mode_t m_oldUmask = 0;
     std::unique_ptr<ScopedProgramInfo> m_program;
 };
 
