@@ -1,5 +1,6 @@
 #include "HostChannel.h"
 
+#include "HelperEnd.h"
 #include "host_protocol.h"
 
 #include <QtEndian>
@@ -83,10 +84,7 @@ void HostChannel::kill(const QString& why) {
     m_broken = true;
     if (!why.isEmpty())
         m_why = why;
-    if (m_process.state() == QProcess::NotRunning)
-        return;
-    m_process.kill();
-    m_process.waitForFinished(-1);
+    endHelper(m_process);
 }
 
 } // namespace zavolin

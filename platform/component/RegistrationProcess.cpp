@@ -1,5 +1,6 @@
 #include "RegistrationProcess.h"
 
+#include "HelperEnd.h"
 #include "PluginLimits.h"
 #include "TrustedLibrary.h"
 #include "platform/RuntimeError.h"
@@ -66,10 +67,7 @@ bool RegistrationProcess::wait() {
 }
 
 void RegistrationProcess::stop() {
-    if (m_process.state() == QProcess::NotRunning)
-        return;
-    m_process.kill();
-    m_process.waitForFinished(-1);
+    endHelper(m_process);
 }
 
 void RegistrationProcess::release() {

@@ -5,8 +5,10 @@
  *
  * Loads LIBRARY, then creates objects, calls their members and releases them as the program
  * asks over its standard input and output (host_protocol.h). The library's own output goes to
- * standard error; its input is empty. */
+ * standard error; its input is empty. Whatever the library starts ends with the host
+ * (helper_guard.h). */
 #define _GNU_SOURCE
+#include "helper_guard.h"
 #include "host_protocol.h"
 
 #include <dlfcn.h>
@@ -16,7 +18,6 @@
 #include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
-#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #include <zavolin/plugin.h>
@@ -366,10 +367,10 @@ int main(int argc, char** argv) {
         }
         return 64;
     }
-    /* A crash of the library leaves no core file behind, and the program's end ends us. */
+    /* A crash of the library leaves no core file behind, and what it starts ends with us. */
     const struct rlimit no_core = {0, 0};
     setrlimit(RLIMIT_CORE, &no_core);
-    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    run_under_guard();
     signal(SIGPIPE, SIG_IGN);
     /* A plug-in that crashes ends the process at once, as a crash: no handler (a sanitizer's,
      * say) runs in a process the plug-in may have corrupted, and the program sees the crash. */

@@ -16,15 +16,17 @@
  *   < free (or end of input)    the library is released and the process ends
  *
  * End of input at any point releases the library and ends the process. The library's own
- * output goes to standard error; its input is empty. */
+ * output goes to standard error; its input is empty. Whatever the library starts ends with the
+ * process (helper_guard.h). */
 #define _GNU_SOURCE
+#include "helper_guard.h"
+
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <stdint.h>
 #include <stdio.h>
 #include <string.h>
-#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -68,10 +70,10 @@ int main(int argc, char** argv) {
         fputs("usage: zavolin-regsvr LIBRARY\n", stderr);
         return 64;
     }
-    /* A crash of the library leaves no core file behind, and the program's end ends us. */
+    /* A crash of the library leaves no core file behind, and what it starts ends with us. */
     const struct rlimit no_core = {0, 0};
     setrlimit(RLIMIT_CORE, &no_core);
-    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    run_under_guard();
     if (!private_channels())
         return 71;
 
