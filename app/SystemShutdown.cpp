@@ -66,6 +66,7 @@ SystemShutdown::SystemShutdown(QWidget& window)
 
 void SystemShutdown::endBySystem() {
     if (!m_backstop.joinable()) {
+        m_pluginLimitMs = pluginLimitMs();
         m_backstop = std::jthread([](std::stop_token stop) {
             std::mutex mutex;
             std::unique_lock lock(mutex);
@@ -77,7 +78,6 @@ void SystemShutdown::endBySystem() {
         });
     }
     ErrPtnr::instance().setUnattended(true);
-    m_pluginLimitMs = pluginLimitMs();
     setPluginLimitMs(std::min(m_pluginLimitMs, ShutdownPluginMs));
     const PluginBudget budget;
     // The same close as the title bar's: the unload handlers run once, whoever asks first.
