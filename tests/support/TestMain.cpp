@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -25,6 +26,9 @@ public:
 int main(int argc, char* argv[]) {
     // Never touch the real user's settings, registry or documents.
     zavolin::test::isolateUserDirectories();
+    // Plug-in libraries copied by tests must be writable by their owner only, as the program
+    // wants them, whatever the umask the tests were started under.
+    ::umask(022);
     // Widget tests need no display, also when the test list is read at build time.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
