@@ -21,6 +21,18 @@ namespace {
 
 class Shutdown : public WindowTest {};
 
+// Sends the signal to this process with the system's shutdown installed on the window; true
+// when the window has closed within the patience.
+bool closedBySignal(QWidget& window, int signal, int patienceMs) {
+    const SystemShutdown systemEnd(window);
+    if (::kill(::getpid(), signal) != 0)
+        return false;
+    const QDeadlineTimer patience(patienceMs);
+    while (window.isVisible() && !patience.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return !window.isVisible();
+}
+
 } // namespace
 
 TEST_F(Shutdown, ClosingUnregistersEveryLibraryAndSavesTheOffsetsForTheNextStart) {
@@ -98,14 +110,7 @@ TEST_F(Shutdown, TheSystemsEndSignalsCloseTheWindowAndKeepTheOffsets) {
         window->Offsets = offsets;
         struct sigaction before {};
         ASSERT_EQ(sigaction(signal, nullptr, &before), 0);
-        {
-            const SystemShutdown systemEnd(*window);
-            ASSERT_EQ(::kill(::getpid(), signal), 0);
-            const QDeadlineTimer patience(60000);
-            while (window->isVisible() && !patience.hasExpired())
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-            EXPECT_FALSE(window->isVisible());
-        }
+        EXPECT_TRUE(closedBySignal(*window, signal, 60000));
         EXPECT_EQ(logged("unregister").mid(unregistered), QStringList({"ZavolinAccepted.dll"}));
         EXPECT_EQ(settings.writes, stored);
         // The signal's former handling is back: here the default, which would end the test.
@@ -132,12 +137,7 @@ TEST_F(Shutdown, ASettingsFileOfSomeoneElsesIsKeptAndTheSystemsEndWaitsOnNoWindo
     {
         // The program's own error window, which would wait for an answer.
         ScopedReplacement<ErrorReporter> real(ErrPtnr::instance());
-        const SystemShutdown systemEnd(*window);
-        ASSERT_EQ(::kill(::getpid(), SIGTERM), 0);
-        const QDeadlineTimer patience(2000);
-        while (window->isVisible() && !patience.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        EXPECT_FALSE(window->isVisible());
+        EXPECT_TRUE(closedBySignal(*window, SIGTERM, 2000));
     }
     EXPECT_EQ(modalsClosed(), modals) << "no error window waited for an answer";
     QFile file(path);
