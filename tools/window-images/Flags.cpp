@@ -19,11 +19,13 @@ QRectF fieldOf(FlagFormat format) {
     return format == FlagFormat::Button ? QRectF(1, 6, 30, 20) : QRectF(0, 0, 32, 20);
 }
 
-QImage flag(FlagFormat format, const std::function<void(QPainter&, const QRectF&)>& paintField) {
-    const QSize canvas = canvasOf(format);
+QImage flag(FlagFormat format, int scale,
+            const std::function<void(QPainter&, const QRectF&)>& paintField) {
+    const QSize canvas = canvasOf(format) * scale;
     const QRectF field = fieldOf(format);
     QImage image = transparentCanvas(canvas.width(), canvas.height());
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.save();
     p.setClipRect(field);
@@ -51,15 +53,15 @@ void horizontalBands(QPainter& p, const QRectF& f,
 
 } // namespace
 
-QImage germanFlag(FlagFormat format) {
-    return flag(format, [](QPainter& p, const QRectF& f) {
+QImage germanFlag(FlagFormat format, int scale) {
+    return flag(format, scale, [](QPainter& p, const QRectF& f) {
         horizontalBands(p, f,
                         {{QColor(0, 0, 0), 1}, {QColor(221, 0, 0), 1}, {QColor(255, 206, 0), 1}});
     });
 }
 
-QImage britishFlag(FlagFormat format) {
-    return flag(format, [](QPainter& p, const QRectF& f) {
+QImage britishFlag(FlagFormat format, int scale) {
+    return flag(format, scale, [](QPainter& p, const QRectF& f) {
         const QColor blue(1, 33, 105), red(200, 16, 46);
         p.fillRect(f, blue);
         const QLineF down(f.topLeft(), f.bottomRight());
@@ -79,15 +81,15 @@ QImage britishFlag(FlagFormat format) {
     });
 }
 
-QImage spanishFlag(FlagFormat format) {
-    return flag(format, [](QPainter& p, const QRectF& f) {
+QImage spanishFlag(FlagFormat format, int scale) {
+    return flag(format, scale, [](QPainter& p, const QRectF& f) {
         const QColor red(170, 21, 27), yellow(241, 191, 0);
         horizontalBands(p, f, {{red, 1}, {yellow, 2}, {red, 1}});
     });
 }
 
-QImage italianFlag(FlagFormat format) {
-    return flag(format, [](QPainter& p, const QRectF& f) {
+QImage italianFlag(FlagFormat format, int scale) {
+    return flag(format, scale, [](QPainter& p, const QRectF& f) {
         const QColor colours[] = {QColor(0, 146, 70), QColor(244, 245, 240), QColor(206, 43, 55)};
         const double width = f.width() / 3;
         for (int i = 0; i < 3; ++i)

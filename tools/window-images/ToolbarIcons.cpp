@@ -42,9 +42,10 @@ void drawArrow(QPainter& p, QPointF from, QPointF to, const QColor& colour) {
 
 } // namespace
 
-QImage printIcon() {
-    QImage image = transparentCanvas(IconSize, IconSize);
+QImage printIcon(int scale) {
+    QImage image = transparentCanvas(IconSize * scale, IconSize * scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
 
     // Sheet waiting at the top.
@@ -74,9 +75,10 @@ QImage printIcon() {
     return image;
 }
 
-QImage printSetIcon() {
-    QImage image = transparentCanvas(IconSize, IconSize);
+QImage printSetIcon(int scale) {
+    QImage image = transparentCanvas(IconSize * scale, IconSize * scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
 
     // Three sheets fanned out, each with a green note on it.
@@ -100,9 +102,10 @@ QImage printSetIcon() {
     return image;
 }
 
-QImage adjustIcon() {
-    QImage image = transparentCanvas(IconSize, IconSize);
+QImage adjustIcon(int scale) {
+    QImage image = transparentCanvas(IconSize * scale, IconSize * scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
 
     // A sheet with dashed guide lines, shifted down and to the right by the arrows.
@@ -119,9 +122,10 @@ QImage adjustIcon() {
     return image;
 }
 
-QImage exitIcon() {
-    QImage image = transparentCanvas(IconSize, IconSize);
+QImage exitIcon(int scale) {
+    QImage image = transparentCanvas(IconSize * scale, IconSize * scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
 
     // Door frame with the dark opening.
@@ -149,9 +153,10 @@ QImage exitIcon() {
     return image;
 }
 
-QImage helpIcon() {
-    QImage image = transparentCanvas(IconSize, IconSize);
+QImage helpIcon(int scale) {
+    QImage image = transparentCanvas(IconSize * scale, IconSize * scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
 
     QRadialGradient ball(QPointF(12, 10), 20);

@@ -48,6 +48,24 @@ int main(int argc, char* argv[]) {
         {"flag-it-32x20.png", italianFlag(FlagFormat::About)},
         {"about-background.png", aboutBackground()},
     };
+    // The same drawings at twice the pixels, for screens of twice the density: Qt takes a
+    // "@2x" file beside an icon's own by itself.
+    const std::pair<QString, QImage> doubled[] = {
+        {"tool-print@2x.png", printIcon(2)},
+        {"tool-adjust@2x.png", adjustIcon(2)},
+        {"tool-exit@2x.png", exitIcon(2)},
+        {"tool-help@2x.png", helpIcon(2)},
+        {"tool-print-set@2x.png", printSetIcon(2)},
+        {"flag-de@2x.png", germanFlag(FlagFormat::Button, 2)},
+        {"flag-gb@2x.png", britishFlag(FlagFormat::Button, 2)},
+        {"flag-es@2x.png", spanishFlag(FlagFormat::Button, 2)},
+        {"flag-it@2x.png", italianFlag(FlagFormat::Button, 2)},
+        {"flag-de-32x20@2x.png", germanFlag(FlagFormat::About, 2)},
+        {"flag-gb-32x20@2x.png", britishFlag(FlagFormat::About, 2)},
+        {"flag-es-32x20@2x.png", spanishFlag(FlagFormat::About, 2)},
+        {"flag-it-32x20@2x.png", italianFlag(FlagFormat::About, 2)},
+    };
+    images.insert(images.end(), std::begin(doubled), std::end(doubled));
     // The program icon in every size of the icon theme; the installation takes them from here.
     for (const int size : windowIconSizes)
         images.emplace_back(QStringLiteral("zavolin-%1.png").arg(size), windowIcon(size));
