@@ -1,8 +1,10 @@
 // The start-up sequence of the main window.
 #include "ClassRegistryFallback.h"
 #include "MainWindowCaptions.h"
+#include "MainWindowLayout.h"
 #include "OwnSetEntries.h"
 #include "PreviewBox.h"
+#include "ScreenFit.h"
 #include "StoredSettingsCheck.h"
 #include "errors/Trap.h"
 #include "frmZavolin.h"
@@ -22,6 +24,8 @@
 #include "ui_frmZavolin.h"
 
 #include <QCoreApplication>
+#include <QScreen>
+#include <QWindow>
 
 namespace zavolin {
 
@@ -29,6 +33,9 @@ bool frmZavolin::Form_Load() {
     Trap trap(QStringLiteral("frmZavolin"), QStringLiteral("Form_Load"));
     bool anotherInstance = false;
     StoredSettingsCheck stored;
+    // The defined size where the screen has room for it; on a small or scaled screen less,
+    // with every toolbar button on the screen.
+    const auto fitScreen = [this] { fitToScreen(*this, toolbarReach(*m_ui)); };
     trap.run([&] {
         // A lock that cannot be checked is reported; going on then runs this instance.
         trap.at(20, [&] { anotherInstance = PreviousInstance::current().running(); });
@@ -84,15 +91,31 @@ bool frmZavolin::Form_Load() {
         // Unreadable, it is the one column; the first layout at show works the page out for it.
         Columns = columnLayoutFromText(readSetting(Settings::Columns));
         trap.at(260, [&] { m_info.reset(); });
-        trap.at(270, [&] { show(); });
+        trap.at(270, [&] {
+            fitScreen();
+            show();
+        });
         trap.at(280, [&] { QCoreApplication::processEvents(); });
     });
     if (anotherInstance)
         return false;
     // Left through the error window: the start-up window is shown all the same.
     m_info.reset();
-    if (!isVisible())
+    if (!isVisible()) {
+        fitScreen();
         show();
+    }
+    // Once shown, the frame the window system put around the window is known.
+    fitScreen();
+    // On a screen of another pixel density the preview is drawn anew at that density.
+    if (QWindow* handle = windowHandle())
+        connect(handle, &QWindow::screenChanged, this,
+                [this, ratio = devicePixelRatioF()]() mutable {
+                    if (devicePixelRatioF() == ratio)
+                        return;
+                    ratio = devicePixelRatioF();
+                    Form_Resize();
+                });
     return true;
 }
 

@@ -180,6 +180,7 @@ void positionieren(Ui::frmZavolin& ui, const MainWindowLayout& window) {
         placeButtons(100, {2, 3, 4}, 0, 30);
         // The Italian button (13) is neither placed nor shown: Italian is reached only through
         // the stored setting.
+        // toolbarReach says where the last of these ends.
         placeButtons(140, {10, 11, 12}, 2.5, 3);
 
         trap.at(170, [&] {
@@ -213,6 +214,12 @@ void positionieren(Ui::frmZavolin& ui, const MainWindowLayout& window) {
         trap.at(280, [&] { move(ui.Frame1, bildLeft + 1.15 * bildWidth, bildTop); });
         trap.at(290, [&] { ui.Frame1->show(); });
     });
+}
+
+int toolbarReach(const Ui::frmZavolin& ui) {
+    // The lowest button is 12, placed 12 - 2.5 button heights and 3 pixels down.
+    const int height = ui.PicBut_12->height();
+    return qRound((12 - 2.5) * height + 3) + height;
 }
 
 } // namespace zavolin

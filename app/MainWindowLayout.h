@@ -52,4 +52,8 @@ void Form_Resize(Ui::frmZavolin& ui, const MainWindowLayout& window);
 // in floating point and rounded to the nearest pixel.
 void positionieren(Ui::frmZavolin& ui, const MainWindowLayout& window);
 
+// How far down the client area the toolbar's buttons reach as positionieren places them: the
+// height a window needs so that none is cut off.
+int toolbarReach(const Ui::frmZavolin& ui);
+
 } // namespace zavolin

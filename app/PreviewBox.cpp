@@ -54,7 +54,7 @@ void PreviewBox::resizeEvent(QResizeEvent* event) {
 }
 
 void PreviewBox::fitImage() {
-    m_surface.resize(size());
+    m_surface.resize(size(), devicePixelRatioF());
 }
 
 } // namespace zavolin

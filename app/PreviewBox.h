@@ -10,7 +10,8 @@
 namespace zavolin {
 
 // The preview box Bild: a widget measuring in pixels that keeps what is drawn on it in its
-// own image, the same size as the widget, and shows that image when it repaints. Lines are
+// own image, the same size as the widget at the screen's pixel density, and shows that image
+// when it repaints. Lines are
 // drawn in the foreground colour, light grey unless set otherwise; clear() fills the image
 // with the background colour, white.
 class PreviewBox : public QWidget, public DrawingSurface {
@@ -32,7 +33,7 @@ public:
     void setForeColor(const QColor& color) { m_surface.setForeColor(color); }
     QColor backColor() const { return m_surface.backColor(); }
 
-    // What the box shows, at the widget's current size.
+    // What the box shows, at the widget's current size and pixel ratio.
     const QImage& image();
 
 protected:
@@ -40,8 +41,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Brings the image to the widget's size, keeping what was drawn. A hidden widget gets its
-    // resize event only when shown, so every use checks.
+    // Brings the image to the widget's size and pixel ratio, keeping what was drawn. A hidden
+    // widget gets its resize event only when shown, and a move to a denser screen brings none,
+    // so every use checks.
     void fitImage();
 
     ImageSurface m_surface;

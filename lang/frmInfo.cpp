@@ -12,6 +12,7 @@
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -97,7 +98,10 @@ frmInfo::frmInfo(QWidget* parent)
         FlagLabel* flag = new FlagLabel(this);
         flag->setObjectName(QStringLiteral("imgLang_%1").arg(i));
         flag->setGeometry(pixelRect({4560, Flags[i].top, 480, 300}));
-        flag->setPixmap(QPixmap(QString::fromLatin1(Flags[i].picture)));
+        // Through an icon, which takes the picture's "@2x" file on a screen of twice the
+        // density, so the flag stays sharp there.
+        flag->setPixmap(QIcon(QString::fromLatin1(Flags[i].picture))
+                            .pixmap(flag->size(), flag->devicePixelRatioF()));
         flag->setScaledContents(true);
         flag->setToolTip(QString::fromUtf8(Flags[i].toolTip));
         connect(flag, &FlagLabel::clicked, this, [this, i] { imgLang_Click(qint16(i)); });

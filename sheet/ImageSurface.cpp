@@ -22,8 +22,8 @@ void drawOn(QImage& image, Draw&& draw) {
 
 } // namespace
 
-ImageSurface::ImageSurface(QSize size) {
-    resize(size);
+ImageSurface::ImageSurface(QSize size, qreal devicePixelRatio) {
+    resize(size, devicePixelRatio);
 }
 
 void ImageSurface::line(double x1, double y1, double x2, double y2) {
@@ -47,19 +47,25 @@ void ImageSurface::clear() {
         m_image.fill(m_backColor);
 }
 
-void ImageSurface::resize(QSize size) {
-    if (m_image.size() == size)
+void ImageSurface::resize(QSize size, qreal devicePixelRatio) {
+    if (devicePixelRatio <= 0)
+        devicePixelRatio = 1;
+    if (m_size == size && m_devicePixelRatio == devicePixelRatio)
         return;
     QImage image;
     if (!size.isEmpty()) {
-        image = QImage(size, QImage::Format_RGB32);
+        image = QImage(size * devicePixelRatio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(devicePixelRatio);
         image.fill(m_backColor);
-        if (!m_image.isNull()) {
+        if (!m_image.isNull() && !image.isNull()) {
             QPainter painter(&image);
             painter.drawImage(0, 0, m_image);
         }
     }
+    // Without an image nothing is drawn and nothing measured.
+    m_size = image.isNull() ? QSize() : size;
     m_image = std::move(image);
+    m_devicePixelRatio = devicePixelRatio;
 }
 
 } // namespace zavolin

@@ -135,6 +135,16 @@ TEST_F(LayoutTest, WiderWindowMovesToolbarPreviewAndPanelButKeepsThePreviewSize)
     EXPECT_FLOAT_EQ(PreviewScale, 917.0f / 280.0f);
 }
 
+TEST_F(LayoutTest, ToolbarReachIsWhereTheLowestButtonEnds) {
+    positionieren(ui, layout());
+    int lowest = 0;
+    for (QPushButton* button : {ui.PicBut_0, ui.PicBut_1, ui.PicBut_2, ui.PicBut_3, ui.PicBut_4,
+                                ui.PicBut_10, ui.PicBut_11, ui.PicBut_12})
+        lowest = std::max(lowest, button->geometry().bottom() + 1);
+    EXPECT_EQ(lowest, 402);
+    EXPECT_EQ(toolbarReach(ui), lowest);
+}
+
 TEST_F(LayoutTest, NarrowWindowIsNotClamped) {
     positionieren(ui, layout(300, 673));
     // The strip lies over the panel, which keeps its place beside the preview.
