@@ -245,6 +245,10 @@ ParsedArguments parseSheetArguments(const QStringList& arguments) {
             parsed.help = true;
             return parsed;
         }
+        if (option == QLatin1String("--version")) {
+            parsed.version = true;
+            return parsed;
+        }
         given.append(option);
         if (option == QLatin1String("--list-picture-sets")) {
             parsed.listPictureSets = true;
@@ -344,6 +348,7 @@ QString sheetUsage() {
         "       zavolin-sheet --add-picture-set NAME --from FILE|FOLDER [--accept-warnings]\n"
         "       zavolin-sheet --remove-picture-set NAME\n"
         "       zavolin-sheet --template FILE.svg|FILE.png\n"
+        "       zavolin-sheet --help | --version\n"
         "\n"
         "Makes Zavolin play money without opening the program's window, with the same page\n"
         "layout and the same drawing as the program.\n"
@@ -418,6 +423,9 @@ QString sheetUsage() {
         "                    each reads to 0.1 mm the number to add to X (right) or Y (down)\n"
         "                    of --back-offset. Printed on both sides when the printer can,\n"
         "                    else turned by hand as with --duplex manual\n"
+        "\n"
+        "  -h, --help        print this text and end\n"
+        "  --version         print the command's version, \"zavolin-sheet VERSION\", and end\n"
         "\n"
         "The environment variable ZAVOLIN_PLUGIN_LIMIT_MS sets how long a plug-in may take for\n"
         "each step, in milliseconds, 1 to 600000 (default 5000); a plug-in that takes longer\n"

@@ -52,6 +52,7 @@ struct SheetRequest {
 struct ParsedArguments {
     std::optional<SheetRequest> request; // set when the arguments are complete and valid
     bool help = false;
+    bool version = false;
     bool listPictureSets = false; // list the plug-ins' picture sets instead of making a sheet
     QString templatePath;         // write the drawing template there instead of making a sheet
     QString error;                // one line saying what is wrong

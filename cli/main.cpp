@@ -5,6 +5,7 @@
 #include "errors/ConsoleReporter.h"
 #include "errors/TerminalText.h"
 #include "lang/Translations.h"
+#include "platform/ProgramInfo.h"
 #include "platform/RuntimeError.h"
 #include "platform/component/ClassRegistry.h"
 #include "platform/component/PluginLimits.h"
@@ -84,6 +85,12 @@ int main(int argc, char* argv[]) {
     const zavolin::ParsedArguments parsed = zavolin::parseSheetArguments(arguments);
     if (parsed.help) {
         std::fputs(zavolin::sheetUsage().toLocal8Bit(), stdout);
+        return 0;
+    }
+    if (parsed.version) {
+        std::fputs(
+            QStringLiteral("zavolin-sheet %1\n").arg(zavolin::packageVersion()).toLocal8Bit(),
+            stdout);
         return 0;
     }
     // An error in any option ends the run, also beside one that makes no sheet.

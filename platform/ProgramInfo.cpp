@@ -42,6 +42,13 @@ QString titleWithVersion(const ProgramInfo& info) {
     return info.title + QStringLiteral("  ") + paddedVersion(info.major, info.minor, info.revision);
 }
 
+QString packageVersion() {
+    return QStringLiteral("%1.%2.%3")
+        .arg(ZAVOLIN_VERSION_MAJOR)
+        .arg(ZAVOLIN_VERSION_MINOR)
+        .arg(ZAVOLIN_VERSION_REVISION);
+}
+
 QString supportEmail() {
     return QStringLiteral(ZAVOLIN_SUPPORT_EMAIL);
 }

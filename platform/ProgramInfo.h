@@ -22,6 +22,10 @@ const ProgramInfo& programInfo();
 QString titleWithVersion(const ProgramInfo& info);
 QString paddedVersion(int major, int minor, int revision);
 
+// The version as the package and the manual pages give it, "2.22.272", for --version; fixed when
+// the program is built, so it needs no application object.
+QString packageVersion();
+
 // The maker's addresses, fixed when the program is built.
 QString supportEmail();
 QString homePage();
