@@ -157,6 +157,8 @@ TEST(InstalledProgram, DesktopEntryAndMetainfoAreValid) {
         prefix + QStringLiteral("/share/applications/io.github.zavolin.Zavolin.desktop");
     const ProgramRun entry = runProgram(QStringLiteral("desktop-file-validate"), {desktop});
     EXPECT_EQ(entry.exitCode, 0) << entry.output.toStdString() << entry.errors.toStdString();
+    // Not even a hint: one with two main categories is listed twice in some menus.
+    EXPECT_TRUE(entry.output.isEmpty()) << entry.output.toStdString();
 
     const QString metainfo =
         prefix + QStringLiteral("/share/metainfo/io.github.zavolin.Zavolin.metainfo.xml");
