@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "SystemShutdown.h"
 #include "frmZavolin.h"
 
@@ -6,6 +7,16 @@
 // The main window is the start-up object: its load handler runs the start-up sequence and
 // shows it; from then on everything happens in its event handlers.
 int main(int argc, char* argv[]) {
+    // Help, the version and wrong arguments are answered on the terminal before any window is
+    // made, so they need no display.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const zavolin::CommandLine line = zavolin::parseCommandLine(arguments);
+        line.action != zavolin::CommandLine::Action::OpenWindow) {
+        const QCoreApplication terminal(argc, argv);
+        return zavolin::answerCommandLine(line);
+    }
     QApplication app(argc, argv);
     zavolin::frmZavolin window;
     // A second instance ends at once, having shown and stored nothing; a window closed while

@@ -332,6 +332,35 @@ DE_ES = {
         "Seite aus durch das Papier richtig zu lesen sind.",
         "El reverso de la hoja de calibración. Sus números están invertidos para que se lean bien "
         "a través del papel, desde la otra cara."),
+    # zavolin --help and what it says of wrong arguments.
+    "Usage: zavolin [OPTION]…": ("Aufruf: zavolin [OPTION]…", "Uso: zavolin [OPCIÓN]…"),
+    "Lays out and prints sheets of play money for games and maths lessons, in a window with a "
+    "preview.": (
+        "Gestaltet und druckt Bögen mit Spielgeld für Spiele und den Mathematikunterricht, in "
+        "einem Fenster mit Vorschau.",
+        "Compone e imprime hojas de dinero de juguete para juegos y clases de matemáticas, en una "
+        "ventana con vista previa."),
+    "Pages without the window: zavolin-sheet --help.": (
+        "Seiten ohne das Fenster: zavolin-sheet --help.",
+        "Páginas sin la ventana: zavolin-sheet --help."),
+    "Options:": ("Optionen:", "Opciones:"),
+    "show this help and end": ("diese Hilfe zeigen und enden", "mostrar esta ayuda y terminar"),
+    "show the program's version and end": (
+        "die Version des Programms zeigen und enden", "mostrar la versión del programa y terminar"),
+    "Qt's own options work as in every Qt program, such as -platform NAME, -style NAME and "
+    "-reverse.": (
+        "Die Optionen von Qt wirken wie in jedem Qt-Programm, etwa -platform NAME, -style NAME "
+        "und -reverse.",
+        "Las opciones propias de Qt funcionan como en todo programa Qt, por ejemplo -platform "
+        "NOMBRE, -style NOMBRE y -reverse."),
+    "User guide: %1": ("Benutzerhandbuch: %1", "Guía del usuario: %1"),
+    "zavolin --help lists the options.": (
+        "zavolin --help nennt die Optionen.", "zavolin --help enumera las opciones."),
+    "unknown option \"%1\"; %2": ("unbekannte Option „%1“; %2", "opción desconocida «%1»; %2"),
+    "%1 needs a value; %2": ("%1 braucht einen Wert; %2", "%1 necesita un valor; %2"),
+    "\"%1\": the program opens no files given to it; %2": (
+        "„%1“: Das Programm öffnet keine ihm übergebenen Dateien; %2",
+        "«%1»: el programa no abre archivos que se le pasen; %2"),
 }
 
 

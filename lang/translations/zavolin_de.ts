@@ -75,6 +75,57 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: zavolin [OPTION]…</source>
+        <translation>Aufruf: zavolin [OPTION]…</translation>
+    </message>
+    <message>
+        <source>Lays out and prints sheets of play money for games and maths lessons, in a window with a preview.</source>
+        <translation>Gestaltet und druckt Bögen mit Spielgeld für Spiele und den Mathematikunterricht, in einem Fenster mit Vorschau.</translation>
+    </message>
+    <message>
+        <source>Pages without the window: zavolin-sheet --help.</source>
+        <translation>Seiten ohne das Fenster: zavolin-sheet --help.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>show this help and end</source>
+        <translation>diese Hilfe zeigen und enden</translation>
+    </message>
+    <message>
+        <source>show the program's version and end</source>
+        <translation>die Version des Programms zeigen und enden</translation>
+    </message>
+    <message>
+        <source>Qt's own options work as in every Qt program, such as -platform NAME, -style NAME and -reverse.</source>
+        <translation>Die Optionen von Qt wirken wie in jedem Qt-Programm, etwa -platform NAME, -style NAME und -reverse.</translation>
+    </message>
+    <message>
+        <source>User guide: %1</source>
+        <translation>Benutzerhandbuch: %1</translation>
+    </message>
+    <message>
+        <source>zavolin --help lists the options.</source>
+        <translation>zavolin --help nennt die Optionen.</translation>
+    </message>
+    <message>
+        <source>unknown option "%1"; %2</source>
+        <translation>unbekannte Option „%1“; %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a value; %2</source>
+        <translation>%1 braucht einen Wert; %2</translation>
+    </message>
+    <message>
+        <source>"%1": the program opens no files given to it; %2</source>
+        <translation>„%1“: Das Programm öffnet keine ihm übergebenen Dateien; %2</translation>
+    </message>
+</context>
+<context>
     <name>OwnSets</name>
     <message>
         <source>%1 (own)</source>
@@ -229,10 +280,6 @@
         <translation>Eigene Bilder</translation>
     </message>
     <message>
-        <source>Make a picture set of your own: save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named 1-front.png, 1-back.png … 1000-back.png makes a set too.</source>
-        <translation>Einen eigenen Bildersatz machen: die Vorlage speichern, die Scheine mit einem beliebigen Zeichenprogramm hineinzeichnen und aus dem gespeicherten Bild einen Satz machen. Ein Ordner mit Bildern namens 1-front.png, 1-back.png … 1000-back.png ergibt auch einen Satz.</translation>
-    </message>
-    <message>
         <source>Save template…</source>
         <translation>Vorlage speichern…</translation>
     </message>
@@ -351,6 +398,10 @@
     <message>
         <source>SVG drawing (*.svg);;PNG picture, 300 dpi (*.png)</source>
         <translation>SVG-Zeichnung (*.svg);;PNG-Bild, 300 dpi (*.png)</translation>
+    </message>
+    <message>
+        <source>Make a picture set of your own: save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named 1-front.png, 1-back.png … 1000-back.png makes a set too.</source>
+        <translation>Einen eigenen Bildersatz machen: die Vorlage speichern, die Scheine mit einem beliebigen Zeichenprogramm hineinzeichnen und aus dem gespeicherten Bild einen Satz machen. Ein Ordner mit Bildern namens 1-front.png, 1-back.png … 1000-back.png ergibt auch einen Satz.</translation>
     </message>
 </context>
 <context>

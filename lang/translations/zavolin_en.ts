@@ -75,6 +75,57 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: zavolin [OPTION]…</source>
+        <translation>Usage: zavolin [OPTION]…</translation>
+    </message>
+    <message>
+        <source>Lays out and prints sheets of play money for games and maths lessons, in a window with a preview.</source>
+        <translation>Lays out and prints sheets of play money for games and maths lessons, in a window with a preview.</translation>
+    </message>
+    <message>
+        <source>Pages without the window: zavolin-sheet --help.</source>
+        <translation>Pages without the window: zavolin-sheet --help.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>show this help and end</source>
+        <translation>show this help and end</translation>
+    </message>
+    <message>
+        <source>show the program's version and end</source>
+        <translation>show the program's version and end</translation>
+    </message>
+    <message>
+        <source>Qt's own options work as in every Qt program, such as -platform NAME, -style NAME and -reverse.</source>
+        <translation>Qt's own options work as in every Qt program, such as -platform NAME, -style NAME and -reverse.</translation>
+    </message>
+    <message>
+        <source>User guide: %1</source>
+        <translation>User guide: %1</translation>
+    </message>
+    <message>
+        <source>zavolin --help lists the options.</source>
+        <translation>zavolin --help lists the options.</translation>
+    </message>
+    <message>
+        <source>unknown option "%1"; %2</source>
+        <translation>unknown option "%1"; %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a value; %2</source>
+        <translation>%1 needs a value; %2</translation>
+    </message>
+    <message>
+        <source>"%1": the program opens no files given to it; %2</source>
+        <translation>"%1": the program opens no files given to it; %2</translation>
+    </message>
+</context>
+<context>
     <name>OwnSets</name>
     <message>
         <source>%1 (own)</source>
@@ -229,10 +280,6 @@
         <translation>Own pictures</translation>
     </message>
     <message>
-        <source>Make a picture set of your own: save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named 1-front.png, 1-back.png … 1000-back.png makes a set too.</source>
-        <translation>Make a picture set of your own: save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named 1-front.png, 1-back.png … 1000-back.png makes a set too.</translation>
-    </message>
-    <message>
         <source>Save template…</source>
         <translation>Save template…</translation>
     </message>
@@ -351,6 +398,10 @@
     <message>
         <source>SVG drawing (*.svg);;PNG picture, 300 dpi (*.png)</source>
         <translation>SVG drawing (*.svg);;PNG picture, 300 dpi (*.png)</translation>
+    </message>
+    <message>
+        <source>Make a picture set of your own: save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named 1-front.png, 1-back.png … 1000-back.png makes a set too.</source>
+        <translation>Make a picture set of your own: save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named 1-front.png, 1-back.png … 1000-back.png makes a set too.</translation>
     </message>
 </context>
 <context>

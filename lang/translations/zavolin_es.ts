@@ -75,6 +75,57 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: zavolin [OPTION]…</source>
+        <translation>Uso: zavolin [OPCIÓN]…</translation>
+    </message>
+    <message>
+        <source>Lays out and prints sheets of play money for games and maths lessons, in a window with a preview.</source>
+        <translation>Compone e imprime hojas de dinero de juguete para juegos y clases de matemáticas, en una ventana con vista previa.</translation>
+    </message>
+    <message>
+        <source>Pages without the window: zavolin-sheet --help.</source>
+        <translation>Páginas sin la ventana: zavolin-sheet --help.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>show this help and end</source>
+        <translation>mostrar esta ayuda y terminar</translation>
+    </message>
+    <message>
+        <source>show the program's version and end</source>
+        <translation>mostrar la versión del programa y terminar</translation>
+    </message>
+    <message>
+        <source>Qt's own options work as in every Qt program, such as -platform NAME, -style NAME and -reverse.</source>
+        <translation>Las opciones propias de Qt funcionan como en todo programa Qt, por ejemplo -platform NOMBRE, -style NOMBRE y -reverse.</translation>
+    </message>
+    <message>
+        <source>User guide: %1</source>
+        <translation>Guía del usuario: %1</translation>
+    </message>
+    <message>
+        <source>zavolin --help lists the options.</source>
+        <translation>zavolin --help enumera las opciones.</translation>
+    </message>
+    <message>
+        <source>unknown option "%1"; %2</source>
+        <translation>opción desconocida «%1»; %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a value; %2</source>
+        <translation>%1 necesita un valor; %2</translation>
+    </message>
+    <message>
+        <source>"%1": the program opens no files given to it; %2</source>
+        <translation>«%1»: el programa no abre archivos que se le pasen; %2</translation>
+    </message>
+</context>
+<context>
     <name>OwnSets</name>
     <message>
         <source>%1 (own)</source>
@@ -229,10 +280,6 @@
         <translation>Imágenes propias</translation>
     </message>
     <message>
-        <source>Make a picture set of your own: save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named 1-front.png, 1-back.png … 1000-back.png makes a set too.</source>
-        <translation>Haga un juego de imágenes propio: guarde la plantilla, dibuje los billetes en ella con cualquier programa de dibujo y haga un juego con la imagen guardada. Una carpeta de imágenes llamadas 1-front.png, 1-back.png … 1000-back.png también sirve.</translation>
-    </message>
-    <message>
         <source>Save template…</source>
         <translation>Guardar plantilla…</translation>
     </message>
@@ -351,6 +398,10 @@
     <message>
         <source>SVG drawing (*.svg);;PNG picture, 300 dpi (*.png)</source>
         <translation>Dibujo SVG (*.svg);;Imagen PNG, 300 ppp (*.png)</translation>
+    </message>
+    <message>
+        <source>Make a picture set of your own: save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named 1-front.png, 1-back.png … 1000-back.png makes a set too.</source>
+        <translation>Haga un juego de imágenes propio: guarde la plantilla, dibuje los billetes en ella con cualquier programa de dibujo y haga un juego con la imagen guardada. Una carpeta de imágenes llamadas 1-front.png, 1-back.png … 1000-back.png también sirve.</translation>
     </message>
 </context>
 <context>
