@@ -29,6 +29,15 @@ SizeTable noteSizes() {
     return sizes;
 }
 
+// Qt breaks a line after a hyphen even within <nobr> or white-space: nowrap, which splits file
+// names such as 1-front.png; a word joiner after each hyphen inside a word keeps them whole.
+QString unbroken(QString text) {
+    for (qsizetype at = text.size() - 2; at >= 1; --at)
+        if (text[at] == QLatin1Char('-') && !text[at - 1].isSpace() && !text[at + 1].isSpace())
+            text.insert(at + 1, QChar(0x2060));
+    return text;
+}
+
 QString bulleted(const QStringList& lines) {
     return QStringLiteral("• ") + lines.join(QStringLiteral("\n• "));
 }
@@ -49,17 +58,23 @@ frmOwnSets::frmOwnSets(QWidget* parent)
     setObjectName(QStringLiteral("frmOwnSets"));
     setWindowTitle(tr("Own pictures"));
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel(
+    // The file names are the ones the folder's pictures must have, in every language.
+    lblIntro = new QLabel(
         tr("Make a picture set of your own: save the template, draw the notes in it with any "
            "drawing program, and make a set from the saved picture. A folder of pictures named "
-           "1-front.png, 1-back.png … 1000-back.png makes a set too."),
+           "%1, %2 … %3 makes a set too.")
+            .arg(unbroken(QStringLiteral("1-front.png")), unbroken(QStringLiteral("1-back.png")),
+                 unbroken(QStringLiteral("1000-back.png"))),
         this);
-    intro->setWordWrap(true);
-    layout->addWidget(intro);
+    lblIntro->setObjectName(QStringLiteral("lblIntro"));
+    lblIntro->setTextFormat(Qt::PlainText);
+    lblIntro->setWordWrap(true);
+    layout->addWidget(lblIntro);
 
     auto* middle = new QHBoxLayout;
     lstSets = new QListWidget(this);
     lstSets->setObjectName(QStringLiteral("lstSets"));
+    lstSets->setAccessibleName(windowTitle());
     middle->addWidget(lstSets, 1);
     auto* buttons = new QVBoxLayout;
     cmdTemplate = new QPushButton(tr("Save template…"), this);
@@ -74,6 +89,9 @@ frmOwnSets::frmOwnSets(QWidget* parent)
     layout->addLayout(middle);
 
     lblStatus = new QLabel(this);
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    // Set names and file names are shown as they are, never as markup.
+    lblStatus->setTextFormat(Qt::PlainText);
     lblStatus->setWordWrap(true);
     layout->addWidget(lblStatus);
     auto* closing = new QHBoxLayout;
@@ -118,8 +136,12 @@ QString frmOwnSets::chosenSet() const {
     return item ? item->text() : QString();
 }
 
+void frmOwnSets::showStatus(const QString& text) {
+    lblStatus->setText(unbroken(text));
+}
+
 void frmOwnSets::fail(const QString& message) {
-    lblStatus->setText(message);
+    showStatus(message);
     MessageBoxes::current().inform(this, message);
 }
 
@@ -128,7 +150,7 @@ bool frmOwnSets::makeSet(const QString& source, const QString& name) {
         fail(tr("The set was not made: %1.").arg(problem));
         return false;
     }
-    lblStatus->setText(tr("Reading the pictures…"));
+    showStatus(tr("Reading the pictures…"));
     PreparedSet set;
     {
         const Busy busy;
@@ -144,7 +166,7 @@ bool frmOwnSets::makeSet(const QString& source, const QString& name) {
                                                     QLatin1Char('\n') + bulleted(set.warnings()) +
                                                     QStringLiteral("\n\n") +
                                                     tr("Make the set \"%1\" anyway?").arg(name))) {
-        lblStatus->setText(tr("The set was not made."));
+        showStatus(tr("The set was not made."));
         return false;
     }
     try {
@@ -155,7 +177,7 @@ bool frmOwnSets::makeSet(const QString& source, const QString& name) {
     }
     m_changed = true;
     refresh(name);
-    lblStatus->setText(
+    showStatus(
         tr("Made the set \"%1\"; choose it in the main window's picture-set list.").arg(name));
     return true;
 }
@@ -169,7 +191,7 @@ bool frmOwnSets::renameSet(const QString& from, const QString& to) {
     }
     m_changed = true;
     refresh(to);
-    lblStatus->setText(tr("Renamed \"%1\" to \"%2\".").arg(from, to));
+    showStatus(tr("Renamed \"%1\" to \"%2\".").arg(from, to));
     return true;
 }
 
@@ -182,7 +204,7 @@ bool frmOwnSets::removeSet(const QString& name) {
     }
     m_changed = true;
     refresh();
-    lblStatus->setText(tr("Removed \"%1\".").arg(name));
+    showStatus(tr("Removed \"%1\".").arg(name));
     return true;
 }
 
@@ -193,7 +215,7 @@ bool frmOwnSets::saveTemplate(const QString& path) {
         fail(tr("The template was not saved: %1.").arg(e.description()));
         return false;
     }
-    lblStatus->setText(tr("Saved the template as %1.").arg(QDir::toNativeSeparators(path)));
+    showStatus(tr("Saved the template as %1.").arg(QDir::toNativeSeparators(path)));
     return true;
 }
 

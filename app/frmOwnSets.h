@@ -19,8 +19,9 @@ class frmOwnSets : public QDialog {
 public:
     explicit frmOwnSets(QWidget* parent = nullptr);
 
+    QLabel* lblIntro = nullptr;
     QListWidget* lstSets = nullptr;
-    QLabel* lblStatus = nullptr;
+    QLabel* lblStatus = nullptr; // the names it shows are not split at their hyphens
     QPushButton* cmdFromPicture = nullptr;
     QPushButton* cmdFromFolder = nullptr;
     QPushButton* cmdRename = nullptr;
@@ -41,6 +42,7 @@ private:
     void refresh(const QString& select = {});
     void updateButtons();
     QString chosenSet() const;
+    void showStatus(const QString& text);
     void fail(const QString& message);
     void askForPicture();
     void askForFolder();

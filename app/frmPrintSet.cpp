@@ -184,7 +184,7 @@ void frmPrintSet::buildValues(QWidget* parent) {
     for (qsizetype i = 0; i < all.size(); ++i) {
         const size_t at = size_t(i);
         const int row = int(i) + 1;
-        auto* box = new QCheckBox(setValueName(all[i]), values);
+        auto* box = new QCheckBox(setValueLabel(all[i]), values);
         box->setObjectName(QStringLiteral("chkValue_%1").arg(all[i]));
         box->setChecked(true);
         connect(box, &QCheckBox::toggled, this, [this] { updateButtons(); });

@@ -25,6 +25,10 @@ QString setValueName(qint16 Denom) {
     return SetTexts::tr("coins");
 }
 
+QString setValueLabel(qint16 Denom) {
+    return Denom == 0 ? SetTexts::tr("Coins") : setValueName(Denom);
+}
+
 QString setFootnote(qint16 Denom, qint16 Side, qsizetype n, qsizetype m) {
     QString line =
         QStringLiteral("%1 \u00b7 %2 \u00b7 %3")

@@ -8,6 +8,8 @@ namespace zavolin {
 
 // The name of a value in a set: "1" to "1000", and the coins in the language in use.
 QString setValueName(qint16 Denom);
+// The same as a label or list entry of its own, where a word starts with a capital: "Coins".
+QString setValueLabel(qint16 Denom);
 
 // The footnote of a page of a set: the value, the side and "page n of m"; on a front also how to
 // print and turn it. Denom 0 is the coin sheet, Side 0 the front.

@@ -10,6 +10,8 @@ import xml.etree.ElementTree as ET
 
 DE_ES = {
     "coins": ("Münzen", "monedas"),
+    # The coin sheet as an entry of its own in the set dialog's list of values.
+    "Coins": ("Münzen", "Monedas"),
     "front": ("Vorderseite", "anverso"),
     "back": ("Rückseite", "reverso"),
     "page %1 of %2": ("Seite %1 von %2", "página %1 de %2"),
@@ -83,15 +85,16 @@ DE_ES = {
     "on each: %1": ("auf jedem: %1", "en cada una: %1"),
     "Own pictures…": ("Eigene Bilder…", "Imágenes propias…"),
     "Own pictures": ("Eigene Bilder", "Imágenes propias"),
+    # %1, %2, %3: the file names 1-front.png, 1-back.png, 1000-back.png, kept on one line.
     "Make a picture set of your own: save the template, draw the notes in it with any drawing "
-    "program, and make a set from the saved picture. A folder of pictures named 1-front.png, "
-    "1-back.png … 1000-back.png makes a set too.": (
+    "program, and make a set from the saved picture. A folder of pictures named %1, %2 … %3 "
+    "makes a set too.": (
         "Einen eigenen Bildersatz machen: die Vorlage speichern, die Scheine mit einem beliebigen "
         "Zeichenprogramm hineinzeichnen und aus dem gespeicherten Bild einen Satz machen. Ein "
-        "Ordner mit Bildern namens 1-front.png, 1-back.png … 1000-back.png ergibt auch einen Satz.",
+        "Ordner mit Bildern namens %1, %2 … %3 ergibt auch einen Satz.",
         "Haga un juego de imágenes propio: guarde la plantilla, dibuje los billetes en ella con "
         "cualquier programa de dibujo y haga un juego con la imagen guardada. Una carpeta de "
-        "imágenes llamadas 1-front.png, 1-back.png … 1000-back.png también sirve."),
+        "imágenes llamadas %1, %2 … %3 también sirve."),
     "Save template…": ("Vorlage speichern…", "Guardar plantilla…"),
     "Make from a picture…": ("Aus einem Bild machen…", "Hacer con una imagen…"),
     "Make from a folder…": ("Aus einem Ordner machen…", "Hacer con una carpeta…"),

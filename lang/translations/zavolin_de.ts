@@ -230,6 +230,10 @@
         <source>Calibration sheet · printed with the back offset right %1 mm, down %2 mm</source>
         <translation>Kalibrierblatt · gedruckt mit dem Versatz der Rückseite rechts %1 mm, unten %2 mm</translation>
     </message>
+    <message>
+        <source>Coins</source>
+        <translation>Münzen</translation>
+    </message>
 </context>
 <context>
     <name>StoredSettings</name>
@@ -400,8 +404,8 @@
         <translation>SVG-Zeichnung (*.svg);;PNG-Bild, 300 dpi (*.png)</translation>
     </message>
     <message>
-        <source>Make a picture set of your own: save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named 1-front.png, 1-back.png … 1000-back.png makes a set too.</source>
-        <translation>Einen eigenen Bildersatz machen: die Vorlage speichern, die Scheine mit einem beliebigen Zeichenprogramm hineinzeichnen und aus dem gespeicherten Bild einen Satz machen. Ein Ordner mit Bildern namens 1-front.png, 1-back.png … 1000-back.png ergibt auch einen Satz.</translation>
+        <source>Make a picture set of your own: save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named %1, %2 … %3 makes a set too.</source>
+        <translation>Einen eigenen Bildersatz machen: die Vorlage speichern, die Scheine mit einem beliebigen Zeichenprogramm hineinzeichnen und aus dem gespeicherten Bild einen Satz machen. Ein Ordner mit Bildern namens %1, %2 … %3 ergibt auch einen Satz.</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,10 @@
         <source>Calibration sheet · printed with the back offset right %1 mm, down %2 mm</source>
         <translation>Hoja de calibración · impresa con el desplazamiento del reverso derecha %1 mm, abajo %2 mm</translation>
     </message>
+    <message>
+        <source>Coins</source>
+        <translation>Monedas</translation>
+    </message>
 </context>
 <context>
     <name>StoredSettings</name>
@@ -400,8 +404,8 @@
         <translation>Dibujo SVG (*.svg);;Imagen PNG, 300 ppp (*.png)</translation>
     </message>
     <message>
-        <source>Make a picture set of your own: save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named 1-front.png, 1-back.png … 1000-back.png makes a set too.</source>
-        <translation>Haga un juego de imágenes propio: guarde la plantilla, dibuje los billetes en ella con cualquier programa de dibujo y haga un juego con la imagen guardada. Una carpeta de imágenes llamadas 1-front.png, 1-back.png … 1000-back.png también sirve.</translation>
+        <source>Make a picture set of your own: save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named %1, %2 … %3 makes a set too.</source>
+        <translation>Haga un juego de imágenes propio: guarde la plantilla, dibuje los billetes en ella con cualquier programa de dibujo y haga un juego con la imagen guardada. Una carpeta de imágenes llamadas %1, %2 … %3 también sirve.</translation>
     </message>
 </context>
 <context>
