@@ -1,5 +1,6 @@
 #include "CupsDestination.h"
 
+#include "PrinterProblems.h"
 #include "RuntimeError.h"
 
 namespace zavolin {
@@ -18,9 +19,7 @@ CupsDestination::CupsDestination(const QString& queue)
                           ConnectLimitMs, nullptr);
     if (!m_http)
         raise(ErrNo::PrinterError,
-              QStringLiteral("Printer error: the printer \"%1\" cannot be reached: the print "
-                             "scheduler at %2 does not answer (%3).")
-                  .arg(queue, QString::fromUtf8(cupsServer()), lastError()));
+              schedulerUnreachableText(queue, QString::fromUtf8(cupsServer()), lastError()));
     httpSetTimeout(m_http, AnswerLimitSeconds, nullptr, nullptr);
     m_dest = cupsGetNamedDest(m_http, queue.toUtf8().constData(), nullptr);
     if (!m_dest) {
@@ -28,8 +27,7 @@ CupsDestination::CupsDestination(const QString& queue)
         const QString reason = lastError();
         httpClose(m_http);
         if (unknown)
-            raise(ErrNo::PrinterError,
-                  QStringLiteral("Printer error: there is no printer \"%1\".").arg(queue));
+            raise(ErrNo::PrinterError, printerMissingText(queue));
         raise(ErrNo::PrinterError,
               QStringLiteral("Printer error: the print scheduler did not describe the printer "
                              "\"%1\" (%2).")

@@ -1,6 +1,7 @@
 #include "CupsQueue.h"
 
 #include "CupsDestination.h"
+#include "PrinterProblems.h"
 #include "RuntimeError.h"
 
 #include <QStringList>
@@ -34,14 +35,6 @@ QString stateReason(ipp_t* response) {
             reasons << reason;
     }
     return reasons.join(QStringLiteral(", "));
-}
-
-// A reason worth adding to a sentence that already says the state: not just its name again,
-// which is the message cupsreject and cupsdisable leave when given no reason.
-QString inParentheses(const QString& reason, const QString& state) {
-    if (reason.isEmpty() || reason.compare(state, Qt::CaseInsensitive) == 0)
-        return {};
-    return QStringLiteral(" (%1)").arg(reason);
 }
 
 } // namespace
@@ -139,15 +132,9 @@ QList<StandardPaper> cupsQueuePapers(const QString& queue) {
 void requireQueueTakesJobs(const QString& queue) {
     const CupsQueueStatus status = cupsQueueStatus(queue);
     if (!status.accepting)
-        raise(ErrNo::PrinterError,
-              QStringLiteral("Printer error: the printer \"%1\" refused the print job: it is not "
-                             "accepting jobs%2.")
-                  .arg(queue, inParentheses(status.reason, QStringLiteral("Rejecting Jobs"))));
+        raise(ErrNo::PrinterError, printerRejectingText(queue, status.reason));
     if (status.paused)
-        raise(ErrNo::PrinterError,
-              QStringLiteral("Printer error: the printer \"%1\" is paused%2; nothing was sent to "
-                             "it.")
-                  .arg(queue, inParentheses(status.reason, QStringLiteral("Paused"))));
+        raise(ErrNo::PrinterError, printerPausedText(queue, status.reason));
 }
 
 } // namespace zavolin

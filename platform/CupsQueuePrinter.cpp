@@ -3,6 +3,7 @@
 #include "CupsDestination.h"
 #include "CupsQueue.h"
 #include "NewFile.h"
+#include "PrinterProblems.h"
 #include "RuntimeError.h"
 
 #include <QDir>
@@ -94,9 +95,7 @@ public:
         if (!ippSucceeded(cupsCreateDestJob(destination.http(), destination.dest(), info, &jobId,
                                             title.toUtf8().constData(), options.count(),
                                             options.options())))
-            raise(ErrNo::PrinterError,
-                  QStringLiteral("Printer error: the printer \"%1\" refused the print job (%2).")
-                      .arg(m_queue, CupsDestination::lastError()));
+            raise(ErrNo::PrinterError, printerRefusedText(m_queue, CupsDestination::lastError()));
         const QString problem = send(destination, jobId, document, title);
         if (!problem.isEmpty()) {
             // A job without its document would wait in the queue until the scheduler drops it.
@@ -168,8 +167,7 @@ private:
                                   "\"%1\" (%2).")
                 .arg(m_queue, writeError);
         if (!ippSucceeded(status))
-            return QStringLiteral("Printer error: the printer \"%1\" refused the print job (%2).")
-                .arg(m_queue, CupsDestination::lastError());
+            return printerRefusedText(m_queue, CupsDestination::lastError());
         return {};
     }
 
@@ -183,8 +181,7 @@ private:
 PrinterPaper cupsQueuePaper(const QString& queue, std::optional<StandardPaper> paper) {
     const QPrinterInfo info = QPrinterInfo::printerInfo(queue);
     if (info.isNull())
-        raise(ErrNo::PrinterError,
-              QStringLiteral("Printer error: there is no printer \"%1\".").arg(queue));
+        raise(ErrNo::PrinterError, printerMissingText(queue));
     QPageSize pageSize = paper ? QPageSize(pageSizeId(*paper)) : info.defaultPageSize();
     if (!pageSize.isValid())
         pageSize = QPageSize(QPageSize::A4);

@@ -2,6 +2,7 @@
 
 #include "CupsQueuePrinter.h"
 #include "PdfFallbackPrinter.h"
+#include "PrinterProblems.h"
 #include "RuntimeError.h"
 #include "UnavailablePrinter.h"
 
@@ -16,9 +17,7 @@ PrinterChoice chooseDefaultPrinter() {
         if (named.isEmpty())
             continue;
         if (QPrinterInfo::printerInfo(named).isNull())
-            choice.missingReason =
-                QStringLiteral("Printer error: there is no printer \"%1\" (named by %2).")
-                    .arg(named, QString::fromLatin1(variable));
+            choice.missingReason = printerNamedMissingText(named, QString::fromLatin1(variable));
         else
             choice.queue = named;
         return choice;

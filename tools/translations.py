@@ -14,6 +14,56 @@ DE_ES = {
     "Coins": ("Münzen", "Monedas"),
     "front": ("Vorderseite", "anverso"),
     "back": ("Rückseite", "reverso"),
+    # Names a screen reader says.
+    "Picture set": ("Bildersatz", "Juego de imágenes"),
+    "Side": ("Seite", "Cara"),
+    "Preview of the sheet": ("Vorschau des Blattes", "Vista previa de la hoja"),
+    "Selection": ("Auswahl", "Selección"),
+    "About %1": ("Über %1", "Acerca de %1"),
+    # A printer that cannot take the job, and what to do.
+    "Printer error: there is no printer \"%1\". Choose another printer, or set this one up again "
+    "in the system's printer settings.": (
+        "Druckerfehler: Es gibt keinen Drucker „%1“. Einen anderen Drucker wählen oder diesen in "
+        "den Druckereinstellungen des Systems neu einrichten.",
+        "Error de impresora: no existe la impresora «%1». Elija otra impresora o vuelva a "
+        "configurarla en los ajustes de impresoras del sistema."),
+    "Printer error: there is no printer \"%1\" (named by %2). Correct or remove %2 where it is "
+    "set, or choose another printer.": (
+        "Druckerfehler: Es gibt keinen Drucker „%1“ (genannt von %2). %2 dort, wo es gesetzt wird, "
+        "berichtigen oder entfernen oder einen anderen Drucker wählen.",
+        "Error de impresora: no existe la impresora «%1» (indicada por %2). Corrija o quite %2 "
+        "donde esté definida o elija otra impresora."),
+    "Printer error: the printer \"%1\" refused the print job: it is not accepting jobs%2. Let it "
+    "accept jobs in the system's printer settings, or choose another printer, then print again.": (
+        "Druckerfehler: Der Drucker „%1“ hat den Druckauftrag abgelehnt: Er nimmt keine Aufträge "
+        "an%2. In den Druckereinstellungen des Systems Aufträge wieder zulassen oder einen "
+        "anderen Drucker wählen, dann noch einmal drucken.",
+        "Error de impresora: la impresora «%1» rechazó el trabajo: no acepta trabajos%2. Permita "
+        "que acepte trabajos en los ajustes de impresoras del sistema o elija otra impresora y "
+        "vuelva a imprimir."),
+    "Printer error: the printer \"%1\" is paused%2; nothing was sent to it. Resume it in the "
+    "system's printer settings, or choose another printer, then print again.": (
+        "Druckerfehler: Der Drucker „%1“ ist angehalten%2; es wurde nichts an ihn geschickt. Ihn "
+        "in den Druckereinstellungen des Systems fortsetzen oder einen anderen Drucker wählen, "
+        "dann noch einmal drucken.",
+        "Error de impresora: la impresora «%1» está en pausa%2; no se le envió nada. Reanúdela en "
+        "los ajustes de impresoras del sistema o elija otra impresora y vuelva a imprimir."),
+    "Printer error: the printer \"%1\" refused the print job (%2). Look at the printer's state "
+    "in the system's printer settings, or choose another printer, then print again.": (
+        "Druckerfehler: Der Drucker „%1“ hat den Druckauftrag abgelehnt (%2). Den Zustand des "
+        "Druckers in den Druckereinstellungen des Systems prüfen oder einen anderen Drucker "
+        "wählen, dann noch einmal drucken.",
+        "Error de impresora: la impresora «%1» rechazó el trabajo (%2). Revise su estado en los "
+        "ajustes de impresoras del sistema o elija otra impresora y vuelva a imprimir."),
+    "Printer error: the printer \"%1\" cannot be reached: the print scheduler at %2 does not "
+    "answer (%3). Start the printing service (CUPS) or ask whoever looks after this computer, "
+    "then print again.": (
+        "Druckerfehler: Der Drucker „%1“ ist nicht erreichbar: Der Druckdienst unter %2 antwortet "
+        "nicht (%3). Den Druckdienst (CUPS) starten oder den Betreuer dieses Computers fragen, "
+        "dann noch einmal drucken.",
+        "Error de impresora: no se puede acceder a la impresora «%1»: el servicio de impresión en "
+        "%2 no responde (%3). Inicie el servicio de impresión (CUPS) o pregunte a quien se ocupa "
+        "de este ordenador y vuelva a imprimir."),
     "page %1 of %2": ("Seite %1 von %2", "página %1 de %2"),
     "print at 100 %, flip on the long edge": (
         "mit 100 % drucken, an der langen Kante wenden",

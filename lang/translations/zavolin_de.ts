@@ -1,6 +1,25 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Picture set</source>
+        <translation>Bildersatz</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Preview of the sheet</source>
+        <translation>Vorschau des Blattes</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Auswahl</translation>
+    </message>
+</context>
+<context>
     <name>CalibrationSheet</name>
     <message>
         <source>%1 mm</source>
@@ -201,6 +220,33 @@
     </message>
 </context>
 <context>
+    <name>PrinterProblems</name>
+    <message>
+        <source>Printer error: there is no printer "%1". Choose another printer, or set this one up again in the system's printer settings.</source>
+        <translation>Druckerfehler: Es gibt keinen Drucker „%1“. Einen anderen Drucker wählen oder diesen in den Druckereinstellungen des Systems neu einrichten.</translation>
+    </message>
+    <message>
+        <source>Printer error: the printer "%1" refused the print job: it is not accepting jobs%2. Let it accept jobs in the system's printer settings, or choose another printer, then print again.</source>
+        <translation>Druckerfehler: Der Drucker „%1“ hat den Druckauftrag abgelehnt: Er nimmt keine Aufträge an%2. In den Druckereinstellungen des Systems Aufträge wieder zulassen oder einen anderen Drucker wählen, dann noch einmal drucken.</translation>
+    </message>
+    <message>
+        <source>Printer error: the printer "%1" is paused%2; nothing was sent to it. Resume it in the system's printer settings, or choose another printer, then print again.</source>
+        <translation>Druckerfehler: Der Drucker „%1“ ist angehalten%2; es wurde nichts an ihn geschickt. Ihn in den Druckereinstellungen des Systems fortsetzen oder einen anderen Drucker wählen, dann noch einmal drucken.</translation>
+    </message>
+    <message>
+        <source>Printer error: the printer "%1" refused the print job (%2). Look at the printer's state in the system's printer settings, or choose another printer, then print again.</source>
+        <translation>Druckerfehler: Der Drucker „%1“ hat den Druckauftrag abgelehnt (%2). Den Zustand des Druckers in den Druckereinstellungen des Systems prüfen oder einen anderen Drucker wählen, dann noch einmal drucken.</translation>
+    </message>
+    <message>
+        <source>Printer error: the printer "%1" cannot be reached: the print scheduler at %2 does not answer (%3). Start the printing service (CUPS) or ask whoever looks after this computer, then print again.</source>
+        <translation>Druckerfehler: Der Drucker „%1“ ist nicht erreichbar: Der Druckdienst unter %2 antwortet nicht (%3). Den Druckdienst (CUPS) starten oder den Betreuer dieses Computers fragen, dann noch einmal drucken.</translation>
+    </message>
+    <message>
+        <source>Printer error: there is no printer "%1" (named by %2). Correct or remove %2 where it is set, or choose another printer.</source>
+        <translation>Druckerfehler: Es gibt keinen Drucker „%1“ (genannt von %2). %2 dort, wo es gesetzt wird, berichtigen oder entfernen oder einen anderen Drucker wählen.</translation>
+    </message>
+</context>
+<context>
     <name>SetTexts</name>
     <message>
         <source>coins</source>
@@ -275,6 +321,13 @@
     <message>
         <source>back</source>
         <translation>Rückseite</translation>
+    </message>
+</context>
+<context>
+    <name>zavolin::frmInfo</name>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,25 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Picture set</source>
+        <translation>Picture set</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Side</translation>
+    </message>
+    <message>
+        <source>Preview of the sheet</source>
+        <translation>Preview of the sheet</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Selection</translation>
+    </message>
+</context>
+<context>
     <name>CalibrationSheet</name>
     <message>
         <source>%1 mm</source>
@@ -201,6 +220,33 @@
     </message>
 </context>
 <context>
+    <name>PrinterProblems</name>
+    <message>
+        <source>Printer error: there is no printer "%1". Choose another printer, or set this one up again in the system's printer settings.</source>
+        <translation>Printer error: there is no printer "%1". Choose another printer, or set this one up again in the system's printer settings.</translation>
+    </message>
+    <message>
+        <source>Printer error: the printer "%1" refused the print job: it is not accepting jobs%2. Let it accept jobs in the system's printer settings, or choose another printer, then print again.</source>
+        <translation>Printer error: the printer "%1" refused the print job: it is not accepting jobs%2. Let it accept jobs in the system's printer settings, or choose another printer, then print again.</translation>
+    </message>
+    <message>
+        <source>Printer error: the printer "%1" is paused%2; nothing was sent to it. Resume it in the system's printer settings, or choose another printer, then print again.</source>
+        <translation>Printer error: the printer "%1" is paused%2; nothing was sent to it. Resume it in the system's printer settings, or choose another printer, then print again.</translation>
+    </message>
+    <message>
+        <source>Printer error: the printer "%1" refused the print job (%2). Look at the printer's state in the system's printer settings, or choose another printer, then print again.</source>
+        <translation>Printer error: the printer "%1" refused the print job (%2). Look at the printer's state in the system's printer settings, or choose another printer, then print again.</translation>
+    </message>
+    <message>
+        <source>Printer error: the printer "%1" cannot be reached: the print scheduler at %2 does not answer (%3). Start the printing service (CUPS) or ask whoever looks after this computer, then print again.</source>
+        <translation>Printer error: the printer "%1" cannot be reached: the print scheduler at %2 does not answer (%3). Start the printing service (CUPS) or ask whoever looks after this computer, then print again.</translation>
+    </message>
+    <message>
+        <source>Printer error: there is no printer "%1" (named by %2). Correct or remove %2 where it is set, or choose another printer.</source>
+        <translation>Printer error: there is no printer "%1" (named by %2). Correct or remove %2 where it is set, or choose another printer.</translation>
+    </message>
+</context>
+<context>
     <name>SetTexts</name>
     <message>
         <source>coins</source>
@@ -275,6 +321,13 @@
     <message>
         <source>back</source>
         <translation>back</translation>
+    </message>
+</context>
+<context>
+    <name>zavolin::frmInfo</name>
+    <message>
+        <source>About %1</source>
+        <translation>About %1</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,25 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Picture set</source>
+        <translation>Juego de imágenes</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Cara</translation>
+    </message>
+    <message>
+        <source>Preview of the sheet</source>
+        <translation>Vista previa de la hoja</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Selección</translation>
+    </message>
+</context>
+<context>
     <name>CalibrationSheet</name>
     <message>
         <source>%1 mm</source>
@@ -201,6 +220,33 @@
     </message>
 </context>
 <context>
+    <name>PrinterProblems</name>
+    <message>
+        <source>Printer error: there is no printer "%1". Choose another printer, or set this one up again in the system's printer settings.</source>
+        <translation>Error de impresora: no existe la impresora «%1». Elija otra impresora o vuelva a configurarla en los ajustes de impresoras del sistema.</translation>
+    </message>
+    <message>
+        <source>Printer error: the printer "%1" refused the print job: it is not accepting jobs%2. Let it accept jobs in the system's printer settings, or choose another printer, then print again.</source>
+        <translation>Error de impresora: la impresora «%1» rechazó el trabajo: no acepta trabajos%2. Permita que acepte trabajos en los ajustes de impresoras del sistema o elija otra impresora y vuelva a imprimir.</translation>
+    </message>
+    <message>
+        <source>Printer error: the printer "%1" is paused%2; nothing was sent to it. Resume it in the system's printer settings, or choose another printer, then print again.</source>
+        <translation>Error de impresora: la impresora «%1» está en pausa%2; no se le envió nada. Reanúdela en los ajustes de impresoras del sistema o elija otra impresora y vuelva a imprimir.</translation>
+    </message>
+    <message>
+        <source>Printer error: the printer "%1" refused the print job (%2). Look at the printer's state in the system's printer settings, or choose another printer, then print again.</source>
+        <translation>Error de impresora: la impresora «%1» rechazó el trabajo (%2). Revise su estado en los ajustes de impresoras del sistema o elija otra impresora y vuelva a imprimir.</translation>
+    </message>
+    <message>
+        <source>Printer error: the printer "%1" cannot be reached: the print scheduler at %2 does not answer (%3). Start the printing service (CUPS) or ask whoever looks after this computer, then print again.</source>
+        <translation>Error de impresora: no se puede acceder a la impresora «%1»: el servicio de impresión en %2 no responde (%3). Inicie el servicio de impresión (CUPS) o pregunte a quien se ocupa de este ordenador y vuelva a imprimir.</translation>
+    </message>
+    <message>
+        <source>Printer error: there is no printer "%1" (named by %2). Correct or remove %2 where it is set, or choose another printer.</source>
+        <translation>Error de impresora: no existe la impresora «%1» (indicada por %2). Corrija o quite %2 donde esté definida o elija otra impresora.</translation>
+    </message>
+</context>
+<context>
     <name>SetTexts</name>
     <message>
         <source>coins</source>
@@ -275,6 +321,13 @@
     <message>
         <source>back</source>
         <translation>reverso</translation>
+    </message>
+</context>
+<context>
+    <name>zavolin::frmInfo</name>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
     </message>
 </context>
 <context>
