@@ -15,7 +15,6 @@
 #include "platform/UserGuide.h"
 #include "ui_frmZavolin.h"
 
-#include <QCursor>
 #include <QMenu>
 
 namespace zavolin {
@@ -48,7 +47,10 @@ void frmZavolin::PicBut_click(qint16 Index) {
             break;
         }
         case 1:
-            trap.at(230, [&] { showPrintAdjustment(); });
+            trap.at(230, [&] {
+                showPrintAdjustment();
+                takeKeyboard();
+            });
             trap.at(240, [&] { Bild().clear(); });
             repaintPreview(trap, {250, 260, 280});
             break;
@@ -57,12 +59,13 @@ void frmZavolin::PicBut_click(qint16 Index) {
             trap.at(310, [&] { close(); });
             break;
         case 3:
-            trap.at(330, [&] { m_ui->mnuHilf->exec(QCursor::pos()); });
+            trap.at(330, [&] { m_ui->mnuHilf->exec(helpMenuPlace()); });
             break;
         case 4: {
             // The whole set: the dialog says itself what goes wrong.
             frmPrintSet dialog({SizeTable, Offsets, clpPics, Columns}, this);
             dialog.exec();
+            takeKeyboard();
             if (dialog.ownSetsChanged())
                 refreshOwnSets();
             break;
@@ -72,6 +75,8 @@ void frmZavolin::PicBut_click(qint16 Index) {
         case 12:
         case 13:
             switchLanguage(trap, Index, *m_ui, [this] { cmbSide_Click(); });
+            // The own sets' entries carry a word of the language.
+            refreshOwnSets();
             break;
         default:
             break;
@@ -94,6 +99,7 @@ void frmZavolin::mnuEMail_Click() {
 void frmZavolin::mnuUeber_Click() {
     frmInfo info(this);
     info.exec();
+    takeKeyboard();
 }
 
 } // namespace zavolin

@@ -1,5 +1,6 @@
 #include "JobNotice.h"
 
+#include <QAccessible>
 #include <QEvent>
 
 namespace zavolin {
@@ -21,9 +22,13 @@ JobNotice::JobNotice(QWidget* preview)
 void JobNotice::say(const QString& text) {
     setText(text);
     setToolTip(text);
+    // A screen reader says it without the focus moving there.
+    setAccessibleName(text);
     place();
     show();
     raise();
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
     m_hide.start();
 }
 

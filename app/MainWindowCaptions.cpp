@@ -1,5 +1,6 @@
 #include "MainWindowCaptions.h"
 
+#include "AccessibleNames.h"
 #include "errors/Trap.h"
 #include "frmPrintSet.h"
 #include "lang/Allgemein.h"
@@ -63,6 +64,7 @@ void Sprache(Ui::frmZavolin& ui, const std::function<void()>& cmbSide_Click) {
         trap.at(140, [&] { ui.mnuUeber->setText(text(137)); });
         trap.at(150, [&] { ui.optIndex_0->setText(text(139)); });
     });
+    nameControls(ui);
 }
 
 void switchLanguage(Trap& trap, qint16 Index, Ui::frmZavolin& ui,

@@ -1,5 +1,7 @@
 #include "frmPrint.h"
 
+#include "AccessibleNames.h"
+#include "FocusRing.h"
 #include "errors/Trap.h"
 #include "platform/Conversions.h"
 #include "platform/CupsQueue.h"
@@ -133,20 +135,39 @@ frmPrint::frmPrint(qint16& LeftMargin, qint16& TopMargin, TextLookup text, QWidg
 
     Form_Load();
 
-    if (columns) {
-        chkColumns = new QCheckBox(tr("As many columns as fit"), this);
-        chkColumns->setObjectName(QStringLiteral("chkColumns"));
-        chkColumns->setGeometry(pixelRect(240, 1500, 2400, 375));
-        chkColumns->setToolTip(tr("Banknotes side by side across the paper, each column with "
-                                  "its own cut lines; the coin sheet keeps one."));
-        fitToWidth(chkColumns);
-        chkColumns->setChecked(*columns == ColumnLayout::AsManyAsFit);
-        connect(chkColumns, &QCheckBox::toggled, this, [columns](bool checked) {
-            *columns = checked ? ColumnLayout::AsManyAsFit : ColumnLayout::One;
-        });
-    }
+    if (columns)
+        addColumnsChoice(columns);
     if (printer)
         addPrinterChoice(printer);
+
+    // Tab goes down the dialog; the bars take the arrow keys and Page Up/Down like a click.
+    for (QScrollBar* bar : {vscTopMargin, vscLeftMargin})
+        bar->setFocusPolicy(Qt::StrongFocus);
+    QWidget* previous = vscTopMargin;
+    for (QWidget* next : {static_cast<QWidget*>(vscLeftMargin), static_cast<QWidget*>(chkColumns),
+                          static_cast<QWidget*>(cmbPrinter), static_cast<QWidget*>(cmdOK)})
+        if (next) {
+            setTabOrder(previous, next);
+            previous = next;
+        }
+    new FocusRing(this);
+    vscTopMargin->setFocus();
+}
+
+void frmPrint::addColumnsChoice(ColumnLayout* columns) {
+    // A row of its own below OK, wide enough for the longest translation at the dialog's font.
+    chkColumns = new QCheckBox(tr("As many columns as fit"), this);
+    chkColumns->setObjectName(QStringLiteral("chkColumns"));
+    chkColumns->setGeometry(pixelRect(240, m_nextRowTop, 3495, 375));
+    m_nextRowTop += 480;
+    setFixedSize(pixelsOf(4035), pixelsOf(m_nextRowTop));
+    chkColumns->setToolTip(tr("Banknotes side by side across the paper, each column with "
+                              "its own cut lines; the coin sheet keeps one."));
+    fitToWidth(chkColumns);
+    chkColumns->setChecked(*columns == ColumnLayout::AsManyAsFit);
+    connect(chkColumns, &QCheckBox::toggled, this, [columns](bool checked) {
+        *columns = checked ? ColumnLayout::AsManyAsFit : ColumnLayout::One;
+    });
 }
 
 void frmPrint::showModal(qint16& LeftMargin, qint16& TopMargin, TextLookup text, QWidget* parent,
@@ -157,15 +178,18 @@ void frmPrint::showModal(qint16& LeftMargin, qint16& TopMargin, TextLookup text,
 
 void frmPrint::addPrinterChoice(QString* printer) {
     // Below everything else, so the offsets and OK keep their places.
-    setFixedSize(pixelsOf(4035), pixelsOf(3930));
-    lblPrinter = makeLabel(this, "lblPrinter", pixelRect(240, 2100, 3495, 255));
+    const int top = m_nextRowTop + 60;
+    m_nextRowTop = top + 1830;
+    setFixedSize(pixelsOf(4035), pixelsOf(m_nextRowTop));
+    lblPrinter = makeLabel(this, "lblPrinter", pixelRect(240, top, 3495, 255));
     lblPrinter->setText(tr("Printer for the print button:"));
     fitToWidth(lblPrinter);
     cmbPrinter = new QComboBox(this);
     cmbPrinter->setObjectName(QStringLiteral("cmbPrinter"));
-    cmbPrinter->setGeometry(pixelRect(240, 2400, 3495, 375));
+    cmbPrinter->setGeometry(pixelRect(240, top + 300, 3495, 375));
     lblPrinter->setBuddy(cmbPrinter);
-    lblPrinterNote = makeLabel(this, "lblPrinterNote", pixelRect(240, 2880, 3495, 900));
+    cmbPrinter->setAccessibleName(nameFromLabel(lblPrinter->text()));
+    lblPrinterNote = makeLabel(this, "lblPrinterNote", pixelRect(240, top + 780, 3495, 900));
     lblPrinterNote->setWordWrap(true);
     lblPrinterNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -226,6 +250,19 @@ void frmPrint::Form_Load() {
             fitToWidth(lblMoveRight);
         });
     });
+    sayOffsets();
+}
+
+void frmPrint::sayOffsets() {
+    // A bar's own value is the negated offset: a screen reader is told the offset as shown.
+    const std::pair<QScrollBar*, const QLabel*> bars[] = {{vscTopMargin, lblMoveDown},
+                                                          {vscLeftMargin, lblMoveRight}};
+    const QLabel* values[] = {lblTopMargin, lblLeftMargin};
+    for (int i = 0; i < 2; ++i) {
+        QScrollBar* bar = bars[i].first;
+        bar->setAccessibleName(nameFromLabel(bars[i].second->text()));
+        bar->setAccessibleDescription(values[i]->text() + QStringLiteral(" mm"));
+    }
 }
 
 void frmPrint::vscLeftMargin_Change() {
@@ -234,6 +271,7 @@ void frmPrint::vscLeftMargin_Change() {
         trap.at(20, [&] { lblLeftMargin->setNum(-vscLeftMargin->value()); });
         trap.at(30, [&] { m_LeftMargin = shownNumber(lblLeftMargin); });
     });
+    sayOffsets();
 }
 
 void frmPrint::vscTopMargin_Change() {
@@ -242,6 +280,7 @@ void frmPrint::vscTopMargin_Change() {
         trap.at(20, [&] { lblTopMargin->setNum(-vscTopMargin->value()); });
         trap.at(30, [&] { m_TopMargin = shownNumber(lblTopMargin); });
     });
+    sayOffsets();
 }
 
 void frmPrint::cmdOK_Click() {

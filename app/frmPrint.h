@@ -63,12 +63,17 @@ public:
     QLabel* lblPrinterNote = nullptr;
 
 private:
+    void addColumnsChoice(ColumnLayout* columns);
     void addPrinterChoice(QString* printer);
+    // Names the bars after their labels and describes each by the offset it stands for.
+    void sayOffsets();
     void cmbPrinter_Change(QString* printer);
 
     qint16& m_LeftMargin;
     qint16& m_TopMargin;
     TextLookup m_text;
+    // Where the next row below OK goes, in twips; the dialog ends there.
+    int m_nextRowTop = 2040;
 };
 
 } // namespace zavolin

@@ -1,5 +1,6 @@
 #include "frmPrintSet.h"
 
+#include "AccessibleNames.h"
 #include "SetDialogChoices.h"
 #include "frmOwnSets.h"
 #include "lang/SetTexts.h"
@@ -65,9 +66,16 @@ frmPrintSet::frmPrintSet(const SetContent& content, QWidget* parent)
     cmbPrinter->setObjectName(QStringLiteral("cmbPrinter"));
     cmbPaper = new QComboBox(m_inputs);
     cmbPaper->setObjectName(QStringLiteral("cmbPaper"));
-    printerRow->addWidget(new QLabel(tr("Printer:"), m_inputs));
+    // Each list beside the label a screen reader names it by.
+    const auto labelled = [this](const QString& text, QWidget* control) {
+        auto* label = new QLabel(text, m_inputs);
+        label->setBuddy(control);
+        control->setAccessibleName(nameFromLabel(text));
+        return label;
+    };
+    printerRow->addWidget(labelled(tr("Printer:"), cmbPrinter));
     printerRow->addWidget(cmbPrinter, 1);
-    printerRow->addWidget(new QLabel(tr("Paper:"), m_inputs));
+    printerRow->addWidget(labelled(tr("Paper:"), cmbPaper));
     printerRow->addWidget(cmbPaper);
     inputs->addLayout(printerRow);
     lblPrinter = new QLabel(m_inputs);
@@ -90,10 +98,14 @@ frmPrintSet::frmPrintSet(const SetContent& content, QWidget* parent)
     auto* offsets = new QHBoxLayout;
     spnBackX = offsetBox(m_inputs, "spnBackX");
     spnBackY = offsetBox(m_inputs, "spnBackY");
-    offsets->addWidget(new QLabel(tr("right"), m_inputs));
+    // A box is named by the row and its own word: "Back offset right".
+    const QString backOffset = nameFromLabel(tr("Back offset:"));
+    offsets->addWidget(labelled(tr("right"), spnBackX));
     offsets->addWidget(spnBackX);
-    offsets->addWidget(new QLabel(tr("down"), m_inputs));
+    offsets->addWidget(labelled(tr("down"), spnBackY));
     offsets->addWidget(spnBackY);
+    spnBackX->setAccessibleName(backOffset + QLatin1Char(' ') + tr("right"));
+    spnBackY->setAccessibleName(backOffset + QLatin1Char(' ') + tr("down"));
     form->addRow(tr("Back offset:"), offsets);
     inputs->addLayout(form);
     lblPaper = new QLabel(m_inputs);

@@ -47,6 +47,7 @@ frmZavolin::frmZavolin(QWidget* parent)
     m_jobNotice = new JobNotice(m_ui->Bild);
 
     connectControls();
+    addKeyboardAccess();
 }
 
 frmZavolin::~frmZavolin() = default;

@@ -97,12 +97,22 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Takes the keyboard when shown: the window opens after the about window has gone.
+    void showEvent(QShowEvent* event) override;
     // Restoring a minimised window keeps its size, so no resize event comes: lay out again here.
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void connectControls();
+    // Shortcuts for the commands, the order of Tab, the focus ring and the whole names of the
+    // picture sets.
+    void addKeyboardAccess();
+    // Where the help menu opens: at the pointer after a click, at the button otherwise.
+    QPoint helpMenuPlace() const;
+    // Gives the keyboard back to this window after a dialog of its own has closed. A window
+    // manager does that by itself, but not every desktop has one that does.
+    void takeKeyboard();
     // The layout of the controls and the preview; runs on every resize, the first at show.
     void Form_Resize();
     // The print adjustment dialog, modal.

@@ -1,5 +1,6 @@
 #include "FlagLabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace zavolin {
@@ -7,6 +8,7 @@ namespace zavolin {
 FlagLabel::FlagLabel(QWidget* parent)
     : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void FlagLabel::mousePressEvent(QMouseEvent* event) {
@@ -22,6 +24,16 @@ void FlagLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (click)
         emit clicked();
+}
+
+void FlagLabel::keyPressEvent(QKeyEvent* event) {
+    // Space, as on a button; Enter stays the dialog's, for its default button.
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 } // namespace zavolin

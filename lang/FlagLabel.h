@@ -4,7 +4,8 @@
 
 namespace zavolin {
 
-// A picture that can be clicked, like an image control with a click event.
+// A picture that can be clicked, like an image control with a click event. It takes the
+// focus with Tab, and Space clicks it, so a keyboard reaches it as a mouse does.
 class FlagLabel : public QLabel {
     Q_OBJECT
 
@@ -17,6 +18,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool m_pressed = false;

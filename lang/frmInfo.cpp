@@ -3,6 +3,7 @@
 #include "Allgemein.h"
 #include "FlagLabel.h"
 #include "LangState.h"
+#include "Translations.h"
 #include "errors/Trap.h"
 #include "platform/Conversions.h"
 #include "platform/ProgramInfo.h"
@@ -104,6 +105,7 @@ frmInfo::frmInfo(QWidget* parent)
                             .pixmap(flag->size(), flag->devicePixelRatioF()));
         flag->setScaledContents(true);
         flag->setToolTip(QString::fromUtf8(Flags[i].toolTip));
+        flag->setAccessibleName(flag->toolTip());
         connect(flag, &FlagLabel::clicked, this, [this, i] { imgLang_Click(qint16(i)); });
         imgLang[i] = flag;
     }
@@ -115,6 +117,8 @@ frmInfo::frmInfo(QWidget* parent)
     ok->setGeometry(pixelRect({3000, 3840, 975, 455}));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &frmInfo::ok_Click);
+    // Opened at start, the window is closed with Enter or Space; Tab reaches the flags.
+    ok->setFocus();
 
     Form_Load();
 }
@@ -131,6 +135,9 @@ void frmInfo::Sprache() {
             fitToWidth(Label[3], font());
         });
     });
+    // The window shows no title; a screen reader still says what it is.
+    useTranslations(LangBase);
+    setAccessibleName(tr("About %1").arg(programInfo().title));
 }
 
 void frmInfo::Form_Load() {

@@ -16,7 +16,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QSettings>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <iostream>
 
@@ -39,7 +41,7 @@ protected:
     void SetUp() override {
         WindowTest::SetUp();
         ZAVOLIN_SKIP_WITHOUT_CUPS();
-        for (const char* queue : {cups::PdfQueue, cups::RejectingQueue})
+        for (const char* queue : {cups::PdfQueue, cups::RejectingQueue, cups::PausedQueue})
             ASSERT_TRUE(cups::queueExists(QString::fromLatin1(queue)))
                 << "The test queue " << queue << " is missing: run tools/cups-setup.sh as root.";
         add("ZavolinAccepted.dll");
@@ -173,6 +175,62 @@ TEST_F(PrintedWindow, OffsetsFromTheDialogMoveThePageByWholeMillimetresAndSurviv
     expectShifted(moved.horizontal, again.horizontal, 0.0, "horizontal after the restart");
 }
 
+TEST_F(PrintedWindow, TheKeyboardAloneReachesEveryControlSetsTheOffsetsPrintsAndEnds) {
+    window = start();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    // Each key goes where a key goes: to the control with the focus.
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        QTest::keyClick(focused, key, modifiers);
+    };
+    Ui::frmZavolin& ui = window->ui();
+    QSet<QWidget*> reached;
+    for (int i = 0; i < 30; ++i) {
+        press(Qt::Key_Tab);
+        reached << QApplication::focusWidget();
+    }
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             ui.cmbAuswahl, ui.cmbSide, ui.optIndex_1, ui.txtCopy, ui.PicBut_0, ui.PicBut_1,
+             ui.PicBut_2, ui.PicBut_3, ui.PicBut_4, ui.PicBut_10, ui.PicBut_11, ui.PicBut_12})
+        EXPECT_TRUE(reached.contains(control)) << qPrintable(control->objectName());
+
+    // The dialog opens on the offset down: Up twice, Tab, Page Up three times, Enter.
+    answerModal = [](QWidget* modal) {
+        auto* dialog = qobject_cast<frmPrint*>(modal);
+        if (!dialog)
+            return false;
+        EXPECT_EQ(dialog->focusWidget(), dialog->vscTopMargin);
+        for (Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Tab, Qt::Key_PageUp, Qt::Key_PageUp,
+                            Qt::Key_PageUp, Qt::Key_Return})
+            QTest::keyClick(dialog->focusWidget(), key);
+        return true;
+    };
+    for (int i = 0; i < 30 && QApplication::focusWidget() != ui.PicBut_1; ++i)
+        press(Qt::Key_Tab);
+    press(Qt::Key_Space);
+    EXPECT_EQ(window->Offsets.TopMargin, 2);
+    EXPECT_EQ(window->Offsets.LeftMargin, 3);
+    // The keyboard is back in the main window once the dialog has gone.
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }));
+
+    const QDateTime since = QDateTime::currentDateTime().addSecs(-2);
+    const QString before = realPrinter->lastDelivery();
+    press(Qt::Key_P, Qt::ControlModifier);
+    const QString job = realPrinter->lastDelivery();
+    ASSERT_NE(job, before) << "Ctrl+P handed no job to CUPS";
+    QString why;
+    EXPECT_FALSE(waitForJobPdf(job, since, std::chrono::seconds(60), &why).isEmpty())
+        << qPrintable(why);
+
+    // Ends as the end button does, storing the offsets.
+    press(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(storedText(QStringLiteral("TopMargin")), QStringLiteral("2"));
+    EXPECT_EQ(storedText(QStringLiteral("LeftMargin")), QStringLiteral("3"));
+}
+
 TEST_F(PrintedWindow, ColumnsChosenInTheDialogShowInThePreviewPrintAndSurviveARestart) {
     window = start();
     // The block's width shows in its horizontal cut lines, the longest grey lines on the page:
@@ -216,6 +274,32 @@ TEST_F(PrintedWindow, ColumnsChosenInTheDialogShowInThePreviewPrintAndSurviveARe
     window = start();
     EXPECT_EQ(window->Columns, ColumnLayout::AsManyAsFit);
     EXPECT_NEAR(inPreview(), twoColumnsOf(oneInPreview), 0.4);
+}
+
+TEST_F(PrintedWindow, APrinterThatCannotPrintIsDescribedInTheWindowsLanguageWithWhatToDo) {
+    struct Case {
+        const char* queue;
+        const char* languageButton;
+        QStringList said;
+    };
+    const Case cases[] = {
+        {cups::PausedQueue, "PicBut_10", {"„zavolin-paused“ ist angehalten", "fortsetzen"}},
+        {cups::RejectingQueue, "PicBut_12", {"«zavolin-rejecting» rechazó", "elija otra"}},
+        {cups::PausedQueue, "PicBut_11", {"\"zavolin-paused\" is paused", "Resume it"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.queue);
+        window = start(c.queue);
+        window->findChild<QPushButton*>(QLatin1String(c.languageButton))->click();
+        ScriptedReporter reporter({Cancel});
+        ScopedReplacement<ErrorReporter> reporting(reporter);
+        window->ui().PicBut_0->click();
+        ASSERT_EQ(reporter.reports.size(), 1);
+        EXPECT_EQ(reporter.reports[0].line, 180);
+        for (const QString& words : c.said)
+            EXPECT_TRUE(reporter.reports[0].description.contains(words))
+                << qPrintable(reporter.reports[0].description);
+    }
 }
 
 TEST_F(PrintedWindow, EndingFromTheErrorWindowKeepsTheLanguageAndLosesTheOffsets) {
