@@ -292,7 +292,7 @@ TEST(SheetInput, AQueueThatRefusesTheJobIsReportedAndLeavesNoPrintFile) {
     expectOneLineFailure(runSheet({QStringLiteral("--print"), QStringLiteral("--denomination"),
                                    QStringLiteral("coins")},
                                   environment),
-                         QStringLiteral("\"zavolin-rejecting\" refused the print job"),
+                         QStringLiteral("„zavolin-rejecting“ hat den Druckauftrag abgelehnt"),
                          QStringLiteral("PRINTER=zavolin-rejecting"));
     // The page written for the print job goes too.
     EXPECT_TRUE(filesIn(temp).isEmpty()) << qPrintable(filesIn(temp).join(QLatin1Char(' ')));

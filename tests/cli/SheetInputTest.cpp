@@ -217,7 +217,8 @@ TEST(SheetInput, AnUnknownQueueInPrinterIsNamedInOneLine) {
     environment.printer = QStringLiteral("zavolin-no-such-queue");
     environment.tmpDir = temp;
     expectOneLineFailure(runSheet({QStringLiteral("--print")}, environment),
-                         QStringLiteral("there is no printer \"zavolin-no-such-queue\""),
+                         // In the user's language, German unless another is stored.
+                         QStringLiteral("Es gibt keinen Drucker „zavolin-no-such-queue“"),
                          QStringLiteral("PRINTER=zavolin-no-such-queue"));
     EXPECT_TRUE(filesIn(temp).isEmpty()) << qPrintable(filesIn(temp).join(QLatin1Char(' ')));
 }
