@@ -1,5 +1,6 @@
 #include "frmOwnSets.h"
 
+#include "FocusRing.h"
 #include "lang/TemplateTexts.h"
 #include "ownsets/OwnSetImport.h"
 #include "ownsets/OwnSetStore.h"
@@ -57,6 +58,7 @@ frmOwnSets::frmOwnSets(QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmOwnSets"));
     setWindowTitle(tr("Own pictures"));
+    new FocusRing(this);
     auto* layout = new QVBoxLayout(this);
     // The file names are the ones the folder's pictures must have, in every language.
     lblIntro = new QLabel(

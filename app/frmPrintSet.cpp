@@ -1,6 +1,7 @@
 #include "frmPrintSet.h"
 
 #include "AccessibleNames.h"
+#include "FocusRing.h"
 #include "SetDialogChoices.h"
 #include "frmOwnSets.h"
 #include "lang/SetTexts.h"
@@ -55,6 +56,7 @@ frmPrintSet::frmPrintSet(const SetContent& content, QWidget* parent)
     , m_content(content) {
     setObjectName(QStringLiteral("frmPrintSet"));
     setWindowTitle(tr("Print a whole set"));
+    new FocusRing(this);
     auto* layout = new QVBoxLayout(this);
     m_inputs = new QWidget(this);
     auto* inputs = new QVBoxLayout(m_inputs);

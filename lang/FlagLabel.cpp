@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace zavolin {
 
@@ -34,6 +35,17 @@ void FlagLabel::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+void FlagLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(0, 0, 0), 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(QPen(QColor(255, 214, 0), 2));
+    painter.drawRect(QRectF(rect()).adjusted(2, 2, -2, -2));
 }
 
 } // namespace zavolin

@@ -19,6 +19,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A picture has no focus mark of its own: a frame shows that Space would click it.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_pressed = false;
