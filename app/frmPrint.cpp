@@ -143,13 +143,10 @@ frmPrint::frmPrint(qint16& LeftMargin, qint16& TopMargin, TextLookup text, QWidg
     // Tab goes down the dialog; the bars take the arrow keys and Page Up/Down like a click.
     for (QScrollBar* bar : {vscTopMargin, vscLeftMargin})
         bar->setFocusPolicy(Qt::StrongFocus);
-    QWidget* previous = vscTopMargin;
-    for (QWidget* next : {static_cast<QWidget*>(vscLeftMargin), static_cast<QWidget*>(chkColumns),
-                          static_cast<QWidget*>(cmbPrinter), static_cast<QWidget*>(cmdOK)})
-        if (next) {
-            setTabOrder(previous, next);
-            previous = next;
-        }
+    QList<QWidget*> order = {vscTopMargin, vscLeftMargin, chkColumns, cmbPrinter, cmdOK};
+    order.removeAll(nullptr);
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
     new FocusRing(this);
     vscTopMargin->setFocus();
 }
@@ -255,13 +252,15 @@ void frmPrint::Form_Load() {
 
 void frmPrint::sayOffsets() {
     // A bar's own value is the negated offset: a screen reader is told the offset as shown.
-    const std::pair<QScrollBar*, const QLabel*> bars[] = {{vscTopMargin, lblMoveDown},
-                                                          {vscLeftMargin, lblMoveRight}};
-    const QLabel* values[] = {lblTopMargin, lblLeftMargin};
-    for (int i = 0; i < 2; ++i) {
-        QScrollBar* bar = bars[i].first;
-        bar->setAccessibleName(nameFromLabel(bars[i].second->text()));
-        bar->setAccessibleDescription(values[i]->text() + QStringLiteral(" mm"));
+    struct Bar {
+        QScrollBar* bar;
+        const QLabel* caption;
+        const QLabel* offset;
+    };
+    for (const Bar& b : {Bar{vscTopMargin, lblMoveDown, lblTopMargin},
+                         Bar{vscLeftMargin, lblMoveRight, lblLeftMargin}}) {
+        b.bar->setAccessibleName(nameFromLabel(b.caption->text()));
+        b.bar->setAccessibleDescription(b.offset->text() + QStringLiteral(" mm"));
     }
 }
 
