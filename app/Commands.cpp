@@ -63,7 +63,7 @@ void frmZavolin::PicBut_click(qint16 Index) {
             break;
         case 4: {
             // The whole set: the dialog says itself what goes wrong.
-            frmPrintSet dialog({SizeTable, Offsets, clpPics, Columns}, this);
+            frmPrintSet dialog({SizeTable, Offsets, clpPics, Columns}, this, pictureSetChoice());
             dialog.exec();
             takeKeyboard();
             if (dialog.ownSetsChanged())
@@ -82,6 +82,23 @@ void frmZavolin::PicBut_click(qint16 Index) {
             break;
         }
     });
+}
+
+PictureSetChoice frmZavolin::pictureSetChoice() {
+    return {[this] {
+                refreshOwnSets();
+                QStringList names;
+                for (int i = 0; i < cmbAuswahl.listCount(); ++i)
+                    names << cmbAuswahl.item(i).Info;
+                return names;
+            },
+            [this] { return cmbAuswahl.listIndex(); },
+            [this](int index) {
+                if (index == cmbAuswahl.listIndex())
+                    return;
+                cmbAuswahl.setListIndex(index);
+                cmbAuswahl_Click();
+            }};
 }
 
 void frmZavolin::mnuHomepage_Click() {

@@ -51,9 +51,10 @@ QDoubleSpinBox* offsetBox(QWidget* parent, const char* name) {
 
 } // namespace
 
-frmPrintSet::frmPrintSet(const SetContent& content, QWidget* parent)
+frmPrintSet::frmPrintSet(const SetContent& content, QWidget* parent, PictureSetChoice sets)
     : QDialog(parent)
-    , m_content(content) {
+    , m_content(content)
+    , m_sets(std::move(sets)) {
     setObjectName(QStringLiteral("frmPrintSet"));
     setWindowTitle(tr("Print a whole set"));
     new FocusRing(this);
@@ -62,6 +63,26 @@ frmPrintSet::frmPrintSet(const SetContent& content, QWidget* parent)
     auto* inputs = new QVBoxLayout(m_inputs);
     inputs->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_inputs);
+
+    if (m_sets.names && m_sets.chosen && m_sets.choose) {
+        auto* setRow = new QHBoxLayout;
+        cmbPictureSet = new QComboBox(m_inputs);
+        cmbPictureSet->setObjectName(QStringLiteral("cmbPictureSet"));
+        auto* label = new QLabel(tr("Picture set:"), m_inputs);
+        label->setBuddy(cmbPictureSet);
+        cmbPictureSet->setAccessibleName(nameFromLabel(label->text()));
+        setRow->addWidget(label);
+        setRow->addWidget(cmbPictureSet, 1);
+        inputs->addLayout(setRow);
+        listPictureSets();
+        // The user's choice only: listing again selects quietly.
+        connect(cmbPictureSet, &QComboBox::activated, this, [this](int index) {
+            m_sets.choose(index);
+            // The window may have fallen back to another entry.
+            const QSignalBlocker quiet(cmbPictureSet);
+            cmbPictureSet->setCurrentIndex(m_sets.chosen());
+        });
+    }
 
     auto* printerRow = new QHBoxLayout;
     cmbPrinter = new QComboBox(m_inputs);
@@ -149,6 +170,9 @@ frmPrintSet::frmPrintSet(const SetContent& content, QWidget* parent)
         frmOwnSets sets(this);
         sets.exec();
         m_ownSetsChanged = m_ownSetsChanged || sets.changed();
+        // A set just made can be chosen here at once.
+        if (sets.changed() && cmbPictureSet)
+            listPictureSets();
     });
     connect(cmdSavePdf, &QPushButton::clicked, this, [this] { chooseSavePath(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { m_cancelled = true; });
@@ -279,6 +303,13 @@ void frmPrintSet::fillFromChildren() {
 }
 
 frmPrintSet::~frmPrintSet() = default;
+
+void frmPrintSet::listPictureSets() {
+    const QSignalBlocker quiet(cmbPictureSet);
+    cmbPictureSet->clear();
+    cmbPictureSet->addItems(m_sets.names());
+    cmbPictureSet->setCurrentIndex(m_sets.chosen());
+}
 
 void frmPrintSet::listPrinters(const QString& stored) {
     const PrinterChoice choice = chooseDefaultPrinter();

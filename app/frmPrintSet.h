@@ -24,6 +24,15 @@ namespace zavolin {
 
 struct SetDialogChoices;
 
+// The window's picture-set list as the set dialog offers it: the entries' names (listed anew,
+// own sets included, each time they are asked for), the one chosen, and choosing one, which
+// loads its pictures into the clip the set is drawn from.
+struct PictureSetChoice {
+    std::function<QStringList()> names;
+    std::function<int()> chosen;
+    std::function<void(int index)> choose;
+};
+
 // The whole-set dialog: every chosen value front and back (one sheet of each, or as many as
 // the notes counted for it need), some copies, on the printer and paper of choice, printed on
 // both sides by the printer or turned over by hand, each back behind its front; the calibration
@@ -36,11 +45,15 @@ class frmPrintSet : public QDialog {
 public:
     // The pages are drawn from the window's sizes, print offsets and picture set, which must
     // outlive the dialog.
-    frmPrintSet(const SetContent& content, QWidget* parent = nullptr);
+    // With sets, the dialog also offers the window's picture sets, listed again after the own
+    // pictures' dialog has changed them.
+    frmPrintSet(const SetContent& content, QWidget* parent = nullptr, PictureSetChoice sets = {});
     ~frmPrintSet() override;
 
     // The values in the set's order ("1" to "1000", then the coins), checked to be printed.
     std::array<QCheckBox*, 11> chkValue{};
+    // The picture set the notes are drawn with; only there when the dialog was given sets.
+    QComboBox* cmbPictureSet = nullptr;
     // Counting: the notes each child gets and the notes wanted of each value, and what the
     // value's pages hold.
     QCheckBox* chkCounting = nullptr;
@@ -93,6 +106,7 @@ protected:
 
 private:
     void buildValues(QWidget* parent);
+    void listPictureSets();
     void listPrinters(const QString& stored);
     void choosePrinter();
     void listPapers();
@@ -116,6 +130,7 @@ private:
     void fail(const QString& message);
 
     SetContent m_content;
+    PictureSetChoice m_sets;
     // The main window's columns, for when the dialog has no choice of its own.
     ColumnLayout m_windowColumns;
     QString m_queue;

@@ -22,6 +22,7 @@ class frmZavolin;
 namespace zavolin {
 
 class JobNotice;
+struct PictureSetChoice;
 class PreviewBox;
 class Trap;
 class frmInfo;
@@ -123,6 +124,8 @@ private:
     // Lists the own picture sets anew after the plug-ins'; a chosen own set that is gone gives
     // way to the first set.
     void refreshOwnSets();
+    // The picture-set list for the set dialog: this window's, so a choice there is one here.
+    PictureSetChoice pictureSetChoice();
 
     // The preview repaint shared by the handlers: the current page at the preview's scale,
     // under the handler's trap with its labels.

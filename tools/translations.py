@@ -16,6 +16,7 @@ DE_ES = {
     "back": ("Rückseite", "reverso"),
     # Names a screen reader says.
     "Picture set": ("Bildersatz", "Juego de imágenes"),
+    "Picture set:": ("Bildersatz:", "Juego de imágenes:"),
     "Side": ("Seite", "Cara"),
     "Preview of the sheet": ("Vorschau des Blattes", "Vista previa de la hoja"),
     "Selection": ("Auswahl", "Selección"),

@@ -698,6 +698,10 @@
         <source>Sent to %1, jobs %2.</source>
         <translation>An %1 gesendet, Aufträge %2.</translation>
     </message>
+    <message>
+        <source>Picture set:</source>
+        <translation>Bildersatz:</translation>
+    </message>
 </context>
 <context>
     <name>zavolin::frmZavolin</name>

@@ -698,6 +698,10 @@
         <source>Sent to %1, jobs %2.</source>
         <translation>Sent to %1, jobs %2.</translation>
     </message>
+    <message>
+        <source>Picture set:</source>
+        <translation>Picture set:</translation>
+    </message>
 </context>
 <context>
     <name>zavolin::frmZavolin</name>

@@ -698,6 +698,10 @@
         <source>Sent to %1, jobs %2.</source>
         <translation>Enviado a %1, trabajos %2.</translation>
     </message>
+    <message>
+        <source>Picture set:</source>
+        <translation>Juego de imágenes:</translation>
+    </message>
 </context>
 <context>
     <name>zavolin::frmZavolin</name>

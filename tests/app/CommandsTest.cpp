@@ -1,11 +1,13 @@
 // The toolbar and the help menu.
 #include "WindowFixture.h"
 #include "app/PreviewBox.h"
+#include "app/frmPrintSet.h"
 #include "lang/LangState.h"
 #include "platform/ProgramInfo.h"
 #include "support/ScriptedReporter.h"
 #include "ui_frmZavolin.h"
 
+#include <QComboBox>
 #include <QUrl>
 
 using namespace zavolin;
@@ -125,4 +127,26 @@ TEST_F(Commands, HelpMenuItemsOpenTheHomePageAndAMailAndTheAboutWindow) {
     // The help button shows the menu as a pop-up and waits for it.
     window->ui().PicBut_3->click();
     EXPECT_EQ(modalsClosed(), before + 2);
+}
+
+TEST_F(Commands, TheSetDialogOffersTheWindowsPictureSetsAndAChoiceThereIsTheWindowsChoice) {
+    // A second entry of the same library, as a second plug-in set would be.
+    window->cmbAuswahl.addItem({QStringLiteral("Zweiter Satz"), 0, {}});
+    QStringList offered;
+    answerModal = [&](QWidget* modal) {
+        auto* dialog = qobject_cast<frmPrintSet*>(modal);
+        if (!dialog)
+            return false;
+        QComboBox* sets = dialog->cmbPictureSet;
+        for (int i = 0; i < sets->count(); ++i)
+            offered << sets->itemText(i);
+        EXPECT_EQ(sets->currentIndex(), 0);
+        sets->setCurrentIndex(1);
+        emit sets->activated(1);
+        dialog->cmdClose->click();
+        return true;
+    };
+    window->ui().PicBut_4->click();
+    EXPECT_EQ(offered, QStringList({window->cmbAuswahl.item(0).Info, "Zweiter Satz"}));
+    EXPECT_EQ(window->cmbAuswahl.listIndex(), 1);
 }
