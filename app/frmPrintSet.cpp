@@ -63,15 +63,20 @@ frmPrintSet::frmPrintSet(const SetContent& content, QWidget* parent, PictureSetC
     auto* inputs = new QVBoxLayout(m_inputs);
     inputs->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_inputs);
+    // Each control beside the label a screen reader names it by.
+    const auto labelled = [this](const QString& text, QWidget* control,
+                                 const QString& name = QString()) {
+        auto* label = new QLabel(text, m_inputs);
+        label->setBuddy(control);
+        control->setAccessibleName(name.isEmpty() ? nameFromLabel(text) : name);
+        return label;
+    };
 
     if (m_sets.names && m_sets.chosen && m_sets.choose) {
         auto* setRow = new QHBoxLayout;
         cmbPictureSet = new QComboBox(m_inputs);
         cmbPictureSet->setObjectName(QStringLiteral("cmbPictureSet"));
-        auto* label = new QLabel(tr("Picture set:"), m_inputs);
-        label->setBuddy(cmbPictureSet);
-        cmbPictureSet->setAccessibleName(nameFromLabel(label->text()));
-        setRow->addWidget(label);
+        setRow->addWidget(labelled(tr("Picture set:"), cmbPictureSet));
         setRow->addWidget(cmbPictureSet, 1);
         inputs->addLayout(setRow);
         listPictureSets();
@@ -89,13 +94,6 @@ frmPrintSet::frmPrintSet(const SetContent& content, QWidget* parent, PictureSetC
     cmbPrinter->setObjectName(QStringLiteral("cmbPrinter"));
     cmbPaper = new QComboBox(m_inputs);
     cmbPaper->setObjectName(QStringLiteral("cmbPaper"));
-    // Each list beside the label a screen reader names it by.
-    const auto labelled = [this](const QString& text, QWidget* control) {
-        auto* label = new QLabel(text, m_inputs);
-        label->setBuddy(control);
-        control->setAccessibleName(nameFromLabel(text));
-        return label;
-    };
     printerRow->addWidget(labelled(tr("Printer:"), cmbPrinter));
     printerRow->addWidget(cmbPrinter, 1);
     printerRow->addWidget(labelled(tr("Paper:"), cmbPaper));
@@ -123,12 +121,11 @@ frmPrintSet::frmPrintSet(const SetContent& content, QWidget* parent, PictureSetC
     spnBackY = offsetBox(m_inputs, "spnBackY");
     // A box is named by the row and its own word: "Back offset right".
     const QString backOffset = nameFromLabel(tr("Back offset:"));
-    offsets->addWidget(labelled(tr("right"), spnBackX));
+    offsets->addWidget(
+        labelled(tr("right"), spnBackX, backOffset + QLatin1Char(' ') + tr("right")));
     offsets->addWidget(spnBackX);
-    offsets->addWidget(labelled(tr("down"), spnBackY));
+    offsets->addWidget(labelled(tr("down"), spnBackY, backOffset + QLatin1Char(' ') + tr("down")));
     offsets->addWidget(spnBackY);
-    spnBackX->setAccessibleName(backOffset + QLatin1Char(' ') + tr("right"));
-    spnBackY->setAccessibleName(backOffset + QLatin1Char(' ') + tr("down"));
     form->addRow(tr("Back offset:"), offsets);
     inputs->addLayout(form);
     lblPaper = new QLabel(m_inputs);

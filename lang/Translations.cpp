@@ -22,12 +22,17 @@ QString fileFor(qint16 langBase) {
 
 void useTranslations(qint16 langBase) {
     static QTranslator* current = nullptr;
+    // Every window asks when it names its texts: the language in place already stays.
+    static QString currentFile;
+    const QString file = fileFor(langBase);
+    if (file == currentFile)
+        return;
+    currentFile.clear();
     if (current) {
         QCoreApplication::removeTranslator(current);
         delete current;
         current = nullptr;
     }
-    const QString file = fileFor(langBase);
     if (file.isEmpty())
         return;
     auto translator = std::make_unique<QTranslator>();
@@ -39,6 +44,7 @@ void useTranslations(qint16 langBase) {
     }
     current = translator.release();
     QCoreApplication::installTranslator(current);
+    currentFile = file;
 }
 
 qint16 storedLangBase() {
