@@ -88,7 +88,11 @@ QString runOwnSetCommand(const OwnSetRequest& request,
                              "makes it anyway)")
                   .arg(set.warnings().size()));
     storeOwnSet(request.name, set.grid, set.extension);
-    return QStringLiteral("made the picture set \"%1\" in %2").arg(request.name, ownSetsFolder());
+    QString said;
+    for (const QString& note : set.notes)
+        said += note + QLatin1Char('\n');
+    return said +
+           QStringLiteral("made the picture set \"%1\" in %2").arg(request.name, ownSetsFolder());
 }
 
 } // namespace zavolin

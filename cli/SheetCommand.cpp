@@ -7,6 +7,7 @@
 #include "platform/NewFile.h"
 #include "platform/PictureClip.h"
 #include "platform/RuntimeError.h"
+#include "sheet/DrawingPageJobs.h"
 #include "sheet/ImageSurface.h"
 #include "sheet/NoteTemplate.h"
 #include "sheet/PageEngine.h"
@@ -81,11 +82,14 @@ void makeSheet(const SheetRequest& r) {
     printPages(*printer, {page}, content, job);
 }
 
-void makeTemplate(const QString& path) {
+void makeTemplate(const QString& path, StandardPaper paper, const QList<qint16>& values) {
     checkWritable(path);
     SizeTable sizes;
     SizeNotes(sizes);
-    writeNoteTemplate(path, sizes, noteTemplateTexts());
+    if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        writeDrawingPages(path, paper, sizes, values);
+    else
+        writeNoteTemplate(path, sizes, noteTemplateTexts());
 }
 
 } // namespace zavolin

@@ -12,8 +12,9 @@ struct CommandEnded {};
 // procedures and CommandEnded after one they reported.
 void makeSheet(const SheetRequest& request);
 
-// Writes the drawing template for one's own banknote pictures to path (.svg or .png), its
-// texts in the language in use. Raises RuntimeError for a failure.
-void makeTemplate(const QString& path);
+// Writes the drawing template for one's own banknote pictures to path (.svg or .png), or the
+// drawing pages of the values on that paper (.pdf), its texts in the language in use. Raises
+// RuntimeError for a failure.
+void makeTemplate(const QString& path, StandardPaper paper, const QList<qint16>& values);
 
 } // namespace zavolin

@@ -287,9 +287,12 @@ ParsedArguments parseSheetArguments(const QStringList& arguments) {
         }
         if (option == QLatin1String("--template")) {
             if (!value.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive) &&
-                !value.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
+                !value.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) &&
+                !value.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
                 parsed.error =
-                    QStringLiteral("the template \"%1\" must end in .svg or .png").arg(value);
+                    QStringLiteral("the template \"%1\" must end in .svg, .png or .pdf (drawing "
+                                   "pages)")
+                        .arg(value);
                 return parsed;
             }
             parsed.templatePath = value;
@@ -300,13 +303,27 @@ ParsedArguments parseSheetArguments(const QStringList& arguments) {
             return parsed;
         seen.insert(option);
     }
-    // The template is a file of its own: nothing of a sheet or a list applies to it.
+    // The template is a file of its own: nothing of a sheet or a list applies to it, but the
+    // drawing pages are laid out on a paper and may hold some values only.
     if (!parsed.templatePath.isEmpty()) {
         given.removeOne(QStringLiteral("--template"));
+        if (parsed.templatePath.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+            given.removeAll(QStringLiteral("--paper"));
+            parsed.templatePaper = request.paper;
+            parsed.templateValues = request.values;
+            parsed.templateValues.removeAll(0);
+            if (given.removeAll(QStringLiteral("--values")) > 0 && request.values.contains(0)) {
+                parsed.error = QStringLiteral("the drawing pages hold banknotes only: give "
+                                              "--values from 1, 2, 5, 10, 20, 50, 100, 200, 500, "
+                                              "1000");
+                return parsed;
+            }
+        }
         if (!given.isEmpty()) {
             parsed.error = given.contains(QStringLiteral("--template"))
                                ? QStringLiteral("give one --template only")
-                               : QStringLiteral("--template goes with no other option, not with %1")
+                               : QStringLiteral("--template goes with no other option (a .pdf "
+                                                "with --paper and --values only), not with %1")
                                      .arg(given.first());
         }
         return parsed;
@@ -348,6 +365,7 @@ QString sheetUsage() {
         "       zavolin-sheet --add-picture-set NAME --from FILE|FOLDER [--accept-warnings]\n"
         "       zavolin-sheet --remove-picture-set NAME\n"
         "       zavolin-sheet --template FILE.svg|FILE.png\n"
+        "       zavolin-sheet --template FILE.pdf [--paper A4|Letter|A5|Legal] [--values LIST]\n"
         "       zavolin-sheet --help | --version\n"
         "\n"
         "Makes Zavolin play money without opening the program's window, with the same page\n"
@@ -374,13 +392,19 @@ QString sheetUsage() {
         "  --add-picture-set NAME --from FILE|FOLDER  make a picture set of your own from one\n"
         "                    picture of the grid (PNG, JPEG or SVG, 10 rows of values by front\n"
         "                    and back, or the drawing template filled in) or from a folder of\n"
-        "                    pictures named VALUE-front.png and VALUE-back.png (or .jpg, .svg);\n"
+        "                    pictures named VALUE-front.png and VALUE-back.png (or .jpg, .svg),\n"
+        "                    or from scanned drawing pages (see --template): a PDF, a picture,\n"
+        "                    or a folder of them, in any order and turned any way;\n"
         "                    the checks' warnings are asked about unless --accept-warnings\n"
         "  --remove-picture-set NAME  remove a picture set of your own\n"
         "  --template FILE   write a drawing template for making one's own banknote pictures,\n"
         "                    as SVG or as a PNG image at 300 dpi, and make no sheet: a frame of\n"
         "                    each note's printed size, fronts left and backs right, a dashed\n"
-        "                    line 2 mm inside each; goes with no other option\n"
+        "                    line 2 mm inside each; goes with no other option. As FILE.pdf:\n"
+        "                    pages to print and draw on by hand, frames at the notes' true\n"
+        "                    size on the --paper, for the --values given (default all), with\n"
+        "                    a code in each corner; the scanned pages make a picture set with\n"
+        "                    --add-picture-set NAME --from SCAN.pdf\n"
         "  --columns 1|auto  one centred column of notes (default), or as many columns side by\n"
         "                    side as fit the paper; the coin sheet keeps one\n"
         "  --paper P         A4, Letter, A5 or Legal for file output (default A4); the page\n"

@@ -55,7 +55,10 @@ struct ParsedArguments {
     bool version = false;
     bool listPictureSets = false; // list the plug-ins' picture sets instead of making a sheet
     QString templatePath;         // write the drawing template there instead of making a sheet
-    QString error;                // one line saying what is wrong
+    // For a template ending in .pdf: the drawing pages' paper and values (Denom 1 to 10).
+    StandardPaper templatePaper = StandardPaper::A4;
+    QList<qint16> templateValues;
+    QString error; // one line saying what is wrong
 };
 
 // Reads the arguments after the program name.

@@ -135,7 +135,7 @@ int main(int argc, char* argv[]) {
     zavolin::ProgramEnd::replace(&end);
     try {
         if (!parsed.templatePath.isEmpty()) {
-            zavolin::makeTemplate(parsed.templatePath);
+            zavolin::makeTemplate(parsed.templatePath, parsed.templatePaper, parsed.templateValues);
             return 0;
         }
         if (parsed.listPictureSets) {

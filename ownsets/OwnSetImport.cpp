@@ -1,6 +1,9 @@
 #include "OwnSetImport.h"
 
+#include "ImportCells.h"
 #include "PlainBack.h"
+#include "ScanImport.h"
+#include "ScannedPages.h"
 #include "platform/RegularFile.h"
 #include "platform/RuntimeError.h"
 #include "platform/SvgCheck.h"
@@ -23,74 +26,10 @@
 namespace zavolin {
 namespace {
 
-// A made grid's cell: 300 dots per inch across the widest note ("1000", 101.5 mm), of the
-// notes' common proportions.
-constexpr int CellWidth = 1200;
-constexpr int CellHeight = 620;
-constexpr double MostStretch = 0.02;
-constexpr double LeastDpi = 150;
-constexpr double RenderDpi = 300;
 // How close a picture's proportions come to the template's to be taken for it filled in.
 constexpr double TemplateMatch = 0.005;
-constexpr double MillimetresPerInch = 25.4;
-constexpr int GridQuality = 92;
-
-const std::array<const char*, 10> Values = {"1",  "2",   "5",   "10",  "20",
-                                            "50", "100", "200", "500", "1000"};
-
-struct OwnSets {
-    Q_DECLARE_TR_FUNCTIONS(OwnSets)
-};
-
-// Cell k: row k / 2 is the value, column k % 2 the side.
-QString noteName(int k) {
-    return QStringLiteral("%1 %2").arg(QLatin1String(Values[size_t(k / 2)]),
-                                       k % 2 ? OwnSets::tr("back") : OwnSets::tr("front"));
-}
-
-const SheetItemSize& noteSize(const SizeTable& sizes, int k) {
-    return sizes.at(k + 1);
-}
-
-QString millimetres(double value) {
-    return QString::number(value, 'f', 1);
-}
-
-void add(PreparedSet& set, bool stops, const QString& text) {
-    set.findings.append({stops, text});
-}
-
-// The proportions and, for a raster cell, the resolution of what goes into note k.
-void checkCell(PreparedSet& set, const SizeTable& sizes, int k, QSizeF cell, bool raster,
-               const QString& what) {
-    const SheetItemSize& note = noteSize(sizes, k);
-    if (cell.isEmpty()) {
-        add(set, true, OwnSets::tr("%1: the picture is empty").arg(what));
-        return;
-    }
-    const double stretch = (double(note.Width) / note.Height) / (cell.width() / cell.height()) - 1;
-    if (std::abs(stretch) > MostStretch)
-        add(set, false,
-            OwnSets::tr("%1: %2 × %3 would be stretched %4 % %5 to fill the %6 × %7 mm note")
-                .arg(what)
-                .arg(cell.width(), 0, 'f', 0)
-                .arg(cell.height(), 0, 'f', 0)
-                .arg(std::abs(stretch) * 100, 0, 'f', 0)
-                .arg(stretch > 0 ? OwnSets::tr("wider") : OwnSets::tr("narrower"))
-                .arg(millimetres(note.Width), millimetres(note.Height)));
-    if (raster) {
-        const double dpi = cell.width() / (note.Width / MillimetresPerInch);
-        if (dpi < LeastDpi)
-            add(set, false,
-                OwnSets::tr(
-                    "%1: %2 dots per inch at its printed size of %3 × %4 mm (%5 or more print "
-                    "sharply)")
-                    .arg(what)
-                    .arg(std::round(dpi))
-                    .arg(millimetres(note.Width), millimetres(note.Height))
-                    .arg(LeastDpi));
-    }
-}
+// Beyond this a picture is taken for no grid at all rather than one to be stretched.
+constexpr double MostGridStretch = 0.25;
 
 // One picture file: a raster image as it is, a vector one with its renderer.
 struct Source {
@@ -107,33 +46,33 @@ std::optional<Source> readSource(PreparedSet& set, const QString& path) {
     static const QStringList known = {QStringLiteral("png"), QStringLiteral("jpg"),
                                       QStringLiteral("jpeg"), QStringLiteral("svg")};
     if (!known.contains(suffix)) {
-        add(set, true, OwnSets::tr("%1 is not a PNG, JPEG or SVG picture").arg(path));
+        addFinding(set, true, OwnSets::tr("%1 is not a PNG, JPEG or SVG picture").arg(path));
         return std::nullopt;
     }
     Source source;
     try {
         source.bytes = readRegularFile(path, MaxPictureFileBytes);
     } catch (const RuntimeError& e) {
-        add(set, true, OwnSets::tr("cannot read %1").arg(e.description()));
+        addFinding(set, true, OwnSets::tr("cannot read %1").arg(e.description()));
         return std::nullopt;
     }
     if (suffix == QLatin1String("svg")) {
         // What the SVG reader would fetch from elsewhere, or work on without end, is refused
         // before it reads the file.
         if (const QString why = svgRefusal(source.bytes); !why.isEmpty()) {
-            add(set, true,
-                OwnSets::tr("%1 cannot be read as an SVG picture").arg(path) +
-                    QStringLiteral(": ") + why);
+            addFinding(set, true,
+                       OwnSets::tr("%1 cannot be read as an SVG picture").arg(path) +
+                           QStringLiteral(": ") + why);
             return std::nullopt;
         }
         source.svg = std::make_shared<QSvgRenderer>(source.bytes);
         if (!source.svg->isValid() || source.svg->viewBoxF().isEmpty()) {
-            add(set, true, OwnSets::tr("%1 cannot be read as an SVG picture").arg(path));
+            addFinding(set, true, OwnSets::tr("%1 cannot be read as an SVG picture").arg(path));
             return std::nullopt;
         }
     } else if (!source.image.loadFromData(source.bytes)) {
-        add(set, true,
-            OwnSets::tr("%1 cannot be read as a %2 picture").arg(path, suffix.toUpper()));
+        addFinding(set, true,
+                   OwnSets::tr("%1 cannot be read as a %2 picture").arg(path, suffix.toUpper()));
         return std::nullopt;
     }
     return source;
@@ -155,32 +94,6 @@ QImage cut(const Source& source, const QRectF& area, QSize pixels) {
     return image;
 }
 
-QSize printedPixels(const SheetItemSize& note) {
-    return {int(std::lround(note.Width / MillimetresPerInch * RenderDpi)),
-            int(std::lround(note.Height / MillimetresPerInch * RenderDpi))};
-}
-
-// The cells as one JPEG grid of equal cells: at this size a PNG is tens of megabytes, slow to
-// write and to read back, and the difference does not show on paper at 300 dots per inch.
-QByteArray composeGrid(const std::array<QImage, 20>& cells) {
-    QImage grid(2 * CellWidth, 10 * CellHeight, QImage::Format_RGB32);
-    grid.fill(Qt::white);
-    QPainter painter(&grid);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (int k = 0; k < 20; ++k)
-        painter.drawImage(QRect((k % 2) * CellWidth, (k / 2) * CellHeight, CellWidth, CellHeight),
-                          cells[size_t(k)]);
-    painter.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(GridQuality);
-    if (!writer.write(grid))
-        return {};
-    return bytes;
-}
-
 void fromTemplate(PreparedSet& set, const Source& source, const SizeTable& sizes,
                   const NoteTemplateLayout& layout) {
     std::array<QImage, 20> cells;
@@ -200,11 +113,31 @@ void fromGrid(PreparedSet& set, const QString& path, const SizeTable& sizes) {
     const std::optional<Source> source = readSource(set, path);
     if (!source)
         return;
+    const QSizeF gridCell(source->size().width() / 2, source->size().height() / 10);
+    const SheetItemSize& first = noteSize(sizes, 0);
+    const double gridStretch =
+        std::abs((gridCell.width() / gridCell.height()) / (first.Width / first.Height) - 1);
+    // A picture of other proportions may be a scan or photo of drawing pages.
+    if (gridStretch > MostStretch && !source->isVector()) {
+        PreparedSet scan;
+        if (prepareFromScans(scan, path, {path}, sizes) > 0) {
+            set = scan;
+            return;
+        }
+    }
     const NoteTemplateLayout layout = noteTemplateLayout(sizes);
     const double aspect = source->size().width() / source->size().height();
     const double templateAspect = layout.page.width() / layout.page.height();
     if (std::abs(aspect / templateAspect - 1) <= TemplateMatch) {
         fromTemplate(set, *source, sizes, layout);
+        return;
+    }
+    if (gridStretch > MostGridStretch) {
+        addFinding(set, true,
+                   OwnSets::tr("%1 holds no drawing page (no corner codes of the pages Zavolin "
+                               "prints to draw on were found) and is no grid of 10 rows by 2 "
+                               "pictures")
+                       .arg(path));
         return;
     }
     const QSizeF cell(source->size().width() / 2, source->size().height() / 10);
@@ -215,10 +148,23 @@ void fromGrid(PreparedSet& set, const QString& path, const SizeTable& sizes) {
     set.extension = suffix == QLatin1String("jpeg") ? QStringLiteral("jpg") : suffix;
 }
 
-void fromFolder(PreparedSet& set, const QString& path, const SizeTable& sizes) {
+// A picture of a folder named by its note: 20-front.png, 20-back.svg.
+const QRegularExpression& singlePicture() {
     static const QRegularExpression single(
         QStringLiteral("^(1|2|5|10|20|50|100|200|500|1000)-(front|back)\\.(png|jpe?g|svg)$"),
         QRegularExpression::CaseInsensitiveOption);
+    return single;
+}
+
+// Pictures that are read as grids or the template before they are looked at as scans.
+bool readableAsGrid(const QString& path) {
+    static const QStringList suffixes = {QStringLiteral("png"), QStringLiteral("jpg"),
+                                         QStringLiteral("jpeg")};
+    return suffixes.contains(QFileInfo(path).suffix().toLower());
+}
+
+void fromFolder(PreparedSet& set, const QString& path, const SizeTable& sizes) {
+    const QRegularExpression& single = singlePicture();
     std::array<QString, 20> files;
     QStringList passedOver;
     const QDir folder(path);
@@ -235,9 +181,9 @@ void fromFolder(PreparedSet& set, const QString& path, const SizeTable& sizes) {
         const int k = 2 * value +
                       (match.captured(2).compare(QLatin1String("back"), Qt::CaseInsensitive) == 0);
         if (!files[size_t(k)].isEmpty()) {
-            add(set, true,
-                OwnSets::tr("two pictures for %1: %2 and %3")
-                    .arg(noteName(k), files[size_t(k)], name));
+            addFinding(set, true,
+                       OwnSets::tr("two pictures for %1: %2 and %3")
+                           .arg(noteName(k), files[size_t(k)], name));
             continue;
         }
         files[size_t(k)] = name;
@@ -247,12 +193,13 @@ void fromFolder(PreparedSet& set, const QString& path, const SizeTable& sizes) {
         if (files[size_t(k)].isEmpty())
             missing << QStringLiteral("%1-front").arg(QLatin1String(Values[size_t(k / 2)]));
     if (!missing.isEmpty())
-        add(set, true,
+        addFinding(
+            set, true,
             OwnSets::tr("fronts missing in %1: %2").arg(path, missing.join(QStringLiteral(", "))));
     if (!passedOver.isEmpty())
-        add(set, false,
-            OwnSets::tr("passed over, not named <value>-front or <value>-back: %1")
-                .arg(passedOver.join(QStringLiteral(", "))));
+        addFinding(set, false,
+                   OwnSets::tr("passed over, not named <value>-front or <value>-back: %1")
+                       .arg(passedOver.join(QStringLiteral(", "))));
 
     std::array<QImage, 20> cells;
     for (int k = 0; k < 20; ++k) {
@@ -273,6 +220,26 @@ void fromFolder(PreparedSet& set, const QString& path, const SizeTable& sizes) {
         return;
     set.grid = composeGrid(cells);
     set.extension = QStringLiteral("jpg");
+}
+
+// A folder of pictures named by their notes, or else of scans.
+void fromFolderOrScans(PreparedSet& set, const QString& path, const SizeTable& sizes) {
+    const QDir folder(path);
+    const QStringList names = folder.entryList(QDir::Files, QDir::Name);
+    QStringList scans;
+    for (const QString& name : names) {
+        if (singlePicture().match(name).hasMatch()) {
+            fromFolder(set, path, sizes);
+            return;
+        }
+        if (isScanFile(name))
+            scans << folder.filePath(name);
+    }
+    if (scans.isEmpty()) {
+        fromFolder(set, path, sizes);
+        return;
+    }
+    prepareFromScans(set, path, scans, sizes);
 }
 
 } // namespace
@@ -302,13 +269,15 @@ PreparedSet prepareOwnSet(const QString& source, const SizeTable& sizes) {
     PreparedSet set;
     const QFileInfo info(source);
     if (!info.exists())
-        add(set, true, OwnSets::tr("%1 does not exist").arg(source));
+        addFinding(set, true, OwnSets::tr("%1 does not exist").arg(source));
     else if (info.isDir())
-        fromFolder(set, source, sizes);
+        fromFolderOrScans(set, source, sizes);
+    else if (isScanFile(source) && !readableAsGrid(source))
+        prepareFromScans(set, source, {source}, sizes);
     else
         fromGrid(set, source, sizes);
     if (!set.stopped() && set.grid.isEmpty())
-        add(set, true, OwnSets::tr("the set's grid could not be made"));
+        addFinding(set, true, OwnSets::tr("the set's grid could not be made"));
     if (set.stopped())
         set.grid.clear();
     return set;

@@ -22,6 +22,7 @@ struct PreparedSet {
     QList<ImportFinding> findings;
     QByteArray grid;
     QString extension; // png, jpg or svg: a grid made of several pictures is a JPEG
+    QStringList notes; // what the user is told and need not answer, such as a page read twice
 
     bool stopped() const;
     QStringList errors() const;
@@ -32,6 +33,9 @@ struct PreparedSet {
 // - one grid picture (PNG, JPEG or SVG), 10 rows of values by 2 cells (front, back) of one size,
 //   as a plug-in gives it, kept as it is; or the drawing template filled in (a picture of the
 //   template's proportions), whose cells are cut out at their places;
+// - or scanned drawing pages: a PDF, a PNG, JPEG or TIFF picture holding them, or a folder of
+//   such files (one without pictures named as below), each page found by its corner codes and
+//   its frames cut out; a later page wins over an earlier one of the same notes;
 // - or a folder of single pictures named <value>-front.<ext> and <value>-back.<ext> (value 1 to
 //   1000; ext png, jpg, jpeg or svg): every front must be there, a missing back is a plain back
 //   with the value.

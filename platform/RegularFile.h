@@ -8,6 +8,8 @@ namespace zavolin {
 // The most a file of pictures may have: far more than any picture set the notes need, far
 // less than the memory it would take to decode.
 inline constexpr qint64 MaxPictureFileBytes = 128LL * 1024 * 1024;
+// The most a scan of drawn pages may have: a class's pages scanned in colour at 300 dpi.
+inline constexpr qint64 MaxScanFileBytes = 512LL * 1024 * 1024;
 
 // The whole of the regular file at path. Whatever else is there is refused as it is opened,
 // without waiting on it (a pipe, a device, a folder), and so is a file larger than limitBytes,

@@ -3,6 +3,8 @@
 #include "CalibrationMarks.h"
 #include "CoinStrips.h"
 #include "CutLineColour.h"
+#include "DrawingPageArt.h"
+#include "DrawingPages.h"
 #include "Footnote.h"
 #include "PaintCoins.h"
 #include "PaintNoteBlock.h"
@@ -55,6 +57,24 @@ void drawCalibration(DrawingSurface& target, const PageRequest& page, float scal
               });
 }
 
+// The frames, the corner codes and the words of a page to draw notes on.
+void drawDrawingPage(DrawingSurface& target, const PageRequest& page, float scale,
+                     const PageContent& content) {
+    const PlanInputs inputs{innerSize(target), scale, content.sheet, content.paperCentreLine};
+    const PagePlan plan = planPage(page, inputs);
+    paintPlan(target, plan, [&](const PlannedPicture& planned) -> std::shared_ptr<const Picture> {
+        if (planned.art == PlannedArt::DrawingFrame) {
+            const SheetItemSize& note = content.sheet.sizes.at(planned.which + 1);
+            return std::make_shared<DrawingFrame>(QSizeF(note.Width, note.Height));
+        }
+        DrawingPageLabel label;
+        label.target = inputs.target / scale;
+        label.cells = page.drawingCells;
+        label.corner = planned.which;
+        return std::make_shared<DrawingPageCode>(drawingPageLabelText(label));
+    });
+}
+
 // Asks the job whether to go on after each picture drawn.
 class WatchedSurface : public DrawingSurface {
 public:
@@ -94,6 +114,8 @@ void drawPage(DrawingSurface& target, const PageRequest& page, float scale,
               const PageContent& content, CallerTrap trap, const DrawLabels& labels) {
     if (page.kind == PageRequest::Kind::Calibration) {
         drawCalibration(target, page, scale, content);
+    } else if (page.kind == PageRequest::Kind::DrawingPage) {
+        drawDrawingPage(target, page, scale, content);
     } else if (page.turnedOver) {
         TurnedOverSurface back(target, planCentreLine(content.paperCentreLine, scale),
                                scaledOffset(page.backOffset, scale));

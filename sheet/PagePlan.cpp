@@ -59,6 +59,8 @@ PagePlan turnedOver(PagePlan plan, double centreLine, BackOffset offset) {
 }
 
 PagePlan planPage(const PageRequest& page, const PlanInputs& inputs) {
+    if (page.kind == PageRequest::Kind::DrawingPage)
+        return planDrawingPage(inputs.target, page, inputs.scale, inputs.sheet.sizes);
     if (page.kind == PageRequest::Kind::Calibration) {
         // The back's verniers lie behind the front's scales; the footnote stays readable as it
         // is printed, on either side.

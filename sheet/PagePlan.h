@@ -30,6 +30,8 @@ enum class PlannedArt : quint8 {
     CalibrationVernier, // the vernier on its back that reads against it, `which` its axis
     CalibrationDrawing, // the sheet held against the light
     CalibrationExample, // a reading, magnified
+    DrawingFrame,       // a frame to draw note cell `which` in
+    DrawingPageCode,    // the code in corner `which` of a drawing page
 };
 
 struct PlannedPicture {
@@ -91,6 +93,11 @@ PagePlan planCoins(const QSizeF& target, qint16 index, float scale, const SheetC
 // small for that raises PrinterError.
 PagePlan planCalibration(const QSizeF& target, qint16 Side, double centreLine, float scale,
                          BackOffset printedWith);
+
+// A drawing page (PageRequest::Kind::DrawingPage) on a target of that size: its title, the
+// frames with their names, the corner codes and a footnote, in the language in use.
+PagePlan planDrawingPage(const QSizeF& target, const PageRequest& page, float scale,
+                         const SizeTable& sizes);
 
 // The paper's centre line and a back offset at the scale, in target units; the first raises
 // InvalidProcedureCall when the centre line is not known.

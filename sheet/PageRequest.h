@@ -2,6 +2,7 @@
 
 #include "SizeTable.h"
 
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
@@ -24,6 +25,7 @@ struct PageRequest {
     enum class Kind : quint8 {
         Sheet,       // a sheet of banknotes or coin strips
         Calibration, // the marks that show where a back lands behind its front
+        DrawingPage, // frames to draw notes in by hand, found again in a scan by their codes
     };
 
     qint16 Denom = 1; // 0 the coin sheet, 1..10 the banknotes "1" to "1000"
@@ -37,6 +39,10 @@ struct PageRequest {
     // One small grey line in the page's margin, telling the page from its neighbours in a
     // stack; none when empty.
     QString footnote{};
+    // A drawing page's cells (2 × (Denom − 1) + Side), and its number of so many pages.
+    QList<qint16> drawingCells{};
+    qint16 drawingPage = 0;
+    qint16 drawingPages = 0;
 
     bool isBanknote() const { return Denom > 0; }
     // The size-table entry of the page's items: the banknote's side, or the coin strip, whose

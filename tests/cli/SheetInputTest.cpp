@@ -174,12 +174,18 @@ TEST(SheetInput, BadInputIsOneLineOnStandardErrorWithStatus2AndNoFileLeft) {
          QStringLiteral("unknown paper \"A3\" (A4, Letter, A5 or Legal)")},
         // The drawing template.
         {{QStringLiteral("--template"), QStringLiteral("OUT/template.jpg")},
-         QStringLiteral("template.jpg\" must end in .svg or .png")},
+         QStringLiteral("template.jpg\" must end in .svg, .png or .pdf")},
         {{QStringLiteral("--template"), QStringLiteral("OUT/template.svg"),
           QStringLiteral("--output"), pdf},
-         QStringLiteral("--template goes with no other option, not with --output")},
+         QStringLiteral("not with --output")},
         {{QStringLiteral("--template"), QStringLiteral("OUT/missing/template.png")},
          QStringLiteral("/missing does not exist")},
+        {{QStringLiteral("--template"), QStringLiteral("OUT/pages.pdf"), QStringLiteral("--values"),
+          QStringLiteral("5,coins")},
+         QStringLiteral("the drawing pages hold banknotes only")},
+        {{QStringLiteral("--template"), QStringLiteral("OUT/pages.pdf"), QStringLiteral("--copies"),
+          QStringLiteral("2")},
+         QStringLiteral("(a .pdf with --paper and --values only), not with --copies")},
     };
     ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("folder.pdf")));
     for (const BadInputCase& c : cases) {

@@ -1,0 +1,27 @@
+#include "DrawingPageJobs.h"
+
+#include "DrawingPages.h"
+#include "PlanPainter.h"
+#include "WholeSet.h"
+#include "platform/PdfFilePrinter.h"
+#include "platform/PictureClip.h"
+#include "platform/QtPrinter.h"
+
+namespace zavolin {
+
+QList<PageRequest> drawingPagesOn(const PrinterPaper& paper, const SizeTable& sizes,
+                                  const QList<qint16>& values) {
+    QtPrinter measuring(paper, nullptr);
+    measuring.setScaleMode(PrinterScaleMode::Millimetres);
+    return drawingPageRequests(sizes, innerSize(measuring), values);
+}
+
+void writeDrawingPages(const QString& path, StandardPaper paper, const SizeTable& sizes,
+                       const QList<qint16>& values) {
+    const QList<PageRequest> pages = drawingPagesOn(pdfPrinterPaper(paper), sizes, values);
+    const std::unique_ptr<QtPrinter> printer = openPdfFilePrinter(path, paper);
+    const PictureClip noNotes;
+    printSetPages(*printer, pages, {sizes, {}, noNotes}, 1);
+}
+
+} // namespace zavolin
