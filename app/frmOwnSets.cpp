@@ -1,6 +1,7 @@
 #include "frmOwnSets.h"
 
 #include "FocusRing.h"
+#include "frmDrawingPages.h"
 #include "lang/TemplateTexts.h"
 #include "ownsets/OwnSetImport.h"
 #include "ownsets/OwnSetStore.h"
@@ -62,9 +63,10 @@ frmOwnSets::frmOwnSets(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     // The file names are the ones the folder's pictures must have, in every language.
     lblIntro = new QLabel(
-        tr("Make a picture set of your own: save the template, draw the notes in it with any "
-           "drawing program, and make a set from the saved picture. A folder of pictures named "
-           "%1, %2 … %3 makes a set too.")
+        tr("Make a picture set of your own: print drawing pages, let the children draw on them "
+           "and make a set from the scanned pages; or save the template, draw the notes in it "
+           "with any drawing program, and make a set from the saved picture. A folder of "
+           "pictures named %1, %2 … %3 makes a set too.")
             .arg(unbroken(QStringLiteral("1-front.png")), unbroken(QStringLiteral("1-back.png")),
                  unbroken(QStringLiteral("1000-back.png"))),
         this);
@@ -79,12 +81,14 @@ frmOwnSets::frmOwnSets(QWidget* parent)
     lstSets->setAccessibleName(windowTitle());
     middle->addWidget(lstSets, 1);
     auto* buttons = new QVBoxLayout;
+    cmdDrawingPages = new QPushButton(tr("Print drawing pages…"), this);
     cmdTemplate = new QPushButton(tr("Save template…"), this);
     cmdFromPicture = new QPushButton(tr("Make from a picture…"), this);
     cmdFromFolder = new QPushButton(tr("Make from a folder…"), this);
     cmdRename = new QPushButton(tr("Rename…"), this);
     cmdRemove = new QPushButton(tr("Remove"), this);
-    for (QPushButton* button : {cmdTemplate, cmdFromPicture, cmdFromFolder, cmdRename, cmdRemove})
+    for (QPushButton* button :
+         {cmdDrawingPages, cmdTemplate, cmdFromPicture, cmdFromFolder, cmdRename, cmdRemove})
         buttons->addWidget(button);
     buttons->addStretch();
     middle->addLayout(buttons);
@@ -102,6 +106,10 @@ frmOwnSets::frmOwnSets(QWidget* parent)
     closing->addWidget(cmdClose);
     layout->addLayout(closing);
 
+    connect(cmdDrawingPages, &QPushButton::clicked, this, [this] {
+        frmDrawingPages pages(this);
+        pages.exec();
+    });
     connect(cmdTemplate, &QPushButton::clicked, this, [this] { askForTemplatePath(); });
     connect(cmdFromPicture, &QPushButton::clicked, this, [this] { askForPicture(); });
     connect(cmdFromFolder, &QPushButton::clicked, this, [this] { askForFolder(); });
@@ -179,8 +187,9 @@ bool frmOwnSets::makeSet(const QString& source, const QString& name) {
     }
     m_changed = true;
     refresh(name);
-    showStatus(
-        tr("Made the set \"%1\"; choose it in the main window's picture-set list.").arg(name));
+    QStringList said = set.notes;
+    said << tr("Made the set \"%1\"; choose it in the main window's picture-set list.").arg(name);
+    showStatus(said.join(QLatin1Char('\n')));
     return true;
 }
 
@@ -225,7 +234,7 @@ void frmOwnSets::askForPicture() {
     const QString path = QFileDialog::getOpenFileName(
         this, tr("Make a set from a picture"),
         QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
-        tr("Pictures (*.png *.jpg *.jpeg *.svg)"));
+        tr("Pictures and scans (*.png *.jpg *.jpeg *.svg *.pdf *.tif *.tiff)"));
     if (!path.isEmpty())
         askForName(path);
 }

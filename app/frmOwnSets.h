@@ -10,9 +10,9 @@ class QPushButton;
 namespace zavolin {
 
 // The user's own picture sets: made from a picture of the grid (or the drawing template
-// filled in) or from a folder of single pictures, renamed, removed; and the drawing template
-// saved. Every change is stored at once; what goes wrong is said in a message box and in the
-// status line, and leaves nothing half made.
+// filled in), from scanned drawing pages or from a folder of single pictures, renamed, removed;
+// and the drawing template saved and the drawing pages printed. Every change is stored at once;
+// what goes wrong is said in a message box and in the status line, and leaves nothing half made.
 class frmOwnSets : public QDialog {
     Q_OBJECT
 
@@ -27,6 +27,7 @@ public:
     QPushButton* cmdRename = nullptr;
     QPushButton* cmdRemove = nullptr;
     QPushButton* cmdTemplate = nullptr;
+    QPushButton* cmdDrawingPages = nullptr;
 
     // The buttons' work after their file and name questions, also for tests; true when done.
     // Warnings of the checks are asked about (Yes makes the set anyway).

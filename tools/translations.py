@@ -137,15 +137,18 @@ DE_ES = {
     "Own pictures…": ("Eigene Bilder…", "Imágenes propias…"),
     "Own pictures": ("Eigene Bilder", "Imágenes propias"),
     # %1, %2, %3: the file names 1-front.png, 1-back.png, 1000-back.png, kept on one line.
-    "Make a picture set of your own: save the template, draw the notes in it with any drawing "
+    "Make a picture set of your own: print drawing pages, let the children draw on them and make "
+    "a set from the scanned pages; or save the template, draw the notes in it with any drawing "
     "program, and make a set from the saved picture. A folder of pictures named %1, %2 … %3 "
     "makes a set too.": (
-        "Einen eigenen Bildersatz machen: die Vorlage speichern, die Scheine mit einem beliebigen "
-        "Zeichenprogramm hineinzeichnen und aus dem gespeicherten Bild einen Satz machen. Ein "
-        "Ordner mit Bildern namens %1, %2 … %3 ergibt auch einen Satz.",
-        "Haga un juego de imágenes propio: guarde la plantilla, dibuje los billetes en ella con "
-        "cualquier programa de dibujo y haga un juego con la imagen guardada. Una carpeta de "
-        "imágenes llamadas %1, %2 … %3 también sirve."),
+        "Einen eigenen Bildersatz machen: Zeichenblätter drucken, die Kinder darauf malen lassen "
+        "und aus den gescannten Blättern einen Satz machen; oder die Vorlage speichern, die "
+        "Scheine mit einem beliebigen Zeichenprogramm hineinzeichnen und aus dem gespeicherten "
+        "Bild einen Satz machen. Ein Ordner mit Bildern namens %1, %2 … %3 ergibt auch einen Satz.",
+        "Haga un juego de imágenes propio: imprima hojas de dibujo, deje que los niños dibujen en "
+        "ellas y haga un juego con las hojas escaneadas; o guarde la plantilla, dibuje los "
+        "billetes en ella con cualquier programa de dibujo y haga un juego con la imagen guardada. "
+        "Una carpeta de imágenes llamadas %1, %2 … %3 también sirve."),
     "Save template…": ("Vorlage speichern…", "Guardar plantilla…"),
     "Make from a picture…": ("Aus einem Bild machen…", "Hacer con una imagen…"),
     "Make from a folder…": ("Aus einem Ordner machen…", "Hacer con una carpeta…"),
@@ -415,6 +418,99 @@ DE_ES = {
     "\"%1\": the program opens no files given to it; %2": (
         "„%1“: Das Programm öffnet keine ihm übergebenen Dateien; %2",
         "«%1»: el programa no abre archivos que se le pasen; %2"),
+    # Drawing pages printed for children, and their scans made into a set.
+    "%1 (%2)": ("%1 (%2)", "%1 (%2)"),
+    "%1 cannot be read: %2": ("%1 kann nicht gelesen werden: %2", "%1 no se puede leer: %2"),
+    "%1 holds no drawing page (no corner codes of the pages Zavolin prints to draw on were found) "
+    "and is no grid of 10 rows by 2 pictures": (
+        "%1 enthält kein Zeichenblatt (keine Eckcodes der Blätter, die Zavolin zum Malen druckt, "
+        "wurden gefunden) und ist kein Raster aus 10 Zeilen mit 2 Bildern",
+        "%1 no contiene ninguna hoja de dibujo (no se encontraron los códigos de las esquinas de "
+        "las hojas que Zavolin imprime para dibujar) y no es una cuadrícula de 10 filas de 2 "
+        "imágenes"),
+    "%1 holds no drawing page: no corner codes of the pages Zavolin prints to draw on were found "
+    "(print them with “Print drawing pages…”, and scan each page whole)": (
+        "%1 enthält kein Zeichenblatt: keine Eckcodes der Blätter, die Zavolin zum Malen druckt, "
+        "wurden gefunden (drucken Sie sie mit „Zeichenblätter drucken…“ und scannen Sie jedes "
+        "Blatt ganz)",
+        "%1 no contiene ninguna hoja de dibujo: no se encontraron los códigos de las esquinas de "
+        "las hojas que Zavolin imprime para dibujar (imprímalas con «Imprimir hojas de dibujo…» "
+        "y escanee cada hoja entera)"),
+    "%1 was drawn on %2 and again on %3: the later one is used": (
+        "%1 wurde auf %2 und noch einmal auf %3 gemalt: das spätere wird verwendet",
+        "%1 se dibujó en %2 y otra vez en %3: se usa el posterior"),
+    "%1, page %2": ("%1, Seite %2", "%1, página %2"),
+    "%1: a drawing page of another version of Zavolin (%2), passed over: print the pages again "
+    "from this one": (
+        "%1: ein Zeichenblatt einer anderen Version von Zavolin (%2), übergangen: drucken Sie die "
+        "Blätter mit dieser Version neu",
+        "%1: una hoja de dibujo de otra versión de Zavolin (%2), omitida: vuelva a imprimir las "
+        "hojas con esta versión"),
+    "%1: only some of the corner codes of the page with %2 could be read, so it was passed over: "
+    "scan the whole page again, its corners clean": (
+        "%1: nur einige Eckcodes des Blatts mit %2 waren lesbar, daher wurde es übergangen: "
+        "scannen Sie das ganze Blatt noch einmal, mit sauberen Ecken",
+        "%1: solo se pudieron leer algunos códigos de las esquinas de la hoja con %2, así que se "
+        "omitió: vuelva a escanear la hoja entera, con las esquinas limpias"),
+    "%1: the page's codes describe frames beyond its paper, so it was passed over": (
+        "%1: die Codes des Blatts beschreiben Rahmen außerhalb seines Papiers, daher wurde es "
+        "übergangen",
+        "%1: los códigos de la hoja describen marcos fuera de su papel, así que se omitió"),
+    "Copies (one for each child):": ("Exemplare (eines je Kind):", "Copias (una por niño):"),
+    "Draw each note inside its dashed line. Keep the four corner codes clean and scan the whole "
+    "page.": (
+        "Male jeden Schein innerhalb seiner gestrichelten Linie. Halte die vier Eckcodes sauber "
+        "und scanne das ganze Blatt.",
+        "Dibuja cada billete dentro de su línea discontinua. Mantén limpios los cuatro códigos de "
+        "las esquinas y escanea la hoja entera."),
+    "Own pictures: make a set from the scanned pages.": (
+        "Eigene Bilder: aus den gescannten Blättern einen Satz machen.",
+        "Imágenes propias: haga un juego con las hojas escaneadas."),
+    "Pages with a frame for each note at its printed size, for children to draw their money on. "
+    "Scan the drawn pages, in any order, and make a set of the scan with “Make from a picture…” "
+    "or “Make from a folder…”.": (
+        "Blätter mit einem Rahmen für jeden Schein in seiner gedruckten Größe, auf die Kinder ihr "
+        "Geld malen. Scannen Sie die bemalten Blätter in beliebiger Reihenfolge und machen Sie "
+        "aus dem Scan einen Satz mit „Aus einem Bild machen…“ oder „Aus einem Ordner machen…“.",
+        "Hojas con un marco para cada billete a su tamaño impreso, para que los niños dibujen su "
+        "dinero. Escanee las hojas dibujadas, en cualquier orden, y haga un juego con el escaneo "
+        "con «Hacer con una imagen…» o «Hacer con una carpeta…»."),
+    "Pictures and scans (*.png *.jpg *.jpeg *.svg *.pdf *.tif *.tiff)": (
+        "Bilder und Scans (*.png *.jpg *.jpeg *.svg *.pdf *.tif *.tiff)",
+        "Imágenes y escaneos (*.png *.jpg *.jpeg *.svg *.pdf *.tif *.tiff)"),
+    "Print drawing pages": ("Zeichenblätter drucken", "Imprimir hojas de dibujo"),
+    "Print drawing pages…": ("Zeichenblätter drucken…", "Imprimir hojas de dibujo…"),
+    "Save the drawing pages as PDF": ("Zeichenblätter als PDF speichern",
+                                      "Guardar las hojas de dibujo como PDF"),
+    "Sent to %1.": ("An %1 gesendet.", "Enviado a %1."),
+    "The drawing pages were not made: %1.": ("Die Zeichenblätter wurden nicht erstellt: %1.",
+                                             "No se hicieron las hojas de dibujo: %1."),
+    "There is no printer on this system; the pages can be saved as a PDF file.": (
+        "Auf diesem System gibt es keinen Drucker; die Blätter können als PDF-Datei gespeichert "
+        "werden.",
+        "No hay ninguna impresora en este sistema; las hojas se pueden guardar como archivo PDF."),
+    "Values:": ("Werte:", "Valores:"),
+    "Zavolin drawing page %1 of %2": ("Zavolin-Zeichenblatt %1 von %2",
+                                      "Hoja de dibujo de Zavolin %1 de %2"),
+    "Zavolin drawing pages.pdf": ("Zavolin-Zeichenblätter.pdf", "Hojas de dibujo de Zavolin.pdf"),
+    "it has %1 pages, more than %2": ("sie hat %1 Seiten, mehr als %2",
+                                      "tiene %1 páginas, más de %2"),
+    "it is locked with a password": ("sie ist mit einem Passwort gesperrt",
+                                     "está bloqueado con una contraseña"),
+    "it is not a PDF document": ("sie ist kein PDF-Dokument", "no es un documento PDF"),
+    "no drawing found for %1: scan their pages too and make the set again": (
+        "keine Zeichnung gefunden für %1: scannen Sie auch deren Blätter und machen Sie den Satz "
+        "noch einmal",
+        "no se encontró ningún dibujo para %1: escanee también sus hojas y vuelva a hacer el "
+        "juego"),
+    "no drawing found for %1: they will be plain, with their value": (
+        "keine Zeichnung gefunden für %1: sie bleiben schlicht, mit ihrem Wert",
+        "no se encontró ningún dibujo para %1: quedarán lisos, con su valor"),
+    "passed over, holding no drawing page: %1": ("übergangen, da ohne Zeichenblatt: %1",
+                                                 "omitidos, sin hoja de dibujo: %1"),
+    "the page cannot be drawn": ("die Seite kann nicht gezeichnet werden",
+                                 "la página no se puede dibujar"),
+    "the page is damaged": ("die Seite ist beschädigt", "la página está dañada"),
 }
 
 

@@ -145,6 +145,29 @@
     </message>
 </context>
 <context>
+    <name>DrawingPages</name>
+    <message>
+        <source>back</source>
+        <translation>Rückseite</translation>
+    </message>
+    <message>
+        <source>front</source>
+        <translation>Vorderseite</translation>
+    </message>
+    <message>
+        <source>Zavolin drawing page %1 of %2</source>
+        <translation>Zavolin-Zeichenblatt %1 von %2</translation>
+    </message>
+    <message>
+        <source>Draw each note inside its dashed line. Keep the four corner codes clean and scan the whole page.</source>
+        <translation>Male jeden Schein innerhalb seiner gestrichelten Linie. Halte die vier Eckcodes sauber und scanne das ganze Blatt.</translation>
+    </message>
+    <message>
+        <source>Own pictures: make a set from the scanned pages.</source>
+        <translation>Eigene Bilder: aus den gescannten Blättern einen Satz machen.</translation>
+    </message>
+</context>
+<context>
     <name>OwnSets</name>
     <message>
         <source>%1 (own)</source>
@@ -217,6 +240,74 @@
     <message>
         <source>cannot read %1</source>
         <translation>nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <source>%1 holds no drawing page (no corner codes of the pages Zavolin prints to draw on were found) and is no grid of 10 rows by 2 pictures</source>
+        <translation>%1 enthält kein Zeichenblatt (keine Eckcodes der Blätter, die Zavolin zum Malen druckt, wurden gefunden) und ist kein Raster aus 10 Zeilen mit 2 Bildern</translation>
+    </message>
+    <message>
+        <source>%1: a drawing page of another version of Zavolin (%2), passed over: print the pages again from this one</source>
+        <translation>%1: ein Zeichenblatt einer anderen Version von Zavolin (%2), übergangen: drucken Sie die Blätter mit dieser Version neu</translation>
+    </message>
+    <message>
+        <source>%1: only some of the corner codes of the page with %2 could be read, so it was passed over: scan the whole page again, its corners clean</source>
+        <translation>%1: nur einige Eckcodes des Blatts mit %2 waren lesbar, daher wurde es übergangen: scannen Sie das ganze Blatt noch einmal, mit sauberen Ecken</translation>
+    </message>
+    <message>
+        <source>%1: the page's codes describe frames beyond its paper, so it was passed over</source>
+        <translation>%1: die Codes des Blatts beschreiben Rahmen außerhalb seines Papiers, daher wurde es übergangen</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was drawn on %2 and again on %3: the later one is used</source>
+        <translation>%1 wurde auf %2 und noch einmal auf %3 gemalt: das spätere wird verwendet</translation>
+    </message>
+    <message>
+        <source>%1 holds no drawing page: no corner codes of the pages Zavolin prints to draw on were found (print them with “Print drawing pages…”, and scan each page whole)</source>
+        <translation>%1 enthält kein Zeichenblatt: keine Eckcodes der Blätter, die Zavolin zum Malen druckt, wurden gefunden (drucken Sie sie mit „Zeichenblätter drucken…“ und scannen Sie jedes Blatt ganz)</translation>
+    </message>
+    <message>
+        <source>passed over, holding no drawing page: %1</source>
+        <translation>übergangen, da ohne Zeichenblatt: %1</translation>
+    </message>
+    <message>
+        <source>no drawing found for %1: scan their pages too and make the set again</source>
+        <translation>keine Zeichnung gefunden für %1: scannen Sie auch deren Blätter und machen Sie den Satz noch einmal</translation>
+    </message>
+    <message>
+        <source>no drawing found for %1: they will be plain, with their value</source>
+        <translation>keine Zeichnung gefunden für %1: sie bleiben schlicht, mit ihrem Wert</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>it is not a PDF document</source>
+        <translation>sie ist kein PDF-Dokument</translation>
+    </message>
+    <message>
+        <source>it is locked with a password</source>
+        <translation>sie ist mit einem Passwort gesperrt</translation>
+    </message>
+    <message>
+        <source>it has %1 pages, more than %2</source>
+        <translation>sie hat %1 Seiten, mehr als %2</translation>
+    </message>
+    <message>
+        <source>%1, page %2</source>
+        <translation>%1, Seite %2</translation>
+    </message>
+    <message>
+        <source>the page is damaged</source>
+        <translation>die Seite ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the page cannot be drawn</source>
+        <translation>die Seite kann nicht gezeichnet werden</translation>
     </message>
 </context>
 <context>
@@ -324,6 +415,81 @@
     </message>
 </context>
 <context>
+    <name>zavolin::frmDrawingPages</name>
+    <message>
+        <source>Print drawing pages</source>
+        <translation>Zeichenblätter drucken</translation>
+    </message>
+    <message>
+        <source>Pages with a frame for each note at its printed size, for children to draw their money on. Scan the drawn pages, in any order, and make a set of the scan with “Make from a picture…” or “Make from a folder…”.</source>
+        <translation>Blätter mit einem Rahmen für jeden Schein in seiner gedruckten Größe, auf die Kinder ihr Geld malen. Scannen Sie die bemalten Blätter in beliebiger Reihenfolge und machen Sie aus dem Scan einen Satz mit „Aus einem Bild machen…“ oder „Aus einem Ordner machen…“.</translation>
+    </message>
+    <message>
+        <source>Paper:</source>
+        <translation>Papier:</translation>
+    </message>
+    <message>
+        <source>Values:</source>
+        <translation>Werte:</translation>
+    </message>
+    <message>
+        <source>Copies (one for each child):</source>
+        <translation>Exemplare (eines je Kind):</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <translation>%1 (Standard)</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Drucker:</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Als PDF speichern…</translation>
+    </message>
+    <message>
+        <source>There is no printer on this system; the pages can be saved as a PDF file.</source>
+        <translation>Auf diesem System gibt es keinen Drucker; die Blätter können als PDF-Datei gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Drawing the pages…</source>
+        <translation>Die Seiten werden gezeichnet…</translation>
+    </message>
+    <message>
+        <source>The drawing pages were not made: %1.</source>
+        <translation>Die Zeichenblätter wurden nicht erstellt: %1.</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>Gespeichert als %1.</translation>
+    </message>
+    <message>
+        <source>Sent to %1.</source>
+        <translation>An %1 gesendet.</translation>
+    </message>
+    <message>
+        <source>Save the drawing pages as PDF</source>
+        <translation>Zeichenblätter als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Zavolin drawing pages.pdf</source>
+        <translation>Zavolin-Zeichenblätter.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>zavolin::frmInfo</name>
     <message>
         <source>About %1</source>
@@ -421,10 +587,6 @@
         <translation>Satz aus einem Bild machen</translation>
     </message>
     <message>
-        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
-        <translation>Bilder (*.png *.jpg *.jpeg *.svg)</translation>
-    </message>
-    <message>
         <source>Make a set from a folder of pictures</source>
         <translation>Satz aus einem Bilderordner machen</translation>
     </message>
@@ -457,8 +619,16 @@
         <translation>SVG-Zeichnung (*.svg);;PNG-Bild, 300 dpi (*.png)</translation>
     </message>
     <message>
-        <source>Make a picture set of your own: save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named %1, %2 … %3 makes a set too.</source>
-        <translation>Einen eigenen Bildersatz machen: die Vorlage speichern, die Scheine mit einem beliebigen Zeichenprogramm hineinzeichnen und aus dem gespeicherten Bild einen Satz machen. Ein Ordner mit Bildern namens %1, %2 … %3 ergibt auch einen Satz.</translation>
+        <source>Make a picture set of your own: print drawing pages, let the children draw on them and make a set from the scanned pages; or save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named %1, %2 … %3 makes a set too.</source>
+        <translation>Einen eigenen Bildersatz machen: Zeichenblätter drucken, die Kinder darauf malen lassen und aus den gescannten Blättern einen Satz machen; oder die Vorlage speichern, die Scheine mit einem beliebigen Zeichenprogramm hineinzeichnen und aus dem gespeicherten Bild einen Satz machen. Ein Ordner mit Bildern namens %1, %2 … %3 ergibt auch einen Satz.</translation>
+    </message>
+    <message>
+        <source>Print drawing pages…</source>
+        <translation>Zeichenblätter drucken…</translation>
+    </message>
+    <message>
+        <source>Pictures and scans (*.png *.jpg *.jpeg *.svg *.pdf *.tif *.tiff)</source>
+        <translation>Bilder und Scans (*.png *.jpg *.jpeg *.svg *.pdf *.tif *.tiff)</translation>
     </message>
 </context>
 <context>

@@ -145,6 +145,29 @@
     </message>
 </context>
 <context>
+    <name>DrawingPages</name>
+    <message>
+        <source>back</source>
+        <translation>back</translation>
+    </message>
+    <message>
+        <source>front</source>
+        <translation>front</translation>
+    </message>
+    <message>
+        <source>Zavolin drawing page %1 of %2</source>
+        <translation>Zavolin drawing page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Draw each note inside its dashed line. Keep the four corner codes clean and scan the whole page.</source>
+        <translation>Draw each note inside its dashed line. Keep the four corner codes clean and scan the whole page.</translation>
+    </message>
+    <message>
+        <source>Own pictures: make a set from the scanned pages.</source>
+        <translation>Own pictures: make a set from the scanned pages.</translation>
+    </message>
+</context>
+<context>
     <name>OwnSets</name>
     <message>
         <source>%1 (own)</source>
@@ -217,6 +240,74 @@
     <message>
         <source>cannot read %1</source>
         <translation>cannot read %1</translation>
+    </message>
+    <message>
+        <source>%1 holds no drawing page (no corner codes of the pages Zavolin prints to draw on were found) and is no grid of 10 rows by 2 pictures</source>
+        <translation>%1 holds no drawing page (no corner codes of the pages Zavolin prints to draw on were found) and is no grid of 10 rows by 2 pictures</translation>
+    </message>
+    <message>
+        <source>%1: a drawing page of another version of Zavolin (%2), passed over: print the pages again from this one</source>
+        <translation>%1: a drawing page of another version of Zavolin (%2), passed over: print the pages again from this one</translation>
+    </message>
+    <message>
+        <source>%1: only some of the corner codes of the page with %2 could be read, so it was passed over: scan the whole page again, its corners clean</source>
+        <translation>%1: only some of the corner codes of the page with %2 could be read, so it was passed over: scan the whole page again, its corners clean</translation>
+    </message>
+    <message>
+        <source>%1: the page's codes describe frames beyond its paper, so it was passed over</source>
+        <translation>%1: the page's codes describe frames beyond its paper, so it was passed over</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was drawn on %2 and again on %3: the later one is used</source>
+        <translation>%1 was drawn on %2 and again on %3: the later one is used</translation>
+    </message>
+    <message>
+        <source>%1 holds no drawing page: no corner codes of the pages Zavolin prints to draw on were found (print them with “Print drawing pages…”, and scan each page whole)</source>
+        <translation>%1 holds no drawing page: no corner codes of the pages Zavolin prints to draw on were found (print them with “Print drawing pages…”, and scan each page whole)</translation>
+    </message>
+    <message>
+        <source>passed over, holding no drawing page: %1</source>
+        <translation>passed over, holding no drawing page: %1</translation>
+    </message>
+    <message>
+        <source>no drawing found for %1: scan their pages too and make the set again</source>
+        <translation>no drawing found for %1: scan their pages too and make the set again</translation>
+    </message>
+    <message>
+        <source>no drawing found for %1: they will be plain, with their value</source>
+        <translation>no drawing found for %1: they will be plain, with their value</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>it is not a PDF document</source>
+        <translation>it is not a PDF document</translation>
+    </message>
+    <message>
+        <source>it is locked with a password</source>
+        <translation>it is locked with a password</translation>
+    </message>
+    <message>
+        <source>it has %1 pages, more than %2</source>
+        <translation>it has %1 pages, more than %2</translation>
+    </message>
+    <message>
+        <source>%1, page %2</source>
+        <translation>%1, page %2</translation>
+    </message>
+    <message>
+        <source>the page is damaged</source>
+        <translation>the page is damaged</translation>
+    </message>
+    <message>
+        <source>the page cannot be drawn</source>
+        <translation>the page cannot be drawn</translation>
     </message>
 </context>
 <context>
@@ -324,6 +415,81 @@
     </message>
 </context>
 <context>
+    <name>zavolin::frmDrawingPages</name>
+    <message>
+        <source>Print drawing pages</source>
+        <translation>Print drawing pages</translation>
+    </message>
+    <message>
+        <source>Pages with a frame for each note at its printed size, for children to draw their money on. Scan the drawn pages, in any order, and make a set of the scan with “Make from a picture…” or “Make from a folder…”.</source>
+        <translation>Pages with a frame for each note at its printed size, for children to draw their money on. Scan the drawn pages, in any order, and make a set of the scan with “Make from a picture…” or “Make from a folder…”.</translation>
+    </message>
+    <message>
+        <source>Paper:</source>
+        <translation>Paper:</translation>
+    </message>
+    <message>
+        <source>Values:</source>
+        <translation>Values:</translation>
+    </message>
+    <message>
+        <source>Copies (one for each child):</source>
+        <translation>Copies (one for each child):</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <translation>%1 (default)</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Printer:</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Save as PDF…</translation>
+    </message>
+    <message>
+        <source>There is no printer on this system; the pages can be saved as a PDF file.</source>
+        <translation>There is no printer on this system; the pages can be saved as a PDF file.</translation>
+    </message>
+    <message>
+        <source>Drawing the pages…</source>
+        <translation>Drawing the pages…</translation>
+    </message>
+    <message>
+        <source>The drawing pages were not made: %1.</source>
+        <translation>The drawing pages were not made: %1.</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>Saved as %1.</translation>
+    </message>
+    <message>
+        <source>Sent to %1.</source>
+        <translation>Sent to %1.</translation>
+    </message>
+    <message>
+        <source>Save the drawing pages as PDF</source>
+        <translation>Save the drawing pages as PDF</translation>
+    </message>
+    <message>
+        <source>Zavolin drawing pages.pdf</source>
+        <translation>Zavolin drawing pages.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>zavolin::frmInfo</name>
     <message>
         <source>About %1</source>
@@ -421,10 +587,6 @@
         <translation>Make a set from a picture</translation>
     </message>
     <message>
-        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
-        <translation>Pictures (*.png *.jpg *.jpeg *.svg)</translation>
-    </message>
-    <message>
         <source>Make a set from a folder of pictures</source>
         <translation>Make a set from a folder of pictures</translation>
     </message>
@@ -457,8 +619,16 @@
         <translation>SVG drawing (*.svg);;PNG picture, 300 dpi (*.png)</translation>
     </message>
     <message>
-        <source>Make a picture set of your own: save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named %1, %2 … %3 makes a set too.</source>
-        <translation>Make a picture set of your own: save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named %1, %2 … %3 makes a set too.</translation>
+        <source>Make a picture set of your own: print drawing pages, let the children draw on them and make a set from the scanned pages; or save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named %1, %2 … %3 makes a set too.</source>
+        <translation>Make a picture set of your own: print drawing pages, let the children draw on them and make a set from the scanned pages; or save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named %1, %2 … %3 makes a set too.</translation>
+    </message>
+    <message>
+        <source>Print drawing pages…</source>
+        <translation>Print drawing pages…</translation>
+    </message>
+    <message>
+        <source>Pictures and scans (*.png *.jpg *.jpeg *.svg *.pdf *.tif *.tiff)</source>
+        <translation>Pictures and scans (*.png *.jpg *.jpeg *.svg *.pdf *.tif *.tiff)</translation>
     </message>
 </context>
 <context>

@@ -145,6 +145,29 @@
     </message>
 </context>
 <context>
+    <name>DrawingPages</name>
+    <message>
+        <source>back</source>
+        <translation>reverso</translation>
+    </message>
+    <message>
+        <source>front</source>
+        <translation>anverso</translation>
+    </message>
+    <message>
+        <source>Zavolin drawing page %1 of %2</source>
+        <translation>Hoja de dibujo de Zavolin %1 de %2</translation>
+    </message>
+    <message>
+        <source>Draw each note inside its dashed line. Keep the four corner codes clean and scan the whole page.</source>
+        <translation>Dibuja cada billete dentro de su línea discontinua. Mantén limpios los cuatro códigos de las esquinas y escanea la hoja entera.</translation>
+    </message>
+    <message>
+        <source>Own pictures: make a set from the scanned pages.</source>
+        <translation>Imágenes propias: haga un juego con las hojas escaneadas.</translation>
+    </message>
+</context>
+<context>
     <name>OwnSets</name>
     <message>
         <source>%1 (own)</source>
@@ -217,6 +240,74 @@
     <message>
         <source>cannot read %1</source>
         <translation>no se puede leer %1</translation>
+    </message>
+    <message>
+        <source>%1 holds no drawing page (no corner codes of the pages Zavolin prints to draw on were found) and is no grid of 10 rows by 2 pictures</source>
+        <translation>%1 no contiene ninguna hoja de dibujo (no se encontraron los códigos de las esquinas de las hojas que Zavolin imprime para dibujar) y no es una cuadrícula de 10 filas de 2 imágenes</translation>
+    </message>
+    <message>
+        <source>%1: a drawing page of another version of Zavolin (%2), passed over: print the pages again from this one</source>
+        <translation>%1: una hoja de dibujo de otra versión de Zavolin (%2), omitida: vuelva a imprimir las hojas con esta versión</translation>
+    </message>
+    <message>
+        <source>%1: only some of the corner codes of the page with %2 could be read, so it was passed over: scan the whole page again, its corners clean</source>
+        <translation>%1: solo se pudieron leer algunos códigos de las esquinas de la hoja con %2, así que se omitió: vuelva a escanear la hoja entera, con las esquinas limpias</translation>
+    </message>
+    <message>
+        <source>%1: the page's codes describe frames beyond its paper, so it was passed over</source>
+        <translation>%1: los códigos de la hoja describen marcos fuera de su papel, así que se omitió</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was drawn on %2 and again on %3: the later one is used</source>
+        <translation>%1 se dibujó en %2 y otra vez en %3: se usa el posterior</translation>
+    </message>
+    <message>
+        <source>%1 holds no drawing page: no corner codes of the pages Zavolin prints to draw on were found (print them with “Print drawing pages…”, and scan each page whole)</source>
+        <translation>%1 no contiene ninguna hoja de dibujo: no se encontraron los códigos de las esquinas de las hojas que Zavolin imprime para dibujar (imprímalas con «Imprimir hojas de dibujo…» y escanee cada hoja entera)</translation>
+    </message>
+    <message>
+        <source>passed over, holding no drawing page: %1</source>
+        <translation>omitidos, sin hoja de dibujo: %1</translation>
+    </message>
+    <message>
+        <source>no drawing found for %1: scan their pages too and make the set again</source>
+        <translation>no se encontró ningún dibujo para %1: escanee también sus hojas y vuelva a hacer el juego</translation>
+    </message>
+    <message>
+        <source>no drawing found for %1: they will be plain, with their value</source>
+        <translation>no se encontró ningún dibujo para %1: quedarán lisos, con su valor</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>it is not a PDF document</source>
+        <translation>no es un documento PDF</translation>
+    </message>
+    <message>
+        <source>it is locked with a password</source>
+        <translation>está bloqueado con una contraseña</translation>
+    </message>
+    <message>
+        <source>it has %1 pages, more than %2</source>
+        <translation>tiene %1 páginas, más de %2</translation>
+    </message>
+    <message>
+        <source>%1, page %2</source>
+        <translation>%1, página %2</translation>
+    </message>
+    <message>
+        <source>the page is damaged</source>
+        <translation>la página está dañada</translation>
+    </message>
+    <message>
+        <source>the page cannot be drawn</source>
+        <translation>la página no se puede dibujar</translation>
     </message>
 </context>
 <context>
@@ -324,6 +415,81 @@
     </message>
 </context>
 <context>
+    <name>zavolin::frmDrawingPages</name>
+    <message>
+        <source>Print drawing pages</source>
+        <translation>Imprimir hojas de dibujo</translation>
+    </message>
+    <message>
+        <source>Pages with a frame for each note at its printed size, for children to draw their money on. Scan the drawn pages, in any order, and make a set of the scan with “Make from a picture…” or “Make from a folder…”.</source>
+        <translation>Hojas con un marco para cada billete a su tamaño impreso, para que los niños dibujen su dinero. Escanee las hojas dibujadas, en cualquier orden, y haga un juego con el escaneo con «Hacer con una imagen…» o «Hacer con una carpeta…».</translation>
+    </message>
+    <message>
+        <source>Paper:</source>
+        <translation>Papel:</translation>
+    </message>
+    <message>
+        <source>Values:</source>
+        <translation>Valores:</translation>
+    </message>
+    <message>
+        <source>Copies (one for each child):</source>
+        <translation>Copias (una por niño):</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <translation>%1 (predeterminada)</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Impresora:</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Guardar como PDF…</translation>
+    </message>
+    <message>
+        <source>There is no printer on this system; the pages can be saved as a PDF file.</source>
+        <translation>No hay ninguna impresora en este sistema; las hojas se pueden guardar como archivo PDF.</translation>
+    </message>
+    <message>
+        <source>Drawing the pages…</source>
+        <translation>Dibujando las páginas…</translation>
+    </message>
+    <message>
+        <source>The drawing pages were not made: %1.</source>
+        <translation>No se hicieron las hojas de dibujo: %1.</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>Guardado como %1.</translation>
+    </message>
+    <message>
+        <source>Sent to %1.</source>
+        <translation>Enviado a %1.</translation>
+    </message>
+    <message>
+        <source>Save the drawing pages as PDF</source>
+        <translation>Guardar las hojas de dibujo como PDF</translation>
+    </message>
+    <message>
+        <source>Zavolin drawing pages.pdf</source>
+        <translation>Hojas de dibujo de Zavolin.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>zavolin::frmInfo</name>
     <message>
         <source>About %1</source>
@@ -421,10 +587,6 @@
         <translation>Hacer un juego con una imagen</translation>
     </message>
     <message>
-        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
-        <translation>Imágenes (*.png *.jpg *.jpeg *.svg)</translation>
-    </message>
-    <message>
         <source>Make a set from a folder of pictures</source>
         <translation>Hacer un juego con una carpeta de imágenes</translation>
     </message>
@@ -457,8 +619,16 @@
         <translation>Dibujo SVG (*.svg);;Imagen PNG, 300 ppp (*.png)</translation>
     </message>
     <message>
-        <source>Make a picture set of your own: save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named %1, %2 … %3 makes a set too.</source>
-        <translation>Haga un juego de imágenes propio: guarde la plantilla, dibuje los billetes en ella con cualquier programa de dibujo y haga un juego con la imagen guardada. Una carpeta de imágenes llamadas %1, %2 … %3 también sirve.</translation>
+        <source>Make a picture set of your own: print drawing pages, let the children draw on them and make a set from the scanned pages; or save the template, draw the notes in it with any drawing program, and make a set from the saved picture. A folder of pictures named %1, %2 … %3 makes a set too.</source>
+        <translation>Haga un juego de imágenes propio: imprima hojas de dibujo, deje que los niños dibujen en ellas y haga un juego con las hojas escaneadas; o guarde la plantilla, dibuje los billetes en ella con cualquier programa de dibujo y haga un juego con la imagen guardada. Una carpeta de imágenes llamadas %1, %2 … %3 también sirve.</translation>
+    </message>
+    <message>
+        <source>Print drawing pages…</source>
+        <translation>Imprimir hojas de dibujo…</translation>
+    </message>
+    <message>
+        <source>Pictures and scans (*.png *.jpg *.jpeg *.svg *.pdf *.tif *.tiff)</source>
+        <translation>Imágenes y escaneos (*.png *.jpg *.jpeg *.svg *.pdf *.tif *.tiff)</translation>
     </message>
 </context>
 <context>
