@@ -1,6 +1,7 @@
 // What a screen reader meets in the program's windows: every control named in the language
 // shown, every window with a name, the picture sets' whole names.
 #include "WindowFixture.h"
+#include "app/frmDrawingPages.h"
 #include "app/frmOwnSets.h"
 #include "app/frmPrint.h"
 #include "app/frmPrintSet.h"
@@ -104,7 +105,9 @@ TEST_F(Accessibility, EveryControlOfEveryWindowHasANameInTheLanguageShown) {
                         window.get());
         frmOwnSets own(window.get());
         frmInfo about(window.get());
-        for (QDialog* dialog : std::initializer_list<QDialog*>{&adjustment, &set, &own, &about}) {
+        frmDrawingPages drawingPages(window.get());
+        for (QDialog* dialog :
+             std::initializer_list<QDialog*>{&adjustment, &set, &own, &about, &drawingPages}) {
             SCOPED_TRACE(qPrintable(dialog->objectName()));
             dialog->show();
             EXPECT_EQ(unnamedControls(dialog), "");
