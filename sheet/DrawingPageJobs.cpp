@@ -17,8 +17,11 @@ QList<PageRequest> drawingPagesOn(const PrinterPaper& paper, const SizeTable& si
 }
 
 void writeDrawingPages(const QString& path, StandardPaper paper, const SizeTable& sizes,
-                       const QList<qint16>& values) {
-    const QList<PageRequest> pages = drawingPagesOn(pdfPrinterPaper(paper), sizes, values);
+                       const QList<qint16>& values, int copies) {
+    const QList<PageRequest> one = drawingPagesOn(pdfPrinterPaper(paper), sizes, values);
+    QList<PageRequest> pages;
+    for (int copy = 0; copy < copies; ++copy)
+        pages += one;
     const std::unique_ptr<QtPrinter> printer = openPdfFilePrinter(path, paper);
     const PictureClip noNotes;
     printSetPages(*printer, pages, {sizes, {}, noNotes}, 1);

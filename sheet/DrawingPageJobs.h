@@ -14,9 +14,9 @@ namespace zavolin {
 QList<PageRequest> drawingPagesOn(const PrinterPaper& paper, const SizeTable& sizes,
                                   const QList<qint16>& values);
 
-// Writes the drawing pages of the values as a PDF file of that paper, whole or not at all.
-// Raises RuntimeError for what cannot be done.
+// Writes the drawing pages of the values as a PDF file of that paper, `copies` times one after
+// the other, whole or not at all. Raises RuntimeError for what cannot be done.
 void writeDrawingPages(const QString& path, StandardPaper paper, const SizeTable& sizes,
-                       const QList<qint16>& values);
+                       const QList<qint16>& values, int copies = 1);
 
 } // namespace zavolin
