@@ -8,6 +8,7 @@
 #include "platform/PictureClip.h"
 #include "platform/RuntimeError.h"
 #include "sheet/DrawingPageJobs.h"
+#include "sheet/SetCounts.h"
 #include "sheet/SetJobs.h"
 #include "sheet/SizeNotes.h"
 #include "sheet/WholeSet.h"
@@ -29,7 +30,6 @@
 namespace zavolin {
 namespace {
 
-const char* const ValueNames[] = {"1", "2", "5", "10", "20", "50", "100", "200", "500", "1000"};
 constexpr int MostCopies = 99; // a class, with some to spare
 
 SizeTable noteSizes() {
@@ -62,7 +62,7 @@ frmDrawingPages::frmDrawingPages(QWidget* parent)
     form->addRow(tr("Paper:"), cmbPaper);
     auto* values = new QGridLayout;
     for (size_t i = 0; i < chkValue.size(); ++i) {
-        chkValue[i] = new QCheckBox(QLatin1String(ValueNames[i]), this);
+        chkValue[i] = new QCheckBox(valueKey(qint16(i + 1)), this);
         chkValue[i]->setChecked(true);
         values->addWidget(chkValue[i], int(i / 5), int(i % 5));
         connect(chkValue[i], &QCheckBox::toggled, this, [this] { updateButtons(); });

@@ -149,11 +149,15 @@ int prepareFromScans(PreparedSet& set, const QString& source, const QStringList&
     }
 
     if (read.pages == 0) {
-        addFinding(set, true,
-                   OwnSets::tr("%1 holds no drawing page: no corner codes of the pages Zavolin "
-                               "prints to draw on were found (print them with “Print drawing "
-                               "pages…”, and scan each page whole)")
-                       .arg(source));
+        // What was found wrong on the way is then why there is nothing.
+        for (ImportFinding& finding : set.findings)
+            finding.stops = true;
+        if (set.findings.isEmpty())
+            addFinding(set, true,
+                       OwnSets::tr("%1 holds no drawing page: no corner codes of the pages Zavolin "
+                                   "prints to draw on were found (print them with “Print drawing "
+                                   "pages…”, and scan each page whole)")
+                           .arg(source));
         return 0;
     }
     if (!read.withoutPage.isEmpty())

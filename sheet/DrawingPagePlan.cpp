@@ -3,6 +3,7 @@
 
 #include "DrawingPages.h"
 #include "PagePlan.h"
+#include "SetCounts.h"
 #include "TextBlock.h"
 #include "TextPicture.h"
 
@@ -21,8 +22,6 @@ constexpr double TitleSize = 4.5;
 constexpr double InstructionSize = 3;
 constexpr double CaptionSize = 3.5;
 constexpr double FootnoteSize = 2.5;
-
-const char* const ValueNames[] = {"1", "2", "5", "10", "20", "50", "100", "200", "500", "1000"};
 
 QRectF scaled(const QRectF& rect, float scale) {
     return {rect.topLeft() * scale, rect.size() * scale};
@@ -47,7 +46,7 @@ PagePlan planDrawingPage(const QSizeF& target, const PageRequest& page, float sc
         plan.pictures.append({scaled(layout.frames[i], scale), PlannedArt::DrawingFrame, cell});
         const QString side =
             cell % 2 ? DrawingPageTexts::tr("back") : DrawingPageTexts::tr("front");
-        addText(plan, QStringLiteral("%1 \u00b7 %2").arg(QLatin1String(ValueNames[cell / 2]), side),
+        addText(plan, QStringLiteral("%1 \u00b7 %2").arg(valueKey(qint16(cell / 2 + 1)), side),
                 layout.captions[i], CaptionSize, scale, true, false);
     }
     for (int corner = 0; corner < 4; ++corner)

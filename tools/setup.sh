@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-format
   clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
-  qt6-l10n-tools libqt6svg6 qt6-qpa-plugins
+  qt6-l10n-tools libqt6svg6 qt6-qpa-plugins qt6-image-formats-plugins
   libgl-dev libxkbcommon-dev libx11-dev libcups2-dev libqpdf-dev libzxing-dev libpoppler-qt6-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   cups cups-client cups-bsd cups-ipp-utils printer-driver-cups-pdf

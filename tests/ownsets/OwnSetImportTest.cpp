@@ -98,3 +98,32 @@ TEST(OwnSetImport, MissingFrontsStopAndMissingBacksArePlain) {
 }
 
 } // namespace zavolin::test
+
+namespace zavolin::test {
+
+TEST(OwnSetImport, APictureOrScanHoldingNoDrawingPageSaysSoNotThatItWouldBeStretched) {
+    SizeTable sizes;
+    SizeNotes(sizes);
+    const QString folder = freshDirectory(QStringLiteral("own-set-scans"));
+    QImage photo(800, 600, QImage::Format_RGB32);
+    photo.fill(Qt::darkCyan);
+    ASSERT_TRUE(photo.save(QDir(folder).filePath("photo.jpg")));
+    QFile pdf(QDir(folder).filePath("scan.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::WriteOnly));
+    pdf.write("%PDF-1.4 but nothing more");
+    pdf.close();
+    const struct {
+        const char* file;
+        const char* says;
+    } cases[] = {{"photo.jpg", "photo.jpg holds no drawing page"},
+                 {"scan.pdf", "scan.pdf cannot be read: it is not a PDF document"}};
+    for (const auto& c : cases) {
+        const PreparedSet set = prepareOwnSet(QDir(folder).filePath(c.file), sizes);
+        ASSERT_TRUE(set.stopped()) << c.file;
+        EXPECT_TRUE(set.errors().join('\n').contains(c.says))
+            << qPrintable(set.errors().join('\n'));
+        EXPECT_FALSE(set.errors().join('\n').contains("stretched")) << c.file;
+    }
+}
+
+} // namespace zavolin::test
