@@ -13,7 +13,7 @@ packages=(
   cups cups-client cups-bsd cups-ipp-utils printer-driver-cups-pdf
   poppler-utils ghostscript qpdf
   fonts-dejavu-core xvfb xauth
-  dpkg-dev file desktop-file-utils appstream
+  dpkg-dev file desktop-file-utils appstream reuse
 )
 
 missing=()
