@@ -19,6 +19,8 @@ if [ "${1:-}" = "--sanitize" ]; then
 fi
 
 bash tools/setup.sh
+# Every file must say its licence (.reuse/dep5, LICENSES/); checked first, as it needs no build.
+reuse lint
 bash tools/cups-setup.sh
 
 cmake -S . -B "$build" -G Ninja "${flags[@]}"
