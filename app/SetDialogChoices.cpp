@@ -57,6 +57,8 @@ SetDialogChoices loadSetDialogChoices() {
     const QString columns = readSetting(Settings::SetColumns).trimmed();
     if (!columns.isEmpty())
         choices.columns = columnLayoutFromText(columns);
+    choices.serials = readSetting(Settings::SetSerials).trimmed() == QLatin1String("1");
+    choices.serialPrefix = readSetting(Settings::SetSerialPrefix).trimmed();
     return choices;
 }
 
@@ -77,6 +79,8 @@ void storeSetDialogChoices(const SetDialogChoices& choices) {
     writeSetting(Settings::SetPaper, choices.paper ? paperName(*choices.paper) : QString());
     writeSetting(Settings::SetColumns,
                  choices.columns ? columnLayoutText(*choices.columns) : QString());
+    writeSetting(Settings::SetSerials, choices.serials ? QStringLiteral("1") : QStringLiteral("0"));
+    writeSetting(Settings::SetSerialPrefix, choices.serialPrefix);
 }
 
 } // namespace zavolin

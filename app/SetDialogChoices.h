@@ -22,6 +22,8 @@ struct SetDialogChoices {
     QString printer;                     // empty: the system's default
     std::optional<StandardPaper> paper;  // none: the queue's own
     std::optional<ColumnLayout> columns; // none: the main window's
+    bool serials = false;                // a serial on every note
+    QString serialPrefix;
 
     // Ten notes of every value and one coin strip for each child.
     static ValueCounts defaultEach();

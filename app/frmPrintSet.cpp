@@ -10,6 +10,7 @@
 #include "platform/DefaultPrinter.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PdfFilePrinter.h"
+#include "platform/QtPrinter.h"
 #include "platform/RuntimeError.h"
 #include "platform/SettingsStore.h"
 #include "sheet/BackOffsetText.h"
@@ -26,9 +27,13 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -109,6 +114,24 @@ frmPrintSet::frmPrintSet(const SetContent& content, QWidget* parent, PictureSetC
     chkColumns = new QCheckBox(tr("As many columns of notes as fit the paper"), m_inputs);
     chkColumns->setObjectName(QStringLiteral("chkColumns"));
     form->addRow(chkColumns);
+    auto* serials = new QHBoxLayout;
+    chkSerials = new QCheckBox(tr("Serial numbers, prefix:"), m_inputs);
+    chkSerials->setObjectName(QStringLiteral("chkSerials"));
+    txtSerialPrefix = new QLineEdit(m_inputs);
+    txtSerialPrefix->setObjectName(QStringLiteral("txtSerialPrefix"));
+    txtSerialPrefix->setMaxLength(6);
+    txtSerialPrefix->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[A-Za-z0-9]{0,6}")), txtSerialPrefix));
+    txtSerialPrefix->setPlaceholderText(tr("class"));
+    txtSerialPrefix->setAccessibleName(nameFromLabel(chkSerials->text()));
+    cmdCheckSerial = new QPushButton(tr("Check a serial…"), m_inputs);
+    cmdExportRegister = new QPushButton(tr("Export the register…"), m_inputs);
+    serials->addWidget(chkSerials);
+    serials->addWidget(txtSerialPrefix);
+    serials->addStretch();
+    serials->addWidget(cmdCheckSerial);
+    serials->addWidget(cmdExportRegister);
+    form->addRow(serials);
     spnCopies = new QSpinBox(m_inputs);
     spnCopies->setObjectName(QStringLiteral("spnCopies"));
     spnCopies->setRange(1, MaxCopies);
@@ -172,6 +195,9 @@ frmPrintSet::frmPrintSet(const SetContent& content, QWidget* parent, PictureSetC
             listPictureSets();
     });
     connect(cmdSavePdf, &QPushButton::clicked, this, [this] { chooseSavePath(); });
+    connect(chkSerials, &QCheckBox::toggled, this, [this] { updateButtons(); });
+    connect(cmdCheckSerial, &QPushButton::clicked, this, [this] { askForSerial(); });
+    connect(cmdExportRegister, &QPushButton::clicked, this, [this] { askForRegisterPath(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { m_cancelled = true; });
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -258,6 +284,8 @@ void frmPrintSet::applyChoices(const SetDialogChoices& choices) {
     if (choices.columns)
         m_content.columns = *choices.columns;
     chkColumns->setChecked(m_content.columns == ColumnLayout::AsManyAsFit);
+    chkSerials->setChecked(choices.serials);
+    txtSerialPrefix->setText(choices.serialPrefix);
     m_storedPaper = choices.paper;
     m_wantedSides = choices.sides;
     listPrinters(choices.printer);
@@ -282,6 +310,8 @@ void frmPrintSet::keepChoices() {
         choices.paper = chosenPaper();
     if (m_content.columns != m_windowColumns)
         choices.columns = m_content.columns;
+    choices.serials = chkSerials->isChecked();
+    choices.serialPrefix = normalPrefix(txtSerialPrefix->text());
     try {
         storeSetDialogChoices(choices);
     } catch (const RuntimeError& e) {
@@ -468,6 +498,7 @@ void frmPrintSet::updateButtons() {
     cmdPrint->setEnabled(anyValue && !m_queue.isEmpty());
     cmdSavePdf->setEnabled(anyValue);
     cmdCalibration->setEnabled(!m_queue.isEmpty());
+    txtSerialPrefix->setEnabled(chkSerials->isChecked());
     updatePaper();
 }
 
@@ -516,8 +547,117 @@ void frmPrintSet::updatePaper() {
 
 bool frmPrintSet::printSet() {
     keepChoices();
-    return printDocuments(setDocuments(countedSet().sheetValues(), chosenSides(), backOffset()),
-                          spnCopies->value());
+    QList<SetDocument> documents =
+        setDocuments(countedSet().sheetValues(), chosenSides(), backOffset());
+    int copies = spnCopies->value();
+    QStringList serials;
+    if (chkSerials->isChecked()) {
+        // Every copy's notes have serials of their own: the copies are pages of the job.
+        documents = copiesWithin(documents, copies);
+        copies = 1;
+        const bool numbered = numberNotes(
+            [&](const SerialIssuer& issue) {
+                return numberPages(documents, notesOnPage(cupsQueuePaper(m_queue, chosenPaper())),
+                                   issue);
+            },
+            serials);
+        if (!numbered)
+            return false;
+    }
+    const bool done = printDocuments(documents, copies);
+    saySerials(done, serials);
+    return done;
+}
+
+bool frmPrintSet::numberNotes(const std::function<QStringList(const SerialIssuer&)>& number,
+                              QStringList& serials) {
+    if (const QString problem = serialPrefixProblem(txtSerialPrefix->text()); !problem.isEmpty()) {
+        fail(tr("Give the serials a prefix of 1 to 6 letters or digits, such as the class."));
+        txtSerialPrefix->setFocus();
+        return false;
+    }
+    const QString prefix = normalPrefix(txtSerialPrefix->text());
+    const QString sides = setSidesName(chosenSides());
+    try {
+        serials = number(
+            [&](const QList<qint16>& notes) { return issueSerialTexts(prefix, notes, sides); });
+    } catch (const RuntimeError& e) {
+        fail(tr("No serials could be issued: %1").arg(e.description()));
+        return false;
+    }
+    return true;
+}
+
+NotesOnPage frmPrintSet::notesOnPage(const PrinterPaper& paper) const {
+    const auto measuring = std::make_shared<QtPrinter>(paper, nullptr);
+    return [this, measuring](qint16 Denom) { return itemsOnSheet(*measuring, Denom, m_content); };
+}
+
+void frmPrintSet::saySerials(bool done, const QStringList& serials) {
+    if (serials.isEmpty())
+        return;
+    const QString said = done ? tr("Serials %1 to %2 (%3 notes).")
+                                    .arg(serials.first(), serials.last())
+                                    .arg(serials.size())
+                              : tr("Its serials %1 to %2 stay in the register as issued.")
+                                    .arg(serials.first(), serials.last());
+    lblStatus->setText(lblStatus->text() + QLatin1Char(' ') + said);
+}
+
+void frmPrintSet::askForSerial() {
+    bool ok = false;
+    const QString text = QInputDialog::getText(this, tr("Check a serial"),
+                                               tr("The serial on the note, such as 3B-0042-KX7:"),
+                                               QLineEdit::Normal, QString(), &ok);
+    if (!ok || text.trimmed().isEmpty())
+        return;
+    QString said;
+    try {
+        said = serialVerdictText(checkSerial(text), text);
+    } catch (const RuntimeError& e) {
+        said = tr("The serial could not be checked: %1").arg(e.description());
+    }
+    lblStatus->setText(said);
+    MessageBoxes::current().inform(this, said);
+}
+
+QString frmPrintSet::serialVerdictText(const SerialVerdict& verdict, const QString& text) {
+    using Kind = SerialVerdict::Kind;
+    const QString serial = verdict.serial.text();
+    switch (verdict.kind) {
+    case Kind::Malformed:
+        return tr("\"%1\" is no serial: a serial reads PREFIX-NUMBER-CODE, such as 3B-0042-KX7.")
+            .arg(text);
+    case Kind::WrongCheck:
+        return tr("Not valid: the check code of %1 does not fit its number.").arg(serial);
+    case Kind::UnknownPrefix:
+        return tr("Not valid: no note with the prefix %1 was issued here.")
+            .arg(verdict.serial.prefix);
+    case Kind::NeverIssued:
+        return tr("Not valid: number %1 of %2 was never issued.")
+            .arg(verdict.serial.number)
+            .arg(verdict.serial.prefix);
+    case Kind::Valid:
+        break;
+    }
+    return tr("Valid: %1 is a note of %2, issued on %3.")
+        .arg(serial, setValueName(verdict.note->Denom),
+             QLocale().toString(verdict.note->issued, QLocale::ShortFormat));
+}
+
+void frmPrintSet::askForRegisterPath() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Export the register of serials"),
+        QDir(folder).filePath(tr("Zavolin serials.csv")), tr("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    try {
+        exportSerialRegister(path);
+        lblStatus->setText(tr("Saved the register as %1.").arg(QDir::toNativeSeparators(path)));
+    } catch (const RuntimeError& e) {
+        fail(tr("The register was not saved: %1").arg(e.description()));
+    }
 }
 
 bool frmPrintSet::printCalibration() {
@@ -536,15 +676,24 @@ void frmPrintSet::chooseSavePath() {
 
 bool frmPrintSet::saveAsPdf(const QString& path) {
     keepChoices();
-    const QList<PageRequest> pages = withFootnotes(
+    QList<PageRequest> pages = withFootnotes(
         setFilePages(countedSet().sheetValues(), chosenSides(), backOffset(), spnCopies->value()),
         setFootnote, calibrationInstruction);
+    QStringList serials;
+    if (chkSerials->isChecked() &&
+        !numberNotes(
+            [&](const SerialIssuer& issue) {
+                return numberPages(pages, notesOnPage(pdfPrinterPaper(chosenPaper())), issue);
+            },
+            serials))
+        return false;
     const bool done = draw([&](const SetProgress& progress) {
         const std::unique_ptr<QtPrinter> printer = openPdfFilePrinter(path, chosenPaper());
         printSetPages(*printer, pages, m_content, 1, progress);
     });
     if (done)
         lblStatus->setText(tr("Saved as %1.").arg(QDir::toNativeSeparators(path)));
+    saySerials(done, serials);
     return done;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/PrinterPaper.h"
+#include "serials/SerialRegister.h"
 #include "sheet/SetCounts.h"
+#include "sheet/SetSerials.h"
 #include "sheet/WholeSet.h"
 
 #include <QDialog>
@@ -15,6 +17,7 @@ class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
+class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
@@ -65,6 +68,10 @@ public:
     QComboBox* cmbPrinter = nullptr;
     QComboBox* cmbPaper = nullptr;
     QCheckBox* chkColumns = nullptr;
+    QCheckBox* chkSerials = nullptr;
+    QLineEdit* txtSerialPrefix = nullptr;
+    QPushButton* cmdCheckSerial = nullptr;
+    QPushButton* cmdExportRegister = nullptr;
     QSpinBox* spnCopies = nullptr;
     QComboBox* cmbSides = nullptr;
     QDoubleSpinBox* spnBackX = nullptr;
@@ -117,6 +124,16 @@ private:
     void loadBackOffset();
     void storeBackOffset();
     void chooseSavePath();
+    // Issues serials for the notes through `number`, which numbers the pages; false, said in the
+    // status line and a message box, for a prefix that cannot be used or a register that cannot
+    // be written.
+    bool numberNotes(const std::function<QStringList(const SerialIssuer&)>& number,
+                     QStringList& serials);
+    NotesOnPage notesOnPage(const PrinterPaper& paper) const;
+    void saySerials(bool done, const QStringList& serials);
+    void askForSerial();
+    static QString serialVerdictText(const SerialVerdict& verdict, const QString& text);
+    void askForRegisterPath();
     void updateButtons();
     void measureSheets();
     void updatePaper();

@@ -7,7 +7,9 @@
 #include "platform/PictureClip.h"
 #include "platform/QtPrinter.h"
 #include "platform/RuntimeError.h"
+#include "serials/SerialRegister.h"
 #include "sheet/SetJobs.h"
+#include "sheet/SetSerials.h"
 #include "sheet/SizeNotes.h"
 
 #include <cstdio>
@@ -24,10 +26,32 @@ PrinterPaper setPaper(const SheetRequest& r) {
     return pdfPrinterPaper(r.paper);
 }
 
+// How many notes a page of each value holds on the paper the set is laid out for.
+NotesOnPage notesOnPage(const SheetRequest& r, const SetContent& content) {
+    const auto measuring = std::make_shared<QtPrinter>(setPaper(r), nullptr);
+    return [measuring, &content](qint16 Denom) { return itemsOnSheet(*measuring, Denom, content); };
+}
+
+// Issues and registers serials under the request's prefix for the notes asked.
+SerialIssuer serialIssuer(const SheetRequest& r, SetSides sides) {
+    return [&r, sides](const QList<qint16>& notes) {
+        return issueSerialTexts(r.serialPrefix, notes, setSidesName(sides));
+    };
+}
+
+void sayUsed(const QStringList& used) {
+    if (!used.isEmpty())
+        std::fputs(QStringLiteral("serials %1 to %2: %3 notes, in the register of %4\n")
+                       .arg(used.first(), used.last())
+                       .arg(used.size())
+                       .arg(serialsFolder())
+                       .toLocal8Bit(),
+                   stdout);
+}
+
 // The sheets of each value: as many as its count needs, or one of each value chosen.
 CountedSet countedSet(const SheetRequest& r, const SetContent& content) {
-    QtPrinter measuring(setPaper(r), nullptr);
-    const auto perSheet = [&](qint16 Denom) { return itemsOnSheet(measuring, Denom, content); };
+    const NotesOnPage perSheet = notesOnPage(r, content);
     if (r.counts)
         return planCounts(*r.counts, perSheet);
     return oneSheetEach(r.values, perSheet);
@@ -81,21 +105,29 @@ void printSet(const SheetRequest& r, const SetContent& content, const QList<qint
               QStringLiteral("the printer \"%1\" cannot print on both sides of the paper; "
                              "--duplex manual turns the sheets over by hand")
                   .arg(queue));
-    const QList<SetDocument> documents =
-        r.kind == Kind::Calibration
-            ? calibrationDocuments(sides == SetSides::TwoSided, r.backOffset)
-            : setDocuments(sheetValues, sides, r.backOffset);
+    QList<SetDocument> documents =
+        withFootnotes(r.kind == Kind::Calibration
+                          ? calibrationDocuments(sides == SetSides::TwoSided, r.backOffset)
+                          : setDocuments(sheetValues, sides, r.backOffset),
+                      setFootnote, calibrationInstruction);
+    int copies = r.kind == Kind::Calibration ? 1 : r.copies;
+    QStringList used;
+    if (!r.serialPrefix.isEmpty()) {
+        // Every copy's notes have serials of their own: the copies are pages of the job.
+        documents = copiesWithin(documents, copies);
+        copies = 1;
+        used = numberPages(documents, notesOnPage(r, content), serialIssuer(r, sides));
+    }
     QStringList sent;
     printSetJobs(
-        queue, r.paperGiven ? std::optional(r.paper) : std::nullopt,
-        withFootnotes(documents, setFootnote, calibrationInstruction), content,
-        r.kind == Kind::Calibration ? 1 : r.copies, {},
+        queue, r.paperGiven ? std::optional(r.paper) : std::nullopt, documents, content, copies, {},
         [] {
             if (!turnedStackBack())
                 raise(ErrNo::PrinterError,
                       QStringLiteral("the backs were not printed: no answer on standard input"));
         },
         sent);
+    sayUsed(used);
 }
 
 } // namespace
@@ -123,10 +155,14 @@ void makeSetPages(const SheetRequest& r) {
         printSet(r, content, sheetValues);
         return;
     }
+    QList<PageRequest> pages =
+        withFootnotes(filePages(r, sheetValues), setFootnote, calibrationInstruction);
+    QStringList used;
+    if (!r.serialPrefix.isEmpty())
+        used = numberPages(pages, notesOnPage(r, content), serialIssuer(r, r.sides));
     const std::unique_ptr<QtPrinter> printer = openPdfFilePrinter(r.outputPath, r.paper);
-    printSetPages(*printer,
-                  withFootnotes(filePages(r, sheetValues), setFootnote, calibrationInstruction),
-                  content, 1);
+    printSetPages(*printer, pages, content, 1);
+    sayUsed(used);
 }
 
 } // namespace zavolin

@@ -1,6 +1,7 @@
 #include "SheetRequest.h"
 
 #include "platform/RuntimeError.h"
+#include "serials/SerialCode.h"
 #include "sheet/BackOffsetText.h"
 
 #include <QRegularExpression>
@@ -106,6 +107,10 @@ QString apply(SheetRequest& r, bool& outputSeen, ValueCounts& each, int& childre
         if (!r.pictures.isEmpty())
             return QStringLiteral("give one picture set only: --pictures or --picture-set");
         r.pictureSet = value;
+    } else if (option == QLatin1String("--serials")) {
+        if (const QString problem = serialPrefixProblem(value); !problem.isEmpty())
+            return QStringLiteral("--serials: %1").arg(problem);
+        r.serialPrefix = normalPrefix(value);
     } else if (option == QLatin1String("--paper")) {
         const std::optional<StandardPaper> paper = paperNamed(value);
         if (!paper)
@@ -158,7 +163,8 @@ bool takesValue(const QString& option) {
         QStringLiteral("--duplex"),       QStringLiteral("--back-offset"),
         QStringLiteral("--columns"),      QStringLiteral("--template"),
         QStringLiteral("--printer"),      QStringLiteral("--notes"),
-        QStringLiteral("--children"),     QStringLiteral("--each")};
+        QStringLiteral("--children"),     QStringLiteral("--each"),
+        QStringLiteral("--serials")};
     return withValue.contains(option);
 }
 
@@ -179,7 +185,8 @@ QString checkCombination(const SheetRequest& r, const QSet<QString>& seen) {
         if (!setOnly.isEmpty())
             return QStringLiteral("%1 goes with --whole-set or --calibration only").arg(setOnly);
         const QString wholeSetOnly = first({QStringLiteral("--notes"), QStringLiteral("--children"),
-                                            QStringLiteral("--each"), QStringLiteral("--plan")});
+                                            QStringLiteral("--each"), QStringLiteral("--plan"),
+                                            QStringLiteral("--serials")});
         if (!wholeSetOnly.isEmpty())
             return QStringLiteral("%1 goes with --whole-set only").arg(wholeSetOnly);
         if (r.copies > MaxPageCopies)
@@ -197,7 +204,7 @@ QString checkCombination(const SheetRequest& r, const QSet<QString>& seen) {
                 << QStringLiteral("--each") << QStringLiteral("--plan")
                 << QStringLiteral("--columns") << QStringLiteral("--pictures")
                 << QStringLiteral("--picture-set") << QStringLiteral("--left-margin")
-                << QStringLiteral("--top-margin");
+                << QStringLiteral("--top-margin") << QStringLiteral("--serials");
     if (const QString option = first(notWith); !option.isEmpty())
         return QStringLiteral("%1 does not go with %2").arg(option, name);
     const bool byChildren =
@@ -357,10 +364,12 @@ QString sheetUsage() {
         "                     [--back-offset X,Y] [--copies N] [--left-margin MM]\n"
         "                     [--top-margin MM] [--pictures FILE | --picture-set N|NAME]\n"
         "                     [--paper A4|Letter|A5|Legal] [--columns 1|auto]\n"
+        "                     [--serials PREFIX]\n"
         "                     (--output FILE.pdf | --print [--printer Q]) [--plan]\n"
         "       zavolin-sheet --calibration [--back-offset X,Y] [--duplex printer|manual]\n"
         "                     [--paper A4|Letter|A5|Legal]\n"
         "                     (--output FILE.pdf | --print [--printer Q])\n"
+        "       zavolin-sheet --check-serial SERIAL | --export-register FILE.csv\n"
         "       zavolin-sheet --list-picture-sets\n"
         "       zavolin-sheet --add-picture-set NAME --from FILE|FOLDER [--accept-warnings]\n"
         "       zavolin-sheet --remove-picture-set NAME\n"
@@ -429,6 +438,14 @@ QString sheetUsage() {
         "  --children N --each COUNTS  the same for a class: N children (1 to 9999), each\n"
         "                    getting COUNTS of the values, such as 10 (every value),\n"
         "                    1=10,1000=2 or 10,coins=1 (a bare number for the values not named)\n"
+        "  --serials PREFIX  a serial on every note, front and back: PREFIX (1 to 6 letters\n"
+        "                    or digits, such as the class), a number going on from the last\n"
+        "                    print with that prefix, and a check code only this user's key\n"
+        "                    makes, such as 3B-0042-KX7; each copy's notes their own, each\n"
+        "                    note in the register (~/.local/share/Zavolin/serials)\n"
+        "  --check-serial SERIAL  say whether a note's serial was issued here (exit 0), and\n"
+        "                    its value and date, or why not (exit 1)\n"
+        "  --export-register FILE.csv  write the register of issued serials to FILE\n"
         "  --plan            print what the set takes and make nothing: for each value the\n"
         "                    notes wanted, the notes a page holds, its pages and the notes you\n"
         "                    get; then the sheets of paper, measured on the printer's or the\n"

@@ -47,6 +47,8 @@ struct SheetRequest {
     std::optional<ValueCounts> counts;
     // Say the pages and notes each value gets, and the sheets of paper, and make nothing.
     bool planOnly = false;
+    // Every note gets a serial under this prefix, issued and registered; none when empty.
+    QString serialPrefix;
 };
 
 struct ParsedArguments {

@@ -1,5 +1,6 @@
 #include "OwnSetCommand.h"
 #include "PluginPictureSets.h"
+#include "SerialCommand.h"
 #include "SheetCommand.h"
 #include "SheetRequest.h"
 #include "errors/ConsoleReporter.h"
@@ -82,6 +83,9 @@ int main(int argc, char* argv[]) {
     if (const zavolin::ParsedOwnSetArguments own = zavolin::parseOwnSetArguments(arguments);
         own.isOwnSetCommand)
         return ownSetCommand(own);
+    if (const zavolin::SerialCommand serial = zavolin::parseSerialArguments(arguments);
+        serial.isSerialCommand)
+        return zavolin::runSerialCommand(serial);
     const zavolin::ParsedArguments parsed = zavolin::parseSheetArguments(arguments);
     if (parsed.help) {
         std::fputs(zavolin::sheetUsage().toLocal8Bit(), stdout);

@@ -44,6 +44,9 @@ inline constexpr Setting SetSides{"SetSides", "printer"};
 inline constexpr Setting SetPrinter{"SetPrinter", ""};
 inline constexpr Setting SetPaper{"SetPaper", ""};
 inline constexpr Setting SetColumns{"SetColumns", ""};
+// Serials on every note ("1") or not ("0"), and their prefix, such as the class.
+inline constexpr Setting SetSerials{"SetSerials", "0"};
+inline constexpr Setting SetSerialPrefix{"SetSerialPrefix", ""};
 } // namespace Settings
 
 // The per-user settings store: text values by key in the section "Optionen" of the

@@ -10,6 +10,7 @@
 #include "PaintNoteBlock.h"
 #include "PaintNotes.h"
 #include "PlanPainter.h"
+#include "SerialPlate.h"
 #include "TurnedOverSurface.h"
 #include "platform/Conversions.h"
 #include "platform/Printer.h"
@@ -55,6 +56,23 @@ void drawCalibration(DrawingSurface& target, const PageRequest& page, float scal
                                            "of a banknote sheet."));
                   }
               });
+}
+
+// The notes' serials, each on its plate over its note: drawn through the same surface as the
+// notes, so a back's lie behind their fronts'.
+void drawSerials(DrawingSurface& target, const PageRequest& page, float scale,
+                 const PageContent& content) {
+    if (page.serials.isEmpty() || !page.isBanknote())
+        return;
+    const QSizeF inner = innerSize(target);
+    PagePlan plan = content.sheet.geometry.Columns > 1
+                        ? planNoteBlock(inner, page.index(), scale, content.sheet)
+                        : planNotes(inner, page.index(), scale, content.sheet);
+    addSerialPlates(plan, page.serials, scale);
+    for (const PlannedPicture& planned : std::as_const(plan.pictures))
+        if (planned.art == PlannedArt::SerialPlate)
+            target.paintPicture(SerialPlate(page.serials[planned.which]), planned.rect.x(),
+                                planned.rect.y(), planned.rect.width(), planned.rect.height());
 }
 
 // The frames, the corner codes and the words of a page to draw notes on.
@@ -120,9 +138,11 @@ void drawPage(DrawingSurface& target, const PageRequest& page, float scale,
         TurnedOverSurface back(target, planCentreLine(content.paperCentreLine, scale),
                                scaledOffset(page.backOffset, scale));
         drawSheet(back, page, scale, content, trap, labels);
+        drawSerials(back, page, scale, content);
         drawFootnote(back, page, scale, content.sheet);
     } else {
         drawSheet(target, page, scale, content, trap, labels);
+        drawSerials(target, page, scale, content);
         drawFootnote(target, page, scale, content.sheet);
     }
 }

@@ -1,6 +1,7 @@
 #include "PagePlan.h"
 
 #include "Footnote.h"
+#include "SerialPlate.h"
 #include "platform/RuntimeError.h"
 
 namespace zavolin {
@@ -73,6 +74,8 @@ PagePlan planPage(const PageRequest& page, const PlanInputs& inputs) {
         return plan;
     }
     PagePlan plan = planSheet(page, inputs);
+    if (!page.serials.isEmpty())
+        addSerialPlates(plan, page.serials, inputs.scale);
     plan.footnote = planFootnote(page, inputs.target, inputs.scale, inputs.sheet);
     if (page.turnedOver)
         return turnedOver(std::move(plan), planCentreLine(inputs.paperCentreLine, inputs.scale),

@@ -32,6 +32,7 @@ enum class PlannedArt : quint8 {
     CalibrationExample, // a reading, magnified
     DrawingFrame,       // a frame to draw note cell `which` in
     DrawingPageCode,    // the code in corner `which` of a drawing page
+    SerialPlate,        // the serial of the page's note `which`, counted in the notes' order
 };
 
 struct PlannedPicture {

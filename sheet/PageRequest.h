@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 namespace zavolin {
@@ -39,6 +40,9 @@ struct PageRequest {
     // One small grey line in the page's margin, telling the page from its neighbours in a
     // stack; none when empty.
     QString footnote{};
+    // The serials of the page's notes, in the order the page lays them out; none without
+    // serials. A back carries its front's.
+    QStringList serials{};
     // A drawing page's cells (2 × (Denom − 1) + Side), and its number of so many pages.
     QList<qint16> drawingCells{};
     qint16 drawingPage = 0;

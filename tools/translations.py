@@ -511,6 +511,52 @@ DE_ES = {
     "the page cannot be drawn": ("die Seite kann nicht gezeichnet werden",
                                  "la página no se puede dibujar"),
     "the page is damaged": ("die Seite ist beschädigt", "la página está dañada"),
+    # Serials on the notes, their check and register.
+    "\"%1\" is no serial: a serial reads PREFIX-NUMBER-CODE, such as 3B-0042-KX7.": (
+        "„%1“ ist keine Seriennummer: eine Seriennummer lautet PRÄFIX-NUMMER-CODE, etwa "
+        "3B-0042-KX7.",
+        "«%1» no es un número de serie: un número de serie se escribe PREFIJO-NÚMERO-CÓDIGO, por "
+        "ejemplo 3B-0042-KX7."),
+    "CSV files (*.csv)": ("CSV-Dateien (*.csv)", "Archivos CSV (*.csv)"),
+    "Check a serial": ("Seriennummer prüfen", "Comprobar un número de serie"),
+    "Check a serial…": ("Seriennummer prüfen…", "Comprobar un número de serie…"),
+    "Export the register of serials": ("Register der Seriennummern exportieren",
+                                       "Exportar el registro de números de serie"),
+    "Export the register…": ("Register exportieren…", "Exportar el registro…"),
+    "Give the serials a prefix of 1 to 6 letters or digits, such as the class.": (
+        "Geben Sie den Seriennummern ein Präfix aus 1 bis 6 Buchstaben oder Ziffern, etwa die "
+        "Klasse.",
+        "Dé a los números de serie un prefijo de 1 a 6 letras o cifras, por ejemplo la clase."),
+    "Its serials %1 to %2 stay in the register as issued.": (
+        "Seine Seriennummern %1 bis %2 bleiben als ausgegeben im Register.",
+        "Sus números de serie %1 a %2 quedan en el registro como emitidos."),
+    "No serials could be issued: %1": ("Es konnten keine Seriennummern ausgegeben werden: %1",
+                                       "No se pudieron emitir números de serie: %1"),
+    "Not valid: no note with the prefix %1 was issued here.": (
+        "Ungültig: hier wurde kein Schein mit dem Präfix %1 ausgegeben.",
+        "No válido: aquí no se emitió ningún billete con el prefijo %1."),
+    "Not valid: number %1 of %2 was never issued.": (
+        "Ungültig: die Nummer %1 von %2 wurde nie ausgegeben.",
+        "No válido: el número %1 de %2 nunca se emitió."),
+    "Not valid: the check code of %1 does not fit its number.": (
+        "Ungültig: der Prüfcode von %1 passt nicht zu seiner Nummer.",
+        "No válido: el código de control de %1 no corresponde a su número."),
+    "Saved the register as %1.": ("Register als %1 gespeichert.", "Registro guardado como %1."),
+    "Serial numbers, prefix:": ("Seriennummern, Präfix:", "Números de serie, prefijo:"),
+    "Serials %1 to %2 (%3 notes).": ("Seriennummern %1 bis %2 (%3 Scheine).",
+                                     "Números de serie %1 a %2 (%3 billetes)."),
+    "The register was not saved: %1": ("Das Register wurde nicht gespeichert: %1",
+                                       "El registro no se guardó: %1"),
+    "The serial could not be checked: %1": ("Die Seriennummer konnte nicht geprüft werden: %1",
+                                            "No se pudo comprobar el número de serie: %1"),
+    "The serial on the note, such as 3B-0042-KX7:": (
+        "Die Seriennummer auf dem Schein, etwa 3B-0042-KX7:",
+        "El número de serie del billete, por ejemplo 3B-0042-KX7:"),
+    "Valid: %1 is a note of %2, issued on %3.": (
+        "Gültig: %1 ist ein Schein zu %2, ausgegeben am %3.",
+        "Válido: %1 es un billete de %2, emitido el %3."),
+    "Zavolin serials.csv": ("Zavolin-Seriennummern.csv", "Números de serie de Zavolin.csv"),
+    "class": ("Klasse", "clase"),
 }
 
 

@@ -872,6 +872,90 @@
         <source>Picture set:</source>
         <translation>Bildersatz:</translation>
     </message>
+    <message>
+        <source>Serial numbers, prefix:</source>
+        <translation>Seriennummern, Präfix:</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Check a serial…</source>
+        <translation>Seriennummer prüfen…</translation>
+    </message>
+    <message>
+        <source>Export the register…</source>
+        <translation>Register exportieren…</translation>
+    </message>
+    <message>
+        <source>Give the serials a prefix of 1 to 6 letters or digits, such as the class.</source>
+        <translation>Geben Sie den Seriennummern ein Präfix aus 1 bis 6 Buchstaben oder Ziffern, etwa die Klasse.</translation>
+    </message>
+    <message>
+        <source>No serials could be issued: %1</source>
+        <translation>Es konnten keine Seriennummern ausgegeben werden: %1</translation>
+    </message>
+    <message>
+        <source>Serials %1 to %2 (%3 notes).</source>
+        <translation>Seriennummern %1 bis %2 (%3 Scheine).</translation>
+    </message>
+    <message>
+        <source>Its serials %1 to %2 stay in the register as issued.</source>
+        <translation>Seine Seriennummern %1 bis %2 bleiben als ausgegeben im Register.</translation>
+    </message>
+    <message>
+        <source>Check a serial</source>
+        <translation>Seriennummer prüfen</translation>
+    </message>
+    <message>
+        <source>The serial on the note, such as 3B-0042-KX7:</source>
+        <translation>Die Seriennummer auf dem Schein, etwa 3B-0042-KX7:</translation>
+    </message>
+    <message>
+        <source>The serial could not be checked: %1</source>
+        <translation>Die Seriennummer konnte nicht geprüft werden: %1</translation>
+    </message>
+    <message>
+        <source>"%1" is no serial: a serial reads PREFIX-NUMBER-CODE, such as 3B-0042-KX7.</source>
+        <translation>„%1“ ist keine Seriennummer: eine Seriennummer lautet PRÄFIX-NUMMER-CODE, etwa 3B-0042-KX7.</translation>
+    </message>
+    <message>
+        <source>Not valid: the check code of %1 does not fit its number.</source>
+        <translation>Ungültig: der Prüfcode von %1 passt nicht zu seiner Nummer.</translation>
+    </message>
+    <message>
+        <source>Not valid: no note with the prefix %1 was issued here.</source>
+        <translation>Ungültig: hier wurde kein Schein mit dem Präfix %1 ausgegeben.</translation>
+    </message>
+    <message>
+        <source>Not valid: number %1 of %2 was never issued.</source>
+        <translation>Ungültig: die Nummer %1 von %2 wurde nie ausgegeben.</translation>
+    </message>
+    <message>
+        <source>Valid: %1 is a note of %2, issued on %3.</source>
+        <translation>Gültig: %1 ist ein Schein zu %2, ausgegeben am %3.</translation>
+    </message>
+    <message>
+        <source>Export the register of serials</source>
+        <translation>Register der Seriennummern exportieren</translation>
+    </message>
+    <message>
+        <source>Zavolin serials.csv</source>
+        <translation>Zavolin-Seriennummern.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved the register as %1.</source>
+        <translation>Register als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The register was not saved: %1</source>
+        <translation>Das Register wurde nicht gespeichert: %1</translation>
+    </message>
 </context>
 <context>
     <name>zavolin::frmZavolin</name>

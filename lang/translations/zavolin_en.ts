@@ -872,6 +872,90 @@
         <source>Picture set:</source>
         <translation>Picture set:</translation>
     </message>
+    <message>
+        <source>Serial numbers, prefix:</source>
+        <translation>Serial numbers, prefix:</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>class</translation>
+    </message>
+    <message>
+        <source>Check a serial…</source>
+        <translation>Check a serial…</translation>
+    </message>
+    <message>
+        <source>Export the register…</source>
+        <translation>Export the register…</translation>
+    </message>
+    <message>
+        <source>Give the serials a prefix of 1 to 6 letters or digits, such as the class.</source>
+        <translation>Give the serials a prefix of 1 to 6 letters or digits, such as the class.</translation>
+    </message>
+    <message>
+        <source>No serials could be issued: %1</source>
+        <translation>No serials could be issued: %1</translation>
+    </message>
+    <message>
+        <source>Serials %1 to %2 (%3 notes).</source>
+        <translation>Serials %1 to %2 (%3 notes).</translation>
+    </message>
+    <message>
+        <source>Its serials %1 to %2 stay in the register as issued.</source>
+        <translation>Its serials %1 to %2 stay in the register as issued.</translation>
+    </message>
+    <message>
+        <source>Check a serial</source>
+        <translation>Check a serial</translation>
+    </message>
+    <message>
+        <source>The serial on the note, such as 3B-0042-KX7:</source>
+        <translation>The serial on the note, such as 3B-0042-KX7:</translation>
+    </message>
+    <message>
+        <source>The serial could not be checked: %1</source>
+        <translation>The serial could not be checked: %1</translation>
+    </message>
+    <message>
+        <source>"%1" is no serial: a serial reads PREFIX-NUMBER-CODE, such as 3B-0042-KX7.</source>
+        <translation>"%1" is no serial: a serial reads PREFIX-NUMBER-CODE, such as 3B-0042-KX7.</translation>
+    </message>
+    <message>
+        <source>Not valid: the check code of %1 does not fit its number.</source>
+        <translation>Not valid: the check code of %1 does not fit its number.</translation>
+    </message>
+    <message>
+        <source>Not valid: no note with the prefix %1 was issued here.</source>
+        <translation>Not valid: no note with the prefix %1 was issued here.</translation>
+    </message>
+    <message>
+        <source>Not valid: number %1 of %2 was never issued.</source>
+        <translation>Not valid: number %1 of %2 was never issued.</translation>
+    </message>
+    <message>
+        <source>Valid: %1 is a note of %2, issued on %3.</source>
+        <translation>Valid: %1 is a note of %2, issued on %3.</translation>
+    </message>
+    <message>
+        <source>Export the register of serials</source>
+        <translation>Export the register of serials</translation>
+    </message>
+    <message>
+        <source>Zavolin serials.csv</source>
+        <translation>Zavolin serials.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved the register as %1.</source>
+        <translation>Saved the register as %1.</translation>
+    </message>
+    <message>
+        <source>The register was not saved: %1</source>
+        <translation>The register was not saved: %1</translation>
+    </message>
 </context>
 <context>
     <name>zavolin::frmZavolin</name>

@@ -872,6 +872,90 @@
         <source>Picture set:</source>
         <translation>Juego de imágenes:</translation>
     </message>
+    <message>
+        <source>Serial numbers, prefix:</source>
+        <translation>Números de serie, prefijo:</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>clase</translation>
+    </message>
+    <message>
+        <source>Check a serial…</source>
+        <translation>Comprobar un número de serie…</translation>
+    </message>
+    <message>
+        <source>Export the register…</source>
+        <translation>Exportar el registro…</translation>
+    </message>
+    <message>
+        <source>Give the serials a prefix of 1 to 6 letters or digits, such as the class.</source>
+        <translation>Dé a los números de serie un prefijo de 1 a 6 letras o cifras, por ejemplo la clase.</translation>
+    </message>
+    <message>
+        <source>No serials could be issued: %1</source>
+        <translation>No se pudieron emitir números de serie: %1</translation>
+    </message>
+    <message>
+        <source>Serials %1 to %2 (%3 notes).</source>
+        <translation>Números de serie %1 a %2 (%3 billetes).</translation>
+    </message>
+    <message>
+        <source>Its serials %1 to %2 stay in the register as issued.</source>
+        <translation>Sus números de serie %1 a %2 quedan en el registro como emitidos.</translation>
+    </message>
+    <message>
+        <source>Check a serial</source>
+        <translation>Comprobar un número de serie</translation>
+    </message>
+    <message>
+        <source>The serial on the note, such as 3B-0042-KX7:</source>
+        <translation>El número de serie del billete, por ejemplo 3B-0042-KX7:</translation>
+    </message>
+    <message>
+        <source>The serial could not be checked: %1</source>
+        <translation>No se pudo comprobar el número de serie: %1</translation>
+    </message>
+    <message>
+        <source>"%1" is no serial: a serial reads PREFIX-NUMBER-CODE, such as 3B-0042-KX7.</source>
+        <translation>«%1» no es un número de serie: un número de serie se escribe PREFIJO-NÚMERO-CÓDIGO, por ejemplo 3B-0042-KX7.</translation>
+    </message>
+    <message>
+        <source>Not valid: the check code of %1 does not fit its number.</source>
+        <translation>No válido: el código de control de %1 no corresponde a su número.</translation>
+    </message>
+    <message>
+        <source>Not valid: no note with the prefix %1 was issued here.</source>
+        <translation>No válido: aquí no se emitió ningún billete con el prefijo %1.</translation>
+    </message>
+    <message>
+        <source>Not valid: number %1 of %2 was never issued.</source>
+        <translation>No válido: el número %1 de %2 nunca se emitió.</translation>
+    </message>
+    <message>
+        <source>Valid: %1 is a note of %2, issued on %3.</source>
+        <translation>Válido: %1 es un billete de %2, emitido el %3.</translation>
+    </message>
+    <message>
+        <source>Export the register of serials</source>
+        <translation>Exportar el registro de números de serie</translation>
+    </message>
+    <message>
+        <source>Zavolin serials.csv</source>
+        <translation>Números de serie de Zavolin.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved the register as %1.</source>
+        <translation>Registro guardado como %1.</translation>
+    </message>
+    <message>
+        <source>The register was not saved: %1</source>
+        <translation>El registro no se guardó: %1</translation>
+    </message>
 </context>
 <context>
     <name>zavolin::frmZavolin</name>
