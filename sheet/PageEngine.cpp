@@ -69,10 +69,13 @@ void drawSerials(DrawingSurface& target, const PageRequest& page, float scale,
                         ? planNoteBlock(inner, page.index(), scale, content.sheet)
                         : planNotes(inner, page.index(), scale, content.sheet);
     addSerialPlates(plan, page.serials, scale);
+    QList<std::pair<QRectF, QString>> plates;
     for (const PlannedPicture& planned : std::as_const(plan.pictures))
         if (planned.art == PlannedArt::SerialPlate)
-            target.paintPicture(SerialPlate(page.serials[planned.which]), planned.rect.x(),
-                                planned.rect.y(), planned.rect.width(), planned.rect.height());
+            plates.append({planned.rect, page.serials[planned.which]});
+    const SerialPlates all(plates);
+    const QRectF at = all.bounds();
+    target.paintPicture(all, at.x(), at.y(), at.width(), at.height());
 }
 
 // The frames, the corner codes and the words of a page to draw notes on.

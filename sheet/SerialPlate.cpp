@@ -2,6 +2,7 @@
 
 #include "platform/RuntimeError.h"
 
+#include <QCryptographicHash>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -57,6 +58,38 @@ void SerialPlate::draw(QPainter& painter, const QRectF& target) const {
 QByteArray SerialPlate::contentKey() const {
     // Each serial is drawn where it stands: only its text differs from note to note.
     return {};
+}
+
+SerialPlates::SerialPlates(QList<std::pair<QRectF, QString>> plates)
+    : m_plates(std::move(plates)) {
+    for (const auto& [rect, serial] : std::as_const(m_plates))
+        m_bounds = m_bounds.united(rect);
+}
+
+void SerialPlates::draw(QPainter& painter, const QRectF& target) const {
+    if (m_bounds.isEmpty())
+        return;
+    const double sx = target.width() / m_bounds.width();
+    const double sy = target.height() / m_bounds.height();
+    for (const auto& [rect, serial] : m_plates)
+        SerialPlate(serial).draw(painter, QRectF(target.x() + (rect.x() - m_bounds.x()) * sx,
+                                                 target.y() + (rect.y() - m_bounds.y()) * sy,
+                                                 rect.width() * sx, rect.height() * sy));
+}
+
+QByteArray SerialPlates::contentKey() const {
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (const auto& [rect, serial] : m_plates) {
+        const QRectF at = rect.translated(-m_bounds.topLeft());
+        hash.addData(QStringLiteral("%1,%2,%3,%4,%5;")
+                         .arg(at.x())
+                         .arg(at.y())
+                         .arg(at.width())
+                         .arg(at.height())
+                         .arg(serial)
+                         .toUtf8());
+    }
+    return "serial-plates:" + hash.result().toHex();
 }
 
 void addSerialPlates(PagePlan& plan, const QStringList& serials, float scale) {
