@@ -6,11 +6,13 @@
 #include "sheet/SizeNotes.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/PrintedPdf.h"
+#include "support/TestEnvironment.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -147,6 +149,30 @@ TEST_F(PrintSetDialog, CountedNotesGoAsOneTwoSidedJobAndAreThereNextTime) {
     EXPECT_EQ(SetSides(again.cmbSides->currentData().toInt()), SetSides::TwoSided);
     EXPECT_EQ(again.cmbPaper->currentText(), "A4");
     EXPECT_EQ(again.lblPaper->text(), "Sheets of paper: 4");
+}
+
+} // namespace zavolin::test
+
+namespace zavolin::test {
+
+TEST_F(PrintSetDialog, SerialsChosenInTheDialogAreOnTheSavedNotesAndCheckedThere) {
+    frmPrintSet dialog({sizes, {}, clip});
+    for (QCheckBox* box : dialog.chkValue)
+        box->setChecked(false);
+    dialog.chkValue[2]->setChecked(true); // "5"
+    dialog.chkSerials->setChecked(true);
+    dialog.txtSerialPrefix->setText("4a");
+    const QString pdf = freshDirectory(QStringLiteral("dialog-serials")) + "/set.pdf";
+    ASSERT_TRUE(dialog.saveAsPdf(pdf)) << qPrintable(dialog.lblStatus->text());
+    // Six notes "5" on the file's A4 page, the back behind the front.
+    const QStringList pages = pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_EQ(pages[0].count(QStringLiteral("4A-00")), 6);
+    EXPECT_EQ(pages[1].count(QStringLiteral("4A-00")), 6);
+    EXPECT_TRUE(dialog.lblStatus->text().contains("Serials 4A-0001-"))
+        << qPrintable(dialog.lblStatus->text());
+    const QString first = dialog.lblStatus->text().section(QLatin1Char(' '), -5, -5);
+    EXPECT_EQ(checkSerial(first).kind, SerialVerdict::Kind::Valid) << qPrintable(first);
 }
 
 } // namespace zavolin::test
