@@ -10,6 +10,7 @@
 #include "support/ScriptedReporter.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 
 using namespace zavolin;
@@ -159,6 +160,26 @@ TEST_F(Discovery, AHangingRegistrationIsStoppedAtTheLimitAndStartUpGoesOn) {
     RegServe(folder() + "/ZavolinA.dll", false);
     EXPECT_EQ(logged("unregister"), QStringList({"ZavolinA.dll"}));
     EXPECT_EQ(registered("ZavolinA.clsPicture"), QString());
+}
+
+TEST_F(Discovery, ALibraryThatSpendsItsLimitCostsTheStartOneLimitAndATenth) {
+    ScopedPluginLimit limit(ShortPluginLimitMs);
+    // Loaded 300 ms slowly for its registration (support/CMakeLists.txt), which then hangs, and
+    // it hangs again when asked its Typ.
+    constexpr qint64 SlowLoadMs = 300;
+    add("ZavolinHangsTwice.dll", "ZavolinA.dll");
+    add("ZavolinAccepted.dll", "ZavolinB.dll");
+    QElapsedTimer clock;
+    clock.start();
+    addPicture();
+    const qint64 took = clock.elapsed();
+    // A was still asked what it is, and B was listed after it.
+    EXPECT_EQ(logged("call Typ"), QStringList({"ZavolinA.dll", "ZavolinB.dll"}));
+    EXPECT_EQ(entries(cmbAuswahl), QList<PluginEntry>({{"Fixture ZavolinB", 1}}));
+    // Its load and registration share one limit, Typ gets a tenth of it, B takes a few
+    // milliseconds. A registration given a whole limit after the load takes longer than this,
+    // and a Typ given a whole limit longer still.
+    EXPECT_LT(took, SlowLoadMs + ShortPluginLimitMs);
 }
 
 TEST_F(Discovery, TheSdkExampleIsAPictureSet) {
