@@ -6,10 +6,16 @@ include_guard(GLOBAL)
 
 # Builds a picture plug-in the way the program finds it: a shared library named NAME.dll
 # (no "lib" prefix, no soname, as on every system), only its own entry points exported.
-#   zavolin_add_plugin(ZavolinExample OUTPUT_DIRECTORY dir SOURCES a.c ...)
+#   zavolin_add_plugin(ZavolinExample a.c ... [OUTPUT_DIRECTORY dir] [OUTPUT_NAME name]
+#                      [SOURCES b.c ...] [DEFINITIONS NAME=value ...])
+# Sources may come before the keywords, as add_library() takes them, or after SOURCES.
 function(zavolin_add_plugin name)
     cmake_parse_arguments(ARG "" "OUTPUT_DIRECTORY;OUTPUT_NAME" "SOURCES;DEFINITIONS" ${ARGN})
-    add_library(${name} MODULE ${ARG_SOURCES})
+    set(sources ${ARG_UNPARSED_ARGUMENTS} ${ARG_SOURCES})
+    if(NOT sources)
+        message(FATAL_ERROR "zavolin_add_plugin(${name}): no source files given")
+    endif()
+    add_library(${name} MODULE ${sources})
     target_link_libraries(${name} PRIVATE Zavolin::component)
     target_compile_definitions(${name} PRIVATE ${ARG_DEFINITIONS})
     if(NOT ARG_OUTPUT_NAME)

@@ -22,24 +22,46 @@ QString canonical(const QString& path) {
     return QFileInfo(path).canonicalFilePath();
 }
 
+// This build installed into a fresh prefix below the test's own home (support/TestEnvironment.h),
+// removed when the test ends; empty, with the failure added, when the install fails.
+QString installedPrefix() {
+    const QString prefix = freshDirectory(QStringLiteral("prefix"));
+    const ProgramRun install = runProgram(QStringLiteral(ZAVOLIN_CMAKE_COMMAND),
+                                          {"--install", ZAVOLIN_BUILD_DIR, "--prefix", prefix});
+    if (install.exitCode != 0) {
+        ADD_FAILURE() << said(install);
+        return {};
+    }
+    return prefix;
+}
+
+// Configures and builds a plug-in author's project against the installed SDK, with the same CMake
+// and generator as this build; returns its build folder, empty with the failure added.
+QString builtAgainst(const QString& prefix, const QString& project) {
+    const QString cmake = QStringLiteral(ZAVOLIN_CMAKE_COMMAND);
+    const QString build = freshDirectory(QStringLiteral("project-build"));
+    const ProgramRun configure = runProgram(
+        cmake, {"-S", project, "-B", build, "-G", ZAVOLIN_CMAKE_GENERATOR,
+                "-DCMAKE_MAKE_PROGRAM=" ZAVOLIN_MAKE_PROGRAM, "-DCMAKE_PREFIX_PATH=" + prefix});
+    if (configure.exitCode != 0) {
+        ADD_FAILURE() << said(configure);
+        return {};
+    }
+    const ProgramRun built = runProgram(cmake, {"--build", build});
+    if (built.exitCode != 0) {
+        ADD_FAILURE() << said(built);
+        return {};
+    }
+    return build;
+}
+
 } // namespace
 
 TEST(InstalledSdk, ListsTheExampleBuiltAgainstItInTheUsersPluginFolder) {
-    // Below the test's own home (support/TestEnvironment.h), removed when the test ends.
-    const QString cmake = QStringLiteral(ZAVOLIN_CMAKE_COMMAND);
-    const QString prefix = freshDirectory(QStringLiteral("prefix"));
-    const ProgramRun install =
-        runProgram(cmake, {"--install", ZAVOLIN_BUILD_DIR, "--prefix", prefix});
-    ASSERT_EQ(install.exitCode, 0) << said(install);
-
-    const QString example = prefix + "/share/doc/zavolin/sdk/example";
-    const QString build = freshDirectory(QStringLiteral("example-build"));
-    const ProgramRun configure = runProgram(
-        cmake, {"-S", example, "-B", build, "-G", ZAVOLIN_CMAKE_GENERATOR,
-                "-DCMAKE_MAKE_PROGRAM=" ZAVOLIN_MAKE_PROGRAM, "-DCMAKE_PREFIX_PATH=" + prefix});
-    ASSERT_EQ(configure.exitCode, 0) << said(configure);
-    const ProgramRun built = runProgram(cmake, {"--build", build});
-    ASSERT_EQ(built.exitCode, 0) << said(built);
+    const QString prefix = installedPrefix();
+    ASSERT_FALSE(prefix.isEmpty());
+    const QString build = builtAgainst(prefix, prefix + "/share/doc/zavolin/sdk/example");
+    ASSERT_FALSE(build.isEmpty());
 
     // The test's environment points XDG_DATA_HOME, and so the user's plug-in folder, into its
     // home, as it does HOME and XDG_CONFIG_HOME.
@@ -65,4 +87,24 @@ TEST(InstalledSdk, ListsTheExampleBuiltAgainstItInTheUsersPluginFolder) {
     EXPECT_EQ(canonical(words[1].mid(2)), canonical(prefix + "/lib/zavolin")) << said(flags);
     EXPECT_EQ(words[2], "-lzavolin-component");
     EXPECT_TRUE(QFileInfo::exists(words[1].mid(2) + "/libzavolin-component.so"));
+}
+
+TEST(InstalledSdk, BuildsAPluginWhoseSourcesComeWithoutTheSourcesKeyword) {
+    const QString prefix = installedPrefix();
+    ASSERT_FALSE(prefix.isEmpty());
+    const QString project = freshDirectory(QStringLiteral("project"));
+    ASSERT_TRUE(QFile::copy(prefix + "/share/doc/zavolin/sdk/example/ZavolinExample.c",
+                            project + "/mine.c"));
+    QFile lists(project + "/CMakeLists.txt");
+    ASSERT_TRUE(lists.open(QIODevice::WriteOnly));
+    // The sources as add_library() takes them, with a keyword after them.
+    lists.write(
+        "cmake_minimum_required(VERSION 3.16)\n"
+        "project(ZavolinMine C)\n"
+        "find_package(ZavolinSDK REQUIRED)\n"
+        "zavolin_add_plugin(ZavolinMine mine.c OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/plugins)\n");
+    lists.close();
+    const QString build = builtAgainst(prefix, project);
+    ASSERT_FALSE(build.isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(build + "/plugins/ZavolinMine.dll"));
 }
