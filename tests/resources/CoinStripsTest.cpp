@@ -115,15 +115,14 @@ TEST(CoinStrips, EachShowsEightSeparateCoinsClearOfTheCutEdges) {
     }
 }
 
-TEST(CoinStrips, FrontCoinsKeepTheFamiliarSizeOrder) {
+TEST(CoinStrips, FrontCoinsGrowWithTheirWorth) {
     const QVector<CoinSpan> runs = coinRuns(columnProfile(loadStrip(FrontPath)));
     ASSERT_EQ(runs.size(), 8);
-    // Left to right "2", "1", "50", "20", "10", "5", "2", "1"; from largest to smallest the
-    // sizes go "2", "50", "1", "20", "5", "10", "2", "1".
-    const int bySize[] = {0, 2, 1, 3, 5, 4, 6, 7};
+    // Left to right the whole units "2", "1", then the hundredths "50", "20", "10", "5", "2",
+    // "1": each visibly larger than the next, so size alone sorts them by worth.
     for (int i = 0; i + 1 < 8; ++i)
-        EXPECT_GT(runs[bySize[i]].width(), runs[bySize[i + 1]].width() + 2)
-            << "coin " << bySize[i] << " against coin " << bySize[i + 1];
+        EXPECT_GT(runs[i].width(), runs[i + 1].width() + 2)
+            << "coin " << i << " against coin " << i + 1;
 }
 
 TEST(CoinStrips, BackPutsEveryCoinBehindItsFrontWhenTurnedOver) {
@@ -164,33 +163,64 @@ TEST(CoinStrips, BackPutsEveryCoinBehindItsFrontWhenTurnedOver) {
 }
 
 // The strip is printed at about 6.5 pixels per millimetre: lettering under 2.5 mm blurs there.
-// The top of every coin's rim carries "SPIELGELD"; near 12 o'clock its letters stand upright,
-// so their longest dark vertical stroke is the letters' height.
-TEST(CoinStrips, RimLetteringIsAtLeastTwoAndAHalfMillimetresHighOnEveryCoin) {
-    constexpr double PxPerMmDown = Height / 27.0;
+constexpr double PxPerMmDown = Height / 27.0;
+
+enum class Rim { Top, Bottom };
+
+// The longest dark vertical stroke, in millimetres, in the rim band at 12 or 6 o'clock: below
+// the dark cutting line and the raised edge, up to the field. Near those points rim letters
+// stand upright, so this is their height. Dark in grey, so colour cannot make up for it.
+double tallestRimStrokeMm(const QImage& image, const CoinSpan& coin, Rim rim) {
     const auto dark = [](QRgb p) { return qGray(p) < 110; };
+    const int cx = int(coin.centre());
+    const int step = rim == Rim::Top ? 1 : -1;
+    int edge = rim == Rim::Top ? 0 : Height - 1;
+    while (edge >= 0 && edge < Height && isPaper(image.pixel(cx, edge)))
+        edge += step;
+    const int from = int(0.95 * PxPerMmDown);
+    const int to = int(4.0 * PxPerMmDown);
+    int tallest = 0;
+    for (int x = cx - coin.width() / 5; x <= cx + coin.width() / 5; ++x) {
+        int run = 0;
+        for (int d = from; d < to; ++d) {
+            run = dark(image.pixel(x, edge + step * d)) ? run + 1 : 0;
+            tallest = std::max(tallest, run);
+        }
+    }
+    return tallest / PxPerMmDown;
+}
+
+// The top of every coin's rim carries "SPIELGELD".
+TEST(CoinStrips, RimLetteringIsAtLeastTwoAndAHalfMillimetresHighOnEveryCoin) {
     for (const char* path : {FrontPath, BackPath}) {
         const QImage image = loadStrip(path);
         const QVector<CoinSpan> runs = coinRuns(columnProfile(image));
         ASSERT_EQ(runs.size(), 8) << path;
         for (const CoinSpan& coin : runs) {
-            const int cx = int(coin.centre());
-            int top = 0;
-            while (top < Height && isPaper(image.pixel(cx, top)))
-                ++top;
-            // Below the dark cutting line and the raised edge, down to the field.
-            const int from = top + int(0.95 * PxPerMmDown);
-            const int to = top + int(4.0 * PxPerMmDown);
-            int tallest = 0;
-            for (int x = cx - coin.width() / 5; x <= cx + coin.width() / 5; ++x) {
-                int run = 0;
-                for (int y = from; y < to; ++y) {
-                    run = dark(image.pixel(x, y)) ? run + 1 : 0;
-                    tallest = std::max(tallest, run);
-                }
+            const double height = tallestRimStrokeMm(image, coin, Rim::Top);
+            EXPECT_GE(height, 2.5) << path << " coin at column " << coin.centre();
+            EXPECT_LE(height, 3.0) << path << " coin at column " << coin.centre();
+        }
+    }
+}
+
+// The hundredths carry their unit mark on the lower rim, as tall as the rim words, on both
+// faces; the whole units have only small bosses there, nothing that could pass for a mark.
+TEST(CoinStrips, OnlyTheHundredthsCarryAUnitMarkAndItIsAsTallAsTheRimLettering) {
+    for (const char* path : {FrontPath, BackPath}) {
+        const QImage image = loadStrip(path);
+        QVector<CoinSpan> runs = coinRuns(columnProfile(image));
+        ASSERT_EQ(runs.size(), 8) << path;
+        if (path == BackPath)
+            std::reverse(runs.begin(), runs.end()); // same order as on the front
+        for (int i = 0; i < 8; ++i) {
+            const double height = tallestRimStrokeMm(image, runs[i], Rim::Bottom);
+            if (i < 2) {
+                EXPECT_LT(height, 1.5) << path << " whole unit " << i;
+            } else {
+                EXPECT_GE(height, 2.5) << path << " hundredth " << i;
+                EXPECT_LE(height, 3.0) << path << " hundredth " << i;
             }
-            EXPECT_GE(tallest / PxPerMmDown, 2.5) << path << " coin at column " << cx;
-            EXPECT_LE(tallest / PxPerMmDown, 3.0) << path << " coin at column " << cx;
         }
     }
 }

@@ -7,28 +7,28 @@
 namespace zavolin::coinstrips {
 
 QVector<CoinSpec> frontCoins() {
-    // Relative sizes of familiar coins; the two highest are the two-coloured ones.
+    // The whole units are the two-coloured ones.
     return {
-        {"2", 25.75, MetalKind::Gold, MetalKind::Silver},
-        {"1", 23.25, MetalKind::Silver, MetalKind::Gold},
-        {"50", 24.25, MetalKind::Gold, MetalKind::Gold},
-        {"20", 22.25, MetalKind::Gold, MetalKind::Gold},
-        {"10", 19.75, MetalKind::Gold, MetalKind::Gold},
-        {"5", 21.25, MetalKind::Copper, MetalKind::Copper},
-        {"2", 18.75, MetalKind::Copper, MetalKind::Copper},
-        {"1", 16.25, MetalKind::Copper, MetalKind::Copper},
+        {"2", Unit::Whole, MetalKind::Gold, MetalKind::Silver},
+        {"1", Unit::Whole, MetalKind::Silver, MetalKind::Gold},
+        {"50", Unit::Hundredth, MetalKind::Gold, MetalKind::Gold},
+        {"20", Unit::Hundredth, MetalKind::Gold, MetalKind::Gold},
+        {"10", Unit::Hundredth, MetalKind::Gold, MetalKind::Gold},
+        {"5", Unit::Hundredth, MetalKind::Copper, MetalKind::Copper},
+        {"2", Unit::Hundredth, MetalKind::Copper, MetalKind::Copper},
+        {"1", Unit::Hundredth, MetalKind::Copper, MetalKind::Copper},
     };
 }
 
 QVector<PlacedCoin> frontLayout() {
     const QVector<CoinSpec> coins = frontCoins();
-    // The familiar sizes differ too little and too much at once for this strip: a true-to-scale
-    // smallest coin has no room for legible rim lettering. Keep only their order, each coin a few
-    // pixels smaller than the next larger one, enough to see and to tell apart by hand.
+    // Size follows worth, so a child can sort the coins by size alone. Sizes true to worth
+    // would leave the small coins no room for legible rim lettering: keep only the order, each
+    // coin a few pixels smaller than the next larger one, enough to see and to tell apart by hand.
     QVector<int> bySize(coins.size());
     std::iota(bySize.begin(), bySize.end(), 0);
     std::stable_sort(bySize.begin(), bySize.end(), [&](int a, int b) {
-        return coins[a].familiarDiameterMm > coins[b].familiarDiameterMm;
+        return coins[a].worthInHundredths() > coins[b].worthInHundredths();
     });
     const double largest = StripHeightMm - 2.0 * VerticalMarginMm;
     const double shrink = (largest - SmallestDiameterMm) / double(coins.size() - 1);

@@ -24,11 +24,16 @@ constexpr double VerticalMarginMm = 1.5;
 
 enum class MetalKind { Gold, Silver, Copper };
 
+// Whole units, counted as the banknotes are, or hundredths of one.
+enum class Unit { Whole, Hundredth };
+
 struct CoinSpec {
     QString value;
-    double familiarDiameterMm; // the everyday coin whose size it borrows
+    Unit unit;
     MetalKind centre;
     MetalKind ring; // equal to centre for a coin of one metal
+
+    int worthInHundredths() const { return value.toInt() * (unit == Unit::Whole ? 100 : 1); }
 };
 
 struct PlacedCoin {
@@ -44,9 +49,9 @@ struct PlacedCoin {
 QVector<CoinSpec> frontCoins();
 
 // Places the front coins on the strip: the largest keeps its margins, the smallest is
-// SmallestDiameterMm and the others keep the familiar coins' order of size, equally far
-// apart in size; equal gaps between coins and at both ends. Centres fall on pixel centres, so each
-// coin's edge is drawn the same on all sides.
+// SmallestDiameterMm and the others grow with their worth, equally far apart in size, so every
+// whole unit is larger than every hundredth; equal gaps between coins and at both ends. Centres
+// fall on pixel centres, so each coin's edge is drawn the same on all sides.
 QVector<PlacedCoin> frontLayout();
 
 // The back strip: the front's coins in reverse order, each centre mirrored about the strip's

@@ -9,6 +9,7 @@
 #include <QPainterPathStroker>
 #include <QPen>
 #include <QTransform>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -27,12 +28,39 @@ constexpr double FieldBorderMm = 0.34; // the line around the field
 constexpr double RimTracking = 0.05;   // bold letters this size need little extra spacing
 const QString RimWords = QStringLiteral("SPIELGELD");
 
+// The hundredths' unit mark, set on the lower rim like the rim words: read with the value it
+// says "50/100", fifty hundredths, and it is no currency's sign.
+const QString UnitMark = QStringLiteral("/100");
+constexpr double MarkPlateMm = 0.7; // the light plate around its figures
+
+// Where the two metals of a whole unit meet: a dark groove with a bright lip either side, so the
+// ring shows as a ring of its own even where print in grey brings the two metals close.
+constexpr double GrooveMm = 0.65;
+constexpr double GrooveLipMm = 0.25; // on the ring's side, inside the clear band under the words
+
 double letterBase(double r) {
     return r - OutlineMm - EdgeMm - LetterClearMm - RimCapHeightMm;
 }
 
 double fieldRadius(double r) {
     return letterBase(r) - FieldClearMm;
+}
+
+// On the lower rim, hanging from the circle the rim words stand on, so both fill the same band.
+QPainterPath unitMark(double r) {
+    return arcText(UnitMark, letterBase(r), RimCapHeightMm, Arc::Bottom, RimTracking, Fit::CapBand);
+}
+
+// How far, in degrees either way, the ink of text set around the origin reaches from the
+// direction `towardsDegrees` (90 is straight down).
+double inkHalfSpanDegrees(const QPainterPath& text, double towardsDegrees) {
+    double widest = 0.0;
+    for (const QPolygonF& outline : text.toSubpathPolygons())
+        for (const QPointF& pt : outline) {
+            const double a = std::atan2(pt.y(), pt.x()) * 180.0 / std::numbers::pi;
+            widest = std::max(widest, std::abs(std::remainder(a - towardsDegrees, 360.0)));
+        }
+    return widest;
 }
 
 QPainterPath disc(QPointF c, double r) {
@@ -123,14 +151,19 @@ QPainterPath valueFigures(const QString& value, QPointF c, double fieldR, double
     return figures.translated(c);
 }
 
-void paintValue(QPainter& p, const QPainterPath& figures, const MetalTone& tone) {
-    // A clear plate of bright field metal around the figures keeps them readable over the
-    // relief, and a solid dark fill with no fine shading keeps their strokes bold when printed.
+// Bright metal around the figures, `width` across its outline, for dark figures to stand on.
+void paintPlate(QPainter& p, const QPainterPath& figures, double width, const MetalTone& tone) {
     QPainterPathStroker plate;
-    plate.setWidth(0.9);
+    plate.setWidth(width);
     plate.setJoinStyle(Qt::RoundJoin);
     p.setPen(Qt::NoPen);
     p.fillPath(plate.createStroke(figures).united(figures), withAlpha(tone.light, 235));
+}
+
+void paintValue(QPainter& p, const QPainterPath& figures, const MetalTone& tone) {
+    // A clear plate keeps the figures readable over the relief, and a solid dark fill with no
+    // fine shading keeps their strokes bold when printed.
+    paintPlate(p, figures, 0.9, tone);
     p.fillPath(figures.translated(0.3, 0.3), withAlpha(tone.dark, 170));
     p.fillPath(figures, tone.deep);
 }
@@ -174,10 +207,18 @@ CoinLettering measureLettering(const PlacedCoin& coin, Face face) {
     const double r = coin.diameterMm / 2.0;
     const QRectF figures =
         frontOrBackFigures(coin, face, QPointF(0, 0), fieldRadius(r)).boundingRect();
-    return {drawnCapHeight(RimCapHeightMm),
-            arcSpan(RimWords, letterBase(r), RimCapHeightMm, RimTracking) * 180.0 /
-                std::numbers::pi,
-            figures.height()};
+    CoinLettering lettering{shortestGlyphHeight(RimWords, RimCapHeightMm),
+                            arcSpan(RimWords, letterBase(r), RimCapHeightMm, RimTracking) * 180.0 /
+                                std::numbers::pi,
+                            figures.height()};
+    if (coin.spec.unit == Unit::Hundredth) {
+        const QPainterPath words =
+            arcText(RimWords, letterBase(r), RimCapHeightMm, Arc::Top, RimTracking);
+        lettering.markHeightMm = shortestGlyphHeight(UnitMark, RimCapHeightMm, Fit::CapBand);
+        lettering.markClearDegrees =
+            180.0 - inkHalfSpanDegrees(words, -90.0) - inkHalfSpanDegrees(unitMark(r), 90.0);
+    }
+    return lettering;
 }
 
 void paintCoin(QPainter& p, const PlacedCoin& coin, Face face) {
@@ -199,7 +240,19 @@ void paintCoin(QPainter& p, const PlacedCoin& coin, Face face) {
         arcText(RimWords, letterBase(r), RimCapHeightMm, Arc::Top, RimTracking).translated(c);
     p.setPen(Qt::NoPen);
     p.fillPath(rim, ring.deep);
-    paintBosses(p, c, r, measureLettering(coin, face).rimSpanDegrees, face, ring);
+    if (coin.spec.unit == Unit::Hundredth) {
+        // The lower rim lies in the coin's shadow, where dark figures on dark metal would all
+        // but vanish in grey: the mark stands on a plate, as the value does, kept off the edge.
+        const QPainterPath mark = unitMark(r).translated(c);
+        p.save();
+        p.setClipPath(disc(c, r - OutlineMm - EdgeMm), Qt::IntersectClip);
+        paintPlate(p, mark, MarkPlateMm, ring);
+        p.restore();
+        p.setPen(Qt::NoPen);
+        p.fillPath(mark, ring.deep);
+    } else {
+        paintBosses(p, c, r, measureLettering(coin, face).rimSpanDegrees, face, ring);
+    }
 
     // The field: the other metal on a two-coloured coin, a sunk plane otherwise.
     if (coin.twoColoured()) {
@@ -217,7 +270,14 @@ void paintCoin(QPainter& p, const PlacedCoin& coin, Face face) {
     paintValue(p, frontOrBackFigures(coin, face, c, fieldR), centre);
     p.setClipping(false);
 
-    strokeCircle(p, c, fieldR, QBrush(coin.twoColoured() ? centre.deep : ring.dark), FieldBorderMm);
+    if (coin.twoColoured()) {
+        strokeCircle(p, c, fieldR + GrooveLipMm / 2.0, QBrush(ring.light), GrooveLipMm);
+        strokeCircle(p, c, fieldR - GrooveMm / 2.0, QBrush(ring.deep), GrooveMm);
+        strokeCircle(p, c, fieldR - GrooveMm - GrooveLipMm / 2.0, QBrush(centre.light),
+                     GrooveLipMm);
+    } else {
+        strokeCircle(p, c, fieldR, QBrush(ring.dark), FieldBorderMm);
+    }
     // A crisp outline to cut along.
     strokeCircle(p, c, r - OutlineMm / 2.0, QBrush(ring.deep), OutlineMm);
 

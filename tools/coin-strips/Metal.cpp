@@ -13,7 +13,8 @@ MetalTone toneOf(MetalKind kind) {
         return {QColor(250, 226, 140), QColor(222, 180, 72), QColor(150, 108, 30),
                 QColor(96, 66, 16)};
     case MetalKind::Silver:
-        return {QColor(232, 236, 242), QColor(190, 196, 205), QColor(118, 126, 138),
+        // Well lighter than gold, so a two-metal coin printed in grey still shows two metals.
+        return {QColor(228, 232, 237), QColor(214, 219, 226), QColor(156, 163, 174),
                 QColor(70, 76, 88)};
     case MetalKind::Copper:
         return {QColor(246, 186, 140), QColor(200, 118, 70), QColor(130, 62, 30),

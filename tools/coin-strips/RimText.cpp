@@ -3,6 +3,7 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QTransform>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -12,6 +13,26 @@ namespace zavolin::coinstrips {
 namespace {
 
 constexpr double ReferencePixels = 200.0; // glyph outlines are taken at this size, then scaled
+
+// Round figures and letters overshoot the band a little by design; only more than this is
+// squeezed.
+constexpr double OvershootAllowance = 0.03;
+
+// One glyph's outline at the reference size, its origin on the baseline at the left of its advance.
+QPainterPath glyphOutline(const QFont& f, QChar ch, Fit fit) {
+    QPainterPath glyph;
+    glyph.addText(0.0, 0.0, f, QString(ch));
+    if (fit == Fit::Font || glyph.isEmpty())
+        return glyph;
+    const double cap = QFontMetricsF(f).capHeight();
+    const QRectF ink = glyph.boundingRect();
+    if (ink.top() >= -cap * (1.0 + OvershootAllowance) && ink.bottom() <= cap * OvershootAllowance)
+        return glyph;
+    QTransform t;
+    t.scale(1.0, cap / ink.height());
+    t.translate(0.0, -ink.bottom());
+    return t.map(glyph);
+}
 
 } // namespace
 
@@ -59,15 +80,21 @@ double arcSpan(const QString& text, double radius, double capHeight, double trac
     return length / radius;
 }
 
-double drawnCapHeight(double capHeight) {
+double shortestGlyphHeight(const QString& text, double capHeight, Fit fit) {
     const QFont f = typeface();
-    QPainterPath glyph;
-    glyph.addText(0.0, 0.0, f, QStringLiteral("E"));
-    return glyph.boundingRect().height() * capHeight / QFontMetricsF(f).capHeight();
+    double shortest = -1.0;
+    for (const QChar ch : text) {
+        const QPainterPath glyph = glyphOutline(f, ch, fit);
+        if (glyph.isEmpty())
+            continue; // a space
+        const double h = glyph.boundingRect().height();
+        shortest = shortest < 0.0 ? h : std::min(shortest, h);
+    }
+    return std::max(shortest, 0.0) * capHeight / QFontMetricsF(f).capHeight();
 }
 
-QPainterPath arcText(const QString& text, double radius, double capHeight, Arc arc,
-                     double tracking) {
+QPainterPath arcText(const QString& text, double radius, double capHeight, Arc arc, double tracking,
+                     Fit fit) {
     const QFont f = typeface();
     const QFontMetricsF fm(f);
     const double s = capHeight / fm.capHeight();
@@ -81,8 +108,7 @@ QPainterPath arcText(const QString& text, double radius, double capHeight, Arc a
         const double middle = (run + advance / 2.0) / radius - span / 2.0;
         run += advance + gap;
 
-        QPainterPath glyph;
-        glyph.addText(0.0, 0.0, f, QString(ch));
+        const QPainterPath glyph = glyphOutline(f, ch, fit);
         // Top arc: clockwise from the left through 12 o'clock. Bottom arc: anticlockwise from
         // the left through 6 o'clock, so both read left to right.
         const double angle =

@@ -15,6 +15,10 @@ namespace {
 
 constexpr int JpegQuality = 92;
 
+// Bare rim between the unit mark and the rim words, so the two read as two: on the smallest
+// coin about half a letter's width, more than the gap between two words.
+constexpr double MinMarkClearDegrees = 12.0;
+
 bool writeJpeg(const QImage& image, const QString& path) {
     QImageWriter writer(path, "jpeg");
     writer.setQuality(JpegQuality);
@@ -28,8 +32,8 @@ bool writeJpeg(const QImage& image, const QString& path) {
     return true;
 }
 
-// Prints where each coin sits and how tall its lettering comes out on paper; false when any rim
-// lettering is below the legible minimum.
+// Prints where each coin sits and how tall its lettering comes out on paper; false when any
+// lettering is below the legible minimum or the unit mark runs into the rim words.
 bool printLayout(const char* title, const QVector<PlacedCoin>& coins, Face face) {
     std::printf("%s\n", title);
     bool legible = true;
@@ -43,10 +47,23 @@ bool printLayout(const char* title, const QVector<PlacedCoin>& coins, Face face)
                     "value figures %4.2f mm = %5.2f px down\n",
                     text.rimCapHeightMm, text.rimCapHeightMm * PxPerMmDown, text.rimSpanDegrees,
                     text.valueHeightMm, text.valueHeightMm * PxPerMmDown);
-        if (text.rimCapHeightMm < MinTextHeightMm || text.valueHeightMm < MinTextHeightMm) {
+        const bool hundredth = c.spec.unit == Unit::Hundredth;
+        if (hundredth)
+            std::printf("       unit mark figures %4.2f mm = %5.2f px down, %3.0f degrees clear "
+                        "of the rim text either side\n",
+                        text.markHeightMm, text.markHeightMm * PxPerMmDown, text.markClearDegrees);
+        if (text.rimCapHeightMm < MinTextHeightMm || text.valueHeightMm < MinTextHeightMm ||
+            (hundredth && text.markHeightMm < MinTextHeightMm)) {
             std::fprintf(stderr,
                          "zavolin-make-coin-strips: the lettering of coin %s is below %.1f mm\n",
                          qPrintable(c.spec.value), MinTextHeightMm);
+            legible = false;
+        }
+        if (hundredth && text.markClearDegrees < MinMarkClearDegrees) {
+            std::fprintf(stderr,
+                         "zavolin-make-coin-strips: the unit mark of coin %s comes within %.0f "
+                         "degrees of the rim text\n",
+                         qPrintable(c.spec.value), MinMarkClearDegrees);
             legible = false;
         }
     }
