@@ -2,7 +2,6 @@
 
 #include "FocusRing.h"
 #include "frmDrawingPages.h"
-#include "lang/TemplateTexts.h"
 #include "ownsets/OwnSetImport.h"
 #include "ownsets/OwnSetStore.h"
 #include "platform/MessageBoxes.h"

@@ -2,7 +2,6 @@
 
 #include "CommandInputs.h"
 #include "SetCommand.h"
-#include "lang/TemplateTexts.h"
 #include "platform/CupsQueuePrinter.h"
 #include "platform/NewFile.h"
 #include "platform/PictureClip.h"

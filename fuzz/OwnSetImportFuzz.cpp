@@ -7,6 +7,7 @@
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
 #include "ownsets/OwnSetImport.h"
+#include "platform/ValueNames.h"
 #include "sheet/SizeNotes.h"
 
 #include <array>
@@ -14,8 +15,6 @@
 namespace zavolin::fuzz {
 namespace {
 
-const std::array<const char*, 10> Values = {"1",  "2",   "5",   "10",  "20",
-                                            "50", "100", "200", "500", "1000"};
 const std::array<const char*, 4> Extensions = {"png", "jpg", "jpeg", "svg"};
 
 QString extension(uint8_t choice) {
@@ -24,8 +23,8 @@ QString extension(uint8_t choice) {
 
 QString pictureName(int value, bool back, const QString& ext) {
     return QStringLiteral("%1-%2.%3")
-        .arg(QLatin1String(Values[size_t(value)]),
-             back ? QLatin1String("back") : QLatin1String("front"), ext);
+        .arg(valueName(qint16(value + 1)), back ? QLatin1String("back") : QLatin1String("front"),
+             ext);
 }
 
 // Names a folder may hold: every picture name in each extension and letter case, and others

@@ -1,5 +1,7 @@
 #include "SetTexts.h"
 
+#include "platform/ValueNames.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 
@@ -18,10 +20,8 @@ QString millimetres(double value) {
 } // namespace
 
 QString setValueName(qint16 Denom) {
-    static const char* const values[] = {"1",  "2",   "5",   "10",  "20",
-                                         "50", "100", "200", "500", "1000"};
     if (Denom >= 1 && Denom <= 10)
-        return QString::fromLatin1(values[Denom - 1]);
+        return valueName(Denom);
     return SetTexts::tr("coins");
 }
 

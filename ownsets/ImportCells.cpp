@@ -1,5 +1,7 @@
 #include "ImportCells.h"
 
+#include "platform/ValueNames.h"
+
 #include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
@@ -19,7 +21,7 @@ QString millimetres(double value) {
 } // namespace
 
 QString noteName(int k) {
-    return QStringLiteral("%1 %2").arg(QLatin1String(Values[size_t(k / 2)]),
+    return QStringLiteral("%1 %2").arg(valueName(qint16(k / 2 + 1)),
                                        k % 2 ? OwnSets::tr("back") : OwnSets::tr("front"));
 }
 

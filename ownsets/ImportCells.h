@@ -21,9 +21,6 @@ inline constexpr int CellHeight = 620;
 inline constexpr double MostStretch = 0.02;
 inline constexpr double RenderDpi = 300;
 
-inline const std::array<const char*, 10> Values = {"1",  "2",   "5",   "10",  "20",
-                                                   "50", "100", "200", "500", "1000"};
-
 struct OwnSets {
     Q_DECLARE_TR_FUNCTIONS(OwnSets)
 };

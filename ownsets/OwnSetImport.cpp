@@ -7,7 +7,9 @@
 #include "platform/RegularFile.h"
 #include "platform/RuntimeError.h"
 #include "platform/SvgCheck.h"
+#include "platform/ValueNames.h"
 #include "sheet/NoteTemplate.h"
+#include "sheet/SetCounts.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -174,11 +176,8 @@ void fromFolder(PreparedSet& set, const QString& path, const SizeTable& sizes) {
             passedOver << name;
             continue;
         }
-        const int value =
-            int(std::find_if(Values.begin(), Values.end(),
-                             [&](const char* v) { return match.captured(1) == QLatin1String(v); }) -
-                Values.begin());
-        const int k = 2 * value +
+        // The pattern takes the banknotes' names only: Denom 1 to 10.
+        const int k = 2 * (*valueFromKey(match.captured(1)) - 1) +
                       (match.captured(2).compare(QLatin1String("back"), Qt::CaseInsensitive) == 0);
         if (!files[size_t(k)].isEmpty()) {
             addFinding(set, true,
@@ -191,7 +190,7 @@ void fromFolder(PreparedSet& set, const QString& path, const SizeTable& sizes) {
     QStringList missing;
     for (int k = 0; k < 20; k += 2)
         if (files[size_t(k)].isEmpty())
-            missing << QStringLiteral("%1-front").arg(QLatin1String(Values[size_t(k / 2)]));
+            missing << QStringLiteral("%1-front").arg(valueName(qint16(k / 2 + 1)));
     if (!missing.isEmpty())
         addFinding(
             set, true,
@@ -207,7 +206,7 @@ void fromFolder(PreparedSet& set, const QString& path, const SizeTable& sizes) {
         if (files[size_t(k)].isEmpty()) {
             if (k % 2)
                 cells[size_t(k)] =
-                    plainBack(QLatin1String(Values[size_t(k / 2)]), QSize(CellWidth, CellHeight));
+                    plainBack(valueName(qint16(k / 2 + 1)), QSize(CellWidth, CellHeight));
             continue;
         }
         const std::optional<Source> source = readSource(set, folder.filePath(files[size_t(k)]));

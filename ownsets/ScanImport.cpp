@@ -5,6 +5,7 @@
 #include "PlainBack.h"
 #include "ScannedPages.h"
 #include "platform/RuntimeError.h"
+#include "platform/ValueNames.h"
 
 #include <QThread>
 #include <QtConcurrent/QtConcurrentMap>
@@ -182,7 +183,7 @@ int prepareFromScans(PreparedSet& set, const QString& source, const QStringList&
                        .arg(noteList(missingBacks)));
     for (int k : missingBacks)
         read.images[size_t(k)] =
-            plainBack(QLatin1String(Values[size_t(k / 2)]), QSize(CellWidth, CellHeight));
+            plainBack(valueName(qint16(k / 2 + 1)), QSize(CellWidth, CellHeight));
     if (!set.stopped()) {
         set.grid = composeGrid(read.images);
         set.extension = QStringLiteral("jpg");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace zavolin {
 
@@ -12,8 +13,10 @@ enum class ColumnLayout {
 
 // The layout as it is stored: "1" or "auto".
 QString columnLayoutText(ColumnLayout layout);
-// The stored text read back: "auto" (in any case) is as many as fit; anything else, an empty or
-// unreadable text included, is the one column.
+// The layout a text names, "1" or "auto" (in any case, spaces around it ignored); none for any
+// other text.
+std::optional<ColumnLayout> columnLayoutNamed(const QString& text);
+// The stored text read back: as it names, and the one column for an empty or unreadable text.
 ColumnLayout columnLayoutFromText(const QString& text);
 
 } // namespace zavolin

@@ -2,6 +2,7 @@
 
 #include "platform/NewFile.h"
 #include "platform/RuntimeError.h"
+#include "platform/ValueNames.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -49,10 +50,9 @@ constexpr int TemplateFileDpi = 300;
 constexpr int MaxDpi = 1200; // 2.2 gigapixels beyond this: a mistake rather than a wish
 constexpr double MillimetresPerInch = 25.4;
 
-const char* const ValueNames[] = {"1", "2", "5", "10", "20", "50", "100", "200", "500", "1000"};
-
-QString valueName(size_t row) {
-    return QString::fromLatin1(ValueNames[row]);
+// Row `row` is the value Denom row + 1.
+QString rowName(size_t row) {
+    return valueName(qint16(row + 1));
 }
 
 QString sideName(size_t column, const NoteTemplateTexts& texts) {
@@ -131,7 +131,7 @@ void writeFrame(QXmlStreamWriter& svg, const QString& id, const QRectF& r, const
 
 // "1-front", "1000-back": the cell's part of its element ids.
 QString cellName(size_t k) {
-    return valueName(k / 2) + (k % 2 == 0 ? QStringLiteral("-front") : QStringLiteral("-back"));
+    return rowName(k / 2) + (k % 2 == 0 ? QStringLiteral("-front") : QStringLiteral("-back"));
 }
 
 [[noreturn]] void cannotWrite(const QString& path, const QString& why) {
@@ -211,7 +211,7 @@ QByteArray noteTemplateSvg(const SizeTable& sizes, const NoteTemplateTexts& text
     for (size_t k = 0; k < layout.cells.size(); ++k) {
         const QRectF& cell = layout.cells[k];
         writeText(svg, cell.left(), cell.top() - LabelBaselineAboveCell, LabelSize,
-                  QStringLiteral("%1 \u00b7 %2").arg(valueName(k / 2), sideName(k % 2, texts)));
+                  QStringLiteral("%1 \u00b7 %2").arg(rowName(k / 2), sideName(k % 2, texts)));
     }
     svg.writeEndElement();
 

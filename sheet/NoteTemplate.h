@@ -31,6 +31,9 @@ struct NoteTemplateTexts {
     QString back;         // "back"
 };
 
+// The texts in the language of the translations in use.
+NoteTemplateTexts noteTemplateTexts();
+
 // The template as an SVG document (page in millimetres: width="...mm" height="...mm" with a
 // viewBox in millimetres) and as an image at `dpi` dots per inch (white background).
 // The instructions are wrapped with the system's fonts: both need the application object.

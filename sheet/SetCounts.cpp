@@ -2,6 +2,7 @@
 
 #include "WholeSet.h"
 #include "platform/RuntimeError.h"
+#include "platform/ValueNames.h"
 
 #include <QStringList>
 
@@ -9,7 +10,6 @@ namespace zavolin {
 namespace {
 
 // Indexed by Denom: the coin sheet first.
-const char* const Keys[] = {"coins", "1", "2", "5", "10", "20", "50", "100", "200", "500", "1000"};
 
 qint32 countOf(const QString& text, const QString& item) {
     bool ok = false;
@@ -23,12 +23,13 @@ qint32 countOf(const QString& text, const QString& item) {
 } // namespace
 
 QString valueKey(qint16 Denom) {
-    return Denom >= 0 && Denom <= 10 ? QString::fromLatin1(Keys[Denom]) : QString();
+    return valueName(Denom);
 }
 
 std::optional<qint16> valueFromKey(const QString& key) {
     for (qint16 Denom = 0; Denom <= 10; ++Denom)
-        if (key.trimmed().compare(QLatin1String(Keys[Denom]), Qt::CaseInsensitive) == 0)
+        if (key.trimmed().compare(QLatin1String(ValueNames[size_t(Denom)]), Qt::CaseInsensitive) ==
+            0)
             return Denom;
     return std::nullopt;
 }

@@ -1,4 +1,6 @@
-#include "TemplateTexts.h"
+// The drawing template's words in the language of the translations in use.
+
+#include "NoteTemplate.h"
 
 #include <QCoreApplication>
 
