@@ -4,6 +4,7 @@
 #include "platform/PictureClip.h"
 #include "platform/PictureLoader.h"
 #include "platform/RasterPicture.h"
+#include "sheet/PaintNoteBlock.h"
 #include "support/FakePrinter.h"
 #include "support/ScriptedReporter.h"
 
@@ -137,4 +138,23 @@ TEST_F(Notes, BadIndexAndFailingPrinterGoToTheTrap) {
     ASSERT_EQ(reporter.reports.size(), 3);
     EXPECT_EQ(reporter.reports[2].line, 20);
     EXPECT_EQ(reporter.reports[2].number, ErrNo::PrinterError);
+}
+
+TEST_F(Notes, OneColumnOrSeveralAMissingPictureSetIsReportedOnceAndIgnoredAlike) {
+    for (const qint16 columns : {1, 2}) {
+        SCOPED_TRACE(columns);
+        ScriptedReporter reporter({Ignore});
+        ScopedReplacement<ErrorReporter> r(reporter);
+        geometry.Columns = columns;
+        clip.setPicture(nullptr);
+        RecordingSurface drawn{203.2, 287};
+        if (columns > 1)
+            PaintNoteBlock(drawn, 1, 1, context(), clip);
+        else
+            PaintNotes(drawn, 1, 1, context(), clip);
+        EXPECT_FALSE(drawn.lines().isEmpty()); // the cut lines are all there
+        EXPECT_TRUE(drawn.pictures().isEmpty());
+        ASSERT_EQ(reporter.reports.size(), 1);
+        EXPECT_EQ(reporter.reports[0].number, ErrNo::InvalidPicture);
+    }
 }
