@@ -50,11 +50,12 @@ std::optional<QByteArray> serialKey(bool make) {
     QByteArray key(KeyBytes, Qt::Uninitialized);
     QRandomGenerator::system()->fillRange(reinterpret_cast<quint32*>(key.data()),
                                           KeyBytes / sizeof(quint32));
+    // Whoever reads it can make valid serials: it is the user's alone from the start, and the
+    // replacement keeps the file's permissions.
     QString reason;
-    if (!replaceFile(keyPath(), key, &reason))
+    if (!createNewFile(keyPath(), &reason, PrivateFilePermissions) ||
+        !replaceFile(keyPath(), key, &reason))
         cannot(QStringLiteral("the serials' key cannot be written"), reason);
-    // Whoever reads it can make valid serials.
-    QFile::setPermissions(keyPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     return key;
 }
 
