@@ -1,7 +1,7 @@
 #include "ClassRegistryFallback.h"
 
-#include "platform/MessageBoxes.h"
 #include "platform/component/ClassRegistry.h"
+#include "platform/desktop/MessageBoxes.h"
 
 #include <QCoreApplication>
 #include <QString>

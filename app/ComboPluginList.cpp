@@ -1,6 +1,6 @@
 #include "ComboPluginList.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>

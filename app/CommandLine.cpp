@@ -2,8 +2,8 @@
 
 #include "errors/TerminalText.h"
 #include "lang/Translations.h"
-#include "platform/ProgramInfo.h"
-#include "platform/UserGuide.h"
+#include "platform/base/ProgramInfo.h"
+#include "platform/desktop/UserGuide.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

@@ -7,12 +7,12 @@
 #include "frmZavolin.h"
 #include "lang/LangState.h"
 #include "lang/frmInfo.h"
-#include "platform/Conversions.h"
-#include "platform/Printer.h"
-#include "platform/ProgramInfo.h"
-#include "platform/QtPrinter.h"
-#include "platform/Shell.h"
-#include "platform/UserGuide.h"
+#include "platform/base/ProgramInfo.h"
+#include "platform/compat/Conversions.h"
+#include "platform/desktop/Shell.h"
+#include "platform/desktop/UserGuide.h"
+#include "platform/print/Printer.h"
+#include "platform/print/QtPrinter.h"
 #include "ui_frmZavolin.h"
 
 #include <QMenu>

@@ -4,8 +4,8 @@
 #include "WholeNames.h"
 #include "frmZavolin.h"
 #include "lang/LangState.h"
-#include "platform/Shell.h"
-#include "platform/UserGuide.h"
+#include "platform/desktop/Shell.h"
+#include "platform/desktop/UserGuide.h"
 #include "ui_frmZavolin.h"
 
 #include <QCursor>

@@ -6,9 +6,9 @@
 #include "lang/Allgemein.h"
 #include "lang/LangState.h"
 #include "lang/Translations.h"
-#include "platform/Conversions.h"
-#include "platform/RuntimeError.h"
-#include "platform/SettingsStore.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/compat/Conversions.h"
+#include "platform/settings/SettingsStore.h"
 #include "ui_frmZavolin.h"
 
 #include <QSignalBlocker>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/FileList.h"
-#include "platform/PictureClip.h"
+#include "platform/files/FileList.h"
+#include "platform/pictures/PictureClip.h"
 #include "plugins/PluginEntry.h"
 
 namespace zavolin {

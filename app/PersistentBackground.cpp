@@ -1,6 +1,6 @@
 #include "PersistentBackground.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 
 #include <QBrush>
 #include <QPalette>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DrawingSurface.h"
+#include "platform/print/DrawingSurface.h"
 #include "sheet/ImageSurface.h"
 
 #include <QColor>

@@ -3,9 +3,9 @@
 #include "PreviewBox.h"
 #include "errors/Trap.h"
 #include "frmZavolin.h"
-#include "platform/Conversions.h"
-#include "platform/MessageBoxes.h"
-#include "platform/Printer.h"
+#include "platform/compat/Conversions.h"
+#include "platform/desktop/MessageBoxes.h"
+#include "platform/print/Printer.h"
 #include "sheet/ScaleFactor.h"
 #include "ui_frmZavolin.h"
 

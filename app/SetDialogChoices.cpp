@@ -1,7 +1,7 @@
 #include "SetDialogChoices.h"
 
-#include "platform/RuntimeError.h"
-#include "platform/SettingsStore.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/settings/SettingsStore.h"
 
 #include <QStringList>
 

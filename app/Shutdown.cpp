@@ -2,7 +2,7 @@
 // ends.
 #include "errors/Trap.h"
 #include "frmZavolin.h"
-#include "platform/SettingsStore.h"
+#include "platform/settings/SettingsStore.h"
 #include "plugins/UnregisterPlugins.h"
 
 #include <QCloseEvent>

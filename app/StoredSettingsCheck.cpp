@@ -1,9 +1,9 @@
 #include "StoredSettingsCheck.h"
 
-#include "platform/CupsQueue.h"
-#include "platform/LanguageCode.h"
-#include "platform/MessageBoxes.h"
-#include "platform/SettingsStore.h"
+#include "platform/base/LanguageCode.h"
+#include "platform/desktop/MessageBoxes.h"
+#include "platform/print/CupsQueue.h"
+#include "platform/settings/SettingsStore.h"
 #include "sheet/SheetContext.h"
 
 #include <QCoreApplication>

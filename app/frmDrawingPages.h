@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PrinterPaper.h"
+#include "platform/print/PrinterPaper.h"
 
 #include <QDialog>
 #include <QList>

@@ -4,8 +4,8 @@
 #include "frmDrawingPages.h"
 #include "ownsets/OwnSetImport.h"
 #include "ownsets/OwnSetStore.h"
-#include "platform/MessageBoxes.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/desktop/MessageBoxes.h"
 #include "sheet/NoteTemplate.h"
 #include "sheet/SizeNotes.h"
 

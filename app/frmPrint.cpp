@@ -3,12 +3,12 @@
 #include "AccessibleNames.h"
 #include "FocusRing.h"
 #include "errors/Trap.h"
-#include "platform/Conversions.h"
-#include "platform/CupsQueue.h"
-#include "platform/DefaultPrinter.h"
-#include "platform/RuntimeError.h"
-#include "platform/SettingsStore.h"
-#include "platform/Units.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/base/Units.h"
+#include "platform/compat/Conversions.h"
+#include "platform/print/CupsQueue.h"
+#include "platform/print/DefaultPrinter.h"
+#include "platform/settings/SettingsStore.h"
 #include "sheet/SheetContext.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PrinterPaper.h"
+#include "platform/print/PrinterPaper.h"
 #include "serials/SerialRegister.h"
 #include "sheet/SetCounts.h"
 #include "sheet/SetSerials.h"

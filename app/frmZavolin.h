@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ComboPluginList.h"
-#include "platform/FileList.h"
-#include "platform/PictureClip.h"
+#include "platform/files/FileList.h"
+#include "platform/pictures/PictureClip.h"
 #include "sheet/PageEngine.h"
 #include "sheet/PageGeometry.h"
 #include "sheet/ScaleFactor.h"

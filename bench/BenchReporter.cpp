@@ -1,6 +1,6 @@
 #include "BenchReporter.h"
 
-#include "platform/CurrentError.h"
+#include "platform/base/CurrentError.h"
 
 #include <utility>
 

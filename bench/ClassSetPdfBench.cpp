@@ -7,9 +7,9 @@
 
 #include "BenchReporter.h"
 #include "ClassicSet.h"
-#include "platform/PdfFilePrinter.h"
-#include "platform/PictureClip.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/pictures/PictureClip.h"
+#include "platform/print/PdfFilePrinter.h"
 #include "sheet/SetCounts.h"
 #include "sheet/SizeNotes.h"
 #include "sheet/WholeSet.h"

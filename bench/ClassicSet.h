@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PictureLoader.h"
+#include "platform/pictures/PictureLoader.h"
 #include "sheet/WholeSet.h"
 
 #include <QFile>

@@ -5,9 +5,9 @@
 #include "BenchReporter.h"
 #include "ownsets/OwnSetImport.h"
 #include "ownsets/OwnSetStore.h"
-#include "platform/PictureClip.h"
-#include "platform/PictureLoader.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/pictures/PictureClip.h"
+#include "platform/pictures/PictureLoader.h"
 #include "sheet/SizeNotes.h"
 
 #include <QDir>

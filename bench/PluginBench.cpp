@@ -6,10 +6,10 @@
 
 #include "BenchReporter.h"
 #include "PictureSets.h"
-#include "platform/PictureClip.h"
-#include "platform/PictureLoader.h"
 #include "platform/component/ClassRegistry.h"
 #include "platform/component/ComponentObject.h"
+#include "platform/pictures/PictureClip.h"
+#include "platform/pictures/PictureLoader.h"
 #include "plugins/RegServe.h"
 
 #include <QDir>

@@ -5,10 +5,10 @@
 
 #include "BenchReporter.h"
 #include "ClassicSet.h"
-#include "platform/PdfFilePrinter.h"
-#include "platform/PictureClip.h"
-#include "platform/PictureLoader.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/pictures/PictureClip.h"
+#include "platform/pictures/PictureLoader.h"
+#include "platform/print/PdfFilePrinter.h"
 #include "sheet/SizeNotes.h"
 #include "sheet/WholeSet.h"
 

@@ -2,11 +2,11 @@
 
 #include "PluginPictureSets.h"
 #include "QuietStandardError.h"
-#include "platform/DefaultPrinter.h"
-#include "platform/NewFile.h"
-#include "platform/PictureLoader.h"
-#include "platform/RegularFile.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/files/NewFile.h"
+#include "platform/files/RegularFile.h"
+#include "platform/pictures/PictureLoader.h"
+#include "platform/print/DefaultPrinter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "SheetRequest.h"
-#include "platform/Picture.h"
+#include "platform/pictures/Picture.h"
 
 #include <QString>
 #include <memory>

@@ -2,7 +2,7 @@
 
 #include "ownsets/OwnSetImport.h"
 #include "ownsets/OwnSetStore.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 #include "sheet/SizeNotes.h"
 
 namespace zavolin {

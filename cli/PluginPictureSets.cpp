@@ -2,9 +2,9 @@
 
 #include "errors/ConsoleReporter.h"
 #include "ownsets/OwnSetStore.h"
-#include "platform/FileList.h"
-#include "platform/PictureClip.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/files/FileList.h"
+#include "platform/pictures/PictureClip.h"
 #include "plugins/AddPicture.h"
 #include "plugins/CreatePicture.h"
 #include "plugins/UnregisterPlugins.h"

@@ -1,7 +1,7 @@
 #include "SerialCommand.h"
 
 #include "errors/TerminalText.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 #include "serials/SerialRegister.h"
 #include "sheet/SetCounts.h"
 

@@ -1,6 +1,6 @@
 #include "SheetRequest.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 #include "serials/SerialCode.h"
 #include "sheet/BackOffsetText.h"
 #include "sheet/SheetContext.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PdfFilePrinter.h"
+#include "platform/print/PdfFilePrinter.h"
 #include "sheet/SetCounts.h"
 #include "sheet/WholeSet.h"
 

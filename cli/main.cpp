@@ -6,8 +6,8 @@
 #include "errors/ConsoleReporter.h"
 #include "errors/TerminalText.h"
 #include "lang/Translations.h"
-#include "platform/ProgramInfo.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/ProgramInfo.h"
+#include "platform/base/RuntimeError.h"
 #include "platform/component/ClassRegistry.h"
 #include "platform/component/PluginLimits.h"
 

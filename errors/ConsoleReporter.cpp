@@ -1,7 +1,7 @@
 #include "ConsoleReporter.h"
 
 #include "TerminalText.h"
-#include "platform/CurrentError.h"
+#include "platform/base/CurrentError.h"
 
 #include <cstdio>
 

@@ -2,9 +2,9 @@
 
 #include "ConsoleReporter.h"
 #include "WrappingButton.h"
-#include "platform/CurrentError.h"
-#include "platform/ProgramInfo.h"
-#include "platform/Units.h"
+#include "platform/base/CurrentError.h"
+#include "platform/base/ProgramInfo.h"
+#include "platform/base/Units.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/OsVersion.h"
+#include "platform/desktop/OsVersion.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Replaceable.h"
+#include "platform/base/Replaceable.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "ProtocolFiles.h"
 
-#include "platform/ProgramInfo.h"
+#include "platform/base/ProgramInfo.h"
 
 #include <QDir>
 #include <QFile>

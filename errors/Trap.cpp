@@ -1,6 +1,6 @@
 #include "Trap.h"
 
-#include "platform/CurrentError.h"
+#include "platform/base/CurrentError.h"
 
 namespace zavolin {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ErrorReporter.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 
 #include <QList>
 #include <QString>

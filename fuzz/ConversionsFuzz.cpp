@@ -2,8 +2,8 @@
 // it is long enough, as the doubles and integers that reach the rounding and integer calls.
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
-#include "platform/Conversions.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/compat/Conversions.h"
 
 #include <cmath>
 #include <cstring>

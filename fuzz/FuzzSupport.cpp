@@ -1,6 +1,6 @@
 #include "FuzzSupport.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 
 #include <QDir>
 #include <QFile>

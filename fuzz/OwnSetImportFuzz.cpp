@@ -7,7 +7,7 @@
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
 #include "ownsets/OwnSetImport.h"
-#include "platform/ValueNames.h"
+#include "platform/base/ValueNames.h"
 #include "sheet/SizeNotes.h"
 
 #include <array>

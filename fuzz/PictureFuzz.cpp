@@ -2,11 +2,11 @@
 // into the documents of its cells, each loaded and drawn as a cell is.
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
-#include "platform/PictureClip.h"
-#include "platform/PictureLoader.h"
-#include "platform/RuntimeError.h"
-#include "platform/SvgParts.h"
-#include "platform/VectorPicture.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/pictures/PictureClip.h"
+#include "platform/pictures/PictureLoader.h"
+#include "platform/pictures/SvgParts.h"
+#include "platform/pictures/VectorPicture.h"
 
 #include <QImage>
 #include <QPainter>

@@ -2,8 +2,8 @@
 // the ones it seems to hold, so that lookups find values as often as they miss.
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
-#include "platform/ProfileString.h"
-#include "platform/Windows1252.h"
+#include "platform/compat/ProfileString.h"
+#include "platform/compat/Windows1252.h"
 
 #include <QList>
 #include <utility>

@@ -2,8 +2,8 @@
 
 #include "LangState.h"
 #include "errors/Trap.h"
-#include "platform/ProfileString.h"
-#include "platform/TempDirectory.h"
+#include "platform/compat/ProfileString.h"
+#include "platform/files/TempDirectory.h"
 
 namespace zavolin {
 namespace {

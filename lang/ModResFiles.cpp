@@ -1,8 +1,8 @@
 #include "ModResFiles.h"
 
 #include "errors/Trap.h"
-#include "platform/NewFile.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/files/NewFile.h"
 #include "resources/ProgramResources.h"
 
 #include <QByteArray>

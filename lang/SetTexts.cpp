@@ -1,6 +1,6 @@
 #include "SetTexts.h"
 
-#include "platform/ValueNames.h"
+#include "platform/base/ValueNames.h"
 
 #include <QCoreApplication>
 #include <QLocale>

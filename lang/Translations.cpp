@@ -1,9 +1,9 @@
 #include "Translations.h"
 
-#include "platform/Conversions.h"
-#include "platform/LanguageCode.h"
-#include "platform/RuntimeError.h"
-#include "platform/SettingsStore.h"
+#include "platform/base/LanguageCode.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/compat/Conversions.h"
+#include "platform/settings/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QTranslator>

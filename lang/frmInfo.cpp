@@ -5,10 +5,10 @@
 #include "LangState.h"
 #include "Translations.h"
 #include "errors/Trap.h"
-#include "platform/Conversions.h"
-#include "platform/ProgramInfo.h"
-#include "platform/SettingsStore.h"
-#include "platform/Units.h"
+#include "platform/base/ProgramInfo.h"
+#include "platform/base/Units.h"
+#include "platform/compat/Conversions.h"
+#include "platform/settings/SettingsStore.h"
 #include "resources/ProgramResources.h"
 
 #include <QFontMetricsF>

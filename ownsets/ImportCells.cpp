@@ -1,6 +1,6 @@
 #include "ImportCells.h"
 
-#include "platform/ValueNames.h"
+#include "platform/base/ValueNames.h"
 
 #include <QBuffer>
 #include <QImageWriter>

@@ -1,9 +1,9 @@
 #include "OwnSetStore.h"
 
-#include "platform/NewFile.h"
-#include "platform/PictureLoader.h"
-#include "platform/RegularFile.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/files/NewFile.h"
+#include "platform/files/RegularFile.h"
+#include "platform/pictures/PictureLoader.h"
 
 #include <QCollator>
 #include <QDir>

@@ -4,8 +4,8 @@
 #include "ImportCells.h"
 #include "PlainBack.h"
 #include "ScannedPages.h"
-#include "platform/RuntimeError.h"
-#include "platform/ValueNames.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/base/ValueNames.h"
 
 #include <QThread>
 #include <QtConcurrent/QtConcurrentMap>

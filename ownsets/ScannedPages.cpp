@@ -1,7 +1,7 @@
 #include "ScannedPages.h"
 
-#include "platform/RegularFile.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/files/RegularFile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

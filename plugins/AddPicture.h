@@ -1,7 +1,7 @@
 #pragma once
 
 #include "PluginEntry.h"
-#include "platform/FileList.h"
+#include "platform/files/FileList.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 
 #include "PluginFiles.h"
 #include "errors/Trap.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 #include "platform/component/ComponentObject.h"
 
 namespace zavolin {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "PluginEntry.h"
-#include "platform/FileList.h"
-#include "platform/PictureClip.h"
+#include "platform/files/FileList.h"
+#include "platform/pictures/PictureClip.h"
 
 namespace zavolin {
 

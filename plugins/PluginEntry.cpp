@@ -1,6 +1,6 @@
 #include "PluginEntry.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 
 namespace zavolin {
 

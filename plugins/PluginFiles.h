@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FileList.h"
+#include "platform/files/FileList.h"
 
 #include <QString>
 

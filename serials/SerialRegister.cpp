@@ -1,8 +1,8 @@
 #include "SerialRegister.h"
 
-#include "platform/NewFile.h"
-#include "platform/RegularFile.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/files/NewFile.h"
+#include "platform/files/RegularFile.h"
 #include "sheet/SetCounts.h"
 
 #include <QDir>

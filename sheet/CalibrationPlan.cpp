@@ -6,8 +6,8 @@
 #include "Footnote.h"
 #include "PagePlan.h"
 #include "TextBlock.h"
-#include "platform/RuntimeError.h"
-#include "platform/Units.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/base/Units.h"
 
 #include <algorithm>
 

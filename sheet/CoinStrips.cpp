@@ -1,7 +1,7 @@
 #include "CoinStrips.h"
 
-#include "platform/PictureLoader.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/pictures/PictureLoader.h"
 #include "resources/ProgramResources.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "DrawingPageArt.h"
 
 #include "DrawingPages.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 
 #include <QPainter>
 #include <QPainterPath>

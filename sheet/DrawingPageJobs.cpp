@@ -3,9 +3,9 @@
 #include "DrawingPages.h"
 #include "PlanPainter.h"
 #include "WholeSet.h"
-#include "platform/PdfFilePrinter.h"
-#include "platform/PictureClip.h"
-#include "platform/QtPrinter.h"
+#include "platform/pictures/PictureClip.h"
+#include "platform/print/PdfFilePrinter.h"
+#include "platform/print/QtPrinter.h"
 
 namespace zavolin {
 

@@ -2,7 +2,7 @@
 
 #include "PageRequest.h"
 #include "SizeTable.h"
-#include "platform/PrinterPaper.h"
+#include "platform/print/PrinterPaper.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "DrawingPages.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 
 #include <QRegularExpression>
 #include <algorithm>

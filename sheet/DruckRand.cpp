@@ -1,8 +1,8 @@
 #include "DruckRand.h"
 
 #include "errors/Trap.h"
-#include "platform/Conversions.h"
-#include "platform/Units.h"
+#include "platform/base/Units.h"
+#include "platform/compat/Conversions.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Printer.h"
+#include "platform/print/Printer.h"
 
 namespace zavolin {
 

@@ -2,7 +2,7 @@
 
 #include "PageGeometry.h"
 #include "TextPicture.h"
-#include "platform/DrawingSurface.h"
+#include "platform/print/DrawingSurface.h"
 
 #include <QSizeF>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "ImageSurface.h"
 
-#include "platform/Picture.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/pictures/Picture.h"
 
 #include <QPainter>
 

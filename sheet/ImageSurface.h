@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CutLineColour.h"
-#include "platform/DrawingSurface.h"
+#include "platform/print/DrawingSurface.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,8 +1,8 @@
 #include "NoteTemplate.h"
 
-#include "platform/NewFile.h"
-#include "platform/RuntimeError.h"
-#include "platform/ValueNames.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/base/ValueNames.h"
+#include "platform/files/NewFile.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -42,7 +42,7 @@ QImage noteTemplateImage(const SizeTable& sizes, const NoteTemplateTexts& texts,
 
 // Writes the template to `path`: SVG for ".svg", PNG at 300 dpi (with the dpi stored in the
 // file) for ".png", case-insensitive; anything else, or a failed write, raises RuntimeError
-// (platform/RuntimeError.h) with a clear message. Written whole: temporary name, then rename.
+// (platform/base/RuntimeError.h) with a clear message. Written whole: temporary name, then rename.
 void writeNoteTemplate(const QString& path, const SizeTable& sizes, const NoteTemplateTexts& texts);
 
 } // namespace zavolin

@@ -12,9 +12,9 @@
 #include "PlanPainter.h"
 #include "SerialPlate.h"
 #include "TurnedOverSurface.h"
-#include "platform/Conversions.h"
-#include "platform/Printer.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/compat/Conversions.h"
+#include "platform/print/Printer.h"
 
 namespace zavolin {
 namespace {

@@ -1,6 +1,6 @@
 #include "PageGeometry.h"
 
-#include "platform/Conversions.h"
+#include "platform/compat/Conversions.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include "Footnote.h"
 #include "SerialPlate.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 
 namespace zavolin {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "PlanPainter.h"
 #include "errors/Trap.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 
 namespace zavolin {
 

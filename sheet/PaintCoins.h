@@ -1,8 +1,8 @@
 #pragma once
 
 #include "SheetContext.h"
-#include "platform/DrawingSurface.h"
-#include "platform/Picture.h"
+#include "platform/pictures/Picture.h"
+#include "platform/print/DrawingSurface.h"
 
 namespace zavolin {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "SheetContext.h"
-#include "platform/DrawingSurface.h"
-#include "platform/PictureClip.h"
+#include "platform/pictures/PictureClip.h"
+#include "platform/print/DrawingSurface.h"
 
 namespace zavolin {
 

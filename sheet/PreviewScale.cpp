@@ -1,6 +1,6 @@
 #include "PreviewScale.h"
 
-#include "platform/Printer.h"
+#include "platform/print/Printer.h"
 
 namespace zavolin {
 namespace {

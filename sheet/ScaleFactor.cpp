@@ -3,7 +3,7 @@
 #include "DruckRand.h"
 #include "TurnedOverSurface.h"
 #include "errors/Trap.h"
-#include "platform/Units.h"
+#include "platform/base/Units.h"
 
 #include <cmath>
 

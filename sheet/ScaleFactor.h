@@ -3,7 +3,7 @@
 #include "ColumnLayout.h"
 #include "PageGeometry.h"
 #include "SizeTable.h"
-#include "platform/Printer.h"
+#include "platform/print/Printer.h"
 
 #include <functional>
 

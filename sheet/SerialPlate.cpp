@@ -1,6 +1,6 @@
 #include "SerialPlate.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 
 #include <QCryptographicHash>
 #include <QFontMetricsF>

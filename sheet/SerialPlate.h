@@ -1,7 +1,7 @@
 #pragma once
 
 #include "PagePlan.h"
-#include "platform/Picture.h"
+#include "platform/pictures/Picture.h"
 
 #include <QFont>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "SetCounts.h"
 
 #include "WholeSet.h"
-#include "platform/RuntimeError.h"
-#include "platform/ValueNames.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/base/ValueNames.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "SetJobs.h"
 
-#include "platform/CupsQueue.h"
-#include "platform/CupsQueuePrinter.h"
+#include "platform/print/CupsQueue.h"
+#include "platform/print/CupsQueuePrinter.h"
 
 namespace zavolin {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "WholeSet.h"
-#include "platform/PrinterPaper.h"
+#include "platform/print/PrinterPaper.h"
 
 #include <QString>
 #include <QStringList>

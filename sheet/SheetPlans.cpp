@@ -4,7 +4,7 @@
 
 #include "PageGeometry.h"
 #include "PagePlan.h"
-#include "platform/Conversions.h"
+#include "platform/compat/Conversions.h"
 
 namespace zavolin {
 

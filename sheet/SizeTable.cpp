@@ -1,6 +1,6 @@
 #include "SizeTable.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 
 namespace zavolin {
 

@@ -1,8 +1,8 @@
 #include "TurnedOverSurface.h"
 
 #include "PagePlan.h"
-#include "platform/Printer.h"
-#include "platform/Units.h"
+#include "platform/base/Units.h"
+#include "platform/print/Printer.h"
 
 namespace zavolin {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "PageRequest.h"
-#include "platform/DrawingSurface.h"
+#include "platform/print/DrawingSurface.h"
 
 namespace zavolin {
 

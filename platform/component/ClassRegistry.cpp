@@ -1,6 +1,6 @@
 #include "ClassRegistry.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 
 #include <QDir>
 #include <QFile>

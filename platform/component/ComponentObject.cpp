@@ -4,8 +4,8 @@
 #include "HostedObject.h"
 #include "PluginHost.h"
 #include "RefusedObject.h"
-#include "platform/PictureLoader.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/pictures/PictureLoader.h"
 
 #include <zavolin/plugin.h>
 

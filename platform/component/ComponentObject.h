@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ComVariant.h"
-#include "platform/Picture.h"
+#include "platform/pictures/Picture.h"
 
 #include <QList>
 #include <QString>

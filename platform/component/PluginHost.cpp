@@ -4,7 +4,7 @@
 #include "PluginLimits.h"
 #include "TrustedLibrary.h"
 #include "host_protocol.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "RefusedObject.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 
 #include <zavolin/plugin.h>
 

@@ -3,7 +3,7 @@
 #include "HelperEnd.h"
 #include "PluginLimits.h"
 #include "TrustedLibrary.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 #include "app/PreviewBox.h"
 #include "app/frmPrintSet.h"
 #include "lang/LangState.h"
-#include "platform/ProgramInfo.h"
+#include "platform/base/ProgramInfo.h"
 #include "support/ScriptedReporter.h"
 #include "ui_frmZavolin.h"
 

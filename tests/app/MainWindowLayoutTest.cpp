@@ -4,7 +4,7 @@
 
 #include "app/PreviewBox.h"
 #include "errors/Trap.h"
-#include "platform/PictureClip.h"
+#include "platform/pictures/PictureClip.h"
 #include "resources/ProgramResources.h"
 #include "sheet/SizeNotes.h"
 #include "support/FakePrinter.h"

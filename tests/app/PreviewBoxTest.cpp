@@ -1,6 +1,6 @@
 #include "app/PreviewBox.h"
 
-#include "platform/RasterPicture.h"
+#include "platform/pictures/RasterPicture.h"
 #include "sheet/ImageSurface.h"
 
 #include <gtest/gtest.h>

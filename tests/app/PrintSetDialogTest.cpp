@@ -1,8 +1,8 @@
 // The whole-set dialog printing through CUPS as a user would: turned over by hand it sends the
 // fronts, says how to put the stack back, then sends the backs; cancelled, it sends nothing.
 #include "app/frmPrintSet.h"
-#include "platform/Picture.h"
-#include "platform/PictureClip.h"
+#include "platform/pictures/Picture.h"
+#include "platform/pictures/PictureClip.h"
 #include "sheet/SizeNotes.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/PrintedPdf.h"

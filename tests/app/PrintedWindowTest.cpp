@@ -6,7 +6,7 @@
 #include "app/frmPrint.h"
 #include "errors/ErrPtnr.h"
 #include "lang/LangState.h"
-#include "platform/CupsQueuePrinter.h"
+#include "platform/print/CupsQueuePrinter.h"
 #include "support/PrintedPdf.h"
 #include "support/ScriptedReporter.h"
 #include "support/TestEnvironment.h"

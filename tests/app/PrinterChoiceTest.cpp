@@ -5,7 +5,7 @@
 #include "WindowFixture.h"
 #include "app/PreviewBox.h"
 #include "app/frmPrint.h"
-#include "platform/DefaultPrinter.h"
+#include "platform/print/DefaultPrinter.h"
 #include "support/PrintedPdf.h"
 #include "ui_frmZavolin.h"
 

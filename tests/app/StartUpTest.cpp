@@ -2,7 +2,7 @@
 #include "WindowFixture.h"
 #include "app/PreviewBox.h"
 #include "lang/LangState.h"
-#include "platform/ProgramInfo.h"
+#include "platform/base/ProgramInfo.h"
 #include "support/ScriptedReporter.h"
 #include "ui_frmZavolin.h"
 

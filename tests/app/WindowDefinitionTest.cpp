@@ -2,7 +2,7 @@
 // the selection panel's places and the fixed texts.
 
 #include "app/frmZavolin.h"
-#include "platform/Units.h"
+#include "platform/base/Units.h"
 #include "ui_frmZavolin.h"
 
 #include <QAction>

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "app/frmZavolin.h"
-#include "platform/MessageBoxes.h"
-#include "platform/PreviousInstance.h"
-#include "platform/RuntimeError.h"
-#include "platform/SettingsStore.h"
-#include "platform/Shell.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/desktop/MessageBoxes.h"
+#include "platform/desktop/PreviousInstance.h"
+#include "platform/desktop/Shell.h"
+#include "platform/settings/SettingsStore.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakePrinter.h"
 #include "support/FakeSettingsStore.h"

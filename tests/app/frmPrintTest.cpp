@@ -2,7 +2,7 @@
 
 #include "app/frmPrint.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 #include "support/ScriptedReporter.h"
 
 #include <QApplication>

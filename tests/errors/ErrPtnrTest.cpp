@@ -2,8 +2,8 @@
 
 #include "ErrorFakes.h"
 #include "errors/Trap.h"
-#include "platform/CurrentError.h"
-#include "platform/ProgramInfo.h"
+#include "platform/base/CurrentError.h"
+#include "platform/base/ProgramInfo.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FixedClock.h"
 #include "support/TestEnvironment.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/OsVersion.h"
-#include "platform/ProgramInfo.h"
+#include "platform/base/ProgramInfo.h"
+#include "platform/desktop/OsVersion.h"
 
 namespace zavolin::test {
 

@@ -4,7 +4,7 @@
 
 #include "lang/FlagLabel.h"
 #include "lang/LangState.h"
-#include "platform/ProgramInfo.h"
+#include "platform/base/ProgramInfo.h"
 #include "resources/ProgramResources.h"
 #include "support/LangFixture.h"
 

@@ -1,8 +1,8 @@
 // The shipped picture sets as the program finds them: registered, tested and listed by the
 // program's own discovery, and each set's 20 cells drawn in the proportions of their notes.
-#include "platform/FileList.h"
-#include "platform/PictureClip.h"
-#include "platform/ProgramInfo.h"
+#include "platform/base/ProgramInfo.h"
+#include "platform/files/FileList.h"
+#include "platform/pictures/PictureClip.h"
 #include "plugins/AddPicture.h"
 #include "plugins/CreatePicture.h"
 #include "plugins/PluginEntry.h"

@@ -1,6 +1,6 @@
-#include "platform/Conversions.h"
+#include "platform/compat/Conversions.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "platform/FileList.h"
+#include "platform/files/FileList.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // The previous-instance test behind the start-up.
-#include "platform/PreviousInstance.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/desktop/PreviousInstance.h"
 #include "support/TestEnvironment.h"
 
 #include <QFile>

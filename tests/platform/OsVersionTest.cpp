@@ -1,4 +1,4 @@
-#include "platform/OsVersion.h"
+#include "platform/desktop/OsVersion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "platform/PictureClip.h"
+#include "platform/pictures/PictureClip.h"
 
 #include "DrawnPicture.h"
-#include "platform/PictureLoader.h"
-#include "platform/RasterPicture.h"
-#include "platform/RuntimeError.h"
-#include "platform/VectorPicture.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/pictures/PictureLoader.h"
+#include "platform/pictures/RasterPicture.h"
+#include "platform/pictures/VectorPicture.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,9 +1,9 @@
 // Pictures from plug-ins, users' files and own sets, tried as a hostile file would: nothing
 // outside the document is read, nothing makes the reader recurse or work without end, and a
 // picture too large for memory is refused by its size while a large valid one loads.
-#include "platform/PictureLoader.h"
-#include "platform/RuntimeError.h"
-#include "platform/SvgParts.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/pictures/PictureLoader.h"
+#include "platform/pictures/SvgParts.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>

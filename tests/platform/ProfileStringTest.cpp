@@ -1,6 +1,6 @@
 // The profile-string reader's rules on small files.
 
-#include "platform/ProfileString.h"
+#include "platform/compat/ProfileString.h"
 
 #include "support/TestEnvironment.h"
 

@@ -1,4 +1,4 @@
-#include "platform/ProgramInfo.h"
+#include "platform/base/ProgramInfo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The per-user settings store kept by QSettings.
 
-#include "platform/SettingsStore.h"
+#include "platform/settings/SettingsStore.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 // The private temporary directory.
 
-#include "platform/TempDirectory.h"
+#include "platform/files/TempDirectory.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>

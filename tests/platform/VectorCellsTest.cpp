@@ -1,10 +1,10 @@
 // Vector cells as documents of their own: each holds only the artwork of its cell.
 
 #include "DrawnPicture.h"
-#include "platform/PictureClip.h"
-#include "platform/PictureLoader.h"
-#include "platform/RasterPicture.h"
-#include "platform/VectorPicture.h"
+#include "platform/pictures/PictureClip.h"
+#include "platform/pictures/PictureLoader.h"
+#include "platform/pictures/RasterPicture.h"
+#include "platform/pictures/VectorPicture.h"
 
 #include <QBuffer>
 #include <QDomDocument>

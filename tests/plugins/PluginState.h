@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/FileList.h"
-#include "platform/Picture.h"
-#include "platform/PictureClip.h"
+#include "platform/files/FileList.h"
+#include "platform/pictures/Picture.h"
+#include "platform/pictures/PictureClip.h"
 #include "plugins/PluginEntry.h"
 #include "support/PluginFolder.h"
 

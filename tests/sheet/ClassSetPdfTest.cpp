@@ -1,10 +1,10 @@
 // A class set saved as PDF, end to end from its pages to the file: for each shipped set, an own
 // raster set and the calibration sheet, the file passes qpdf's check, holds each raster picture
 // once, lets its copies share their pages, and renders like Qt's own PDF engine's file.
-#include "platform/PdfFilePrinter.h"
-#include "platform/PictureClip.h"
-#include "platform/PictureLoader.h"
-#include "platform/RasterPicture.h"
+#include "platform/pictures/PictureClip.h"
+#include "platform/pictures/PictureLoader.h"
+#include "platform/pictures/RasterPicture.h"
+#include "platform/print/PdfFilePrinter.h"
 #include "sheet/SizeNotes.h"
 #include "sheet/WholeSet.h"
 #include "support/PrintedPdf.h"

@@ -1,7 +1,7 @@
 // The page engine: pages printed as one job, and a page drawn under the caller's labels.
 #include "sheet/PageEngine.h"
 
-#include "platform/PictureClip.h"
+#include "platform/pictures/PictureClip.h"
 #include "sheet/ScaleFactor.h"
 #include "sheet/SizeNotes.h"
 #include "support/FakePrinter.h"

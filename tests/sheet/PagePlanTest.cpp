@@ -2,9 +2,9 @@
 // every cut line lies on the printable area, and that what is drawn is what was planned.
 #include "sheet/PagePlan.h"
 
-#include "platform/PictureClip.h"
-#include "platform/RasterPicture.h"
-#include "platform/Units.h"
+#include "platform/base/Units.h"
+#include "platform/pictures/PictureClip.h"
+#include "platform/pictures/RasterPicture.h"
 #include "sheet/CalibrationMarks.h"
 #include "sheet/PageEngine.h"
 #include "sheet/RecordingSurface.h"

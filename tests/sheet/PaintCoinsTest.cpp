@@ -1,7 +1,7 @@
 #include "sheet/PaintCoins.h"
 
 #include "SheetFixture.h"
-#include "platform/RasterPicture.h"
+#include "platform/pictures/RasterPicture.h"
 #include "support/ScriptedReporter.h"
 
 using namespace zavolin;

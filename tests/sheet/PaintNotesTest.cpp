@@ -1,9 +1,9 @@
 #include "sheet/PaintNotes.h"
 
 #include "SheetFixture.h"
-#include "platform/PictureClip.h"
-#include "platform/PictureLoader.h"
-#include "platform/RasterPicture.h"
+#include "platform/pictures/PictureClip.h"
+#include "platform/pictures/PictureLoader.h"
+#include "platform/pictures/RasterPicture.h"
 #include "sheet/PaintNoteBlock.h"
 #include "support/FakePrinter.h"
 #include "support/ScriptedReporter.h"

@@ -2,7 +2,7 @@
 // they need: the fewest that hold each count.
 #include "sheet/SetCounts.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "sheet/SizeNotes.h"
 
-#include "platform/Conversions.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/compat/Conversions.h"
 #include "support/ScriptedReporter.h"
 
 #include <gtest/gtest.h>

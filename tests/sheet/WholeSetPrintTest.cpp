@@ -2,9 +2,9 @@
 // (zavolin-margins: 12 mm left, 7 mm right), its pages rendered and measured: every back's cut
 // lines, mirrored about the paper's centre line, lie on its front's, and a back offset moves
 // every back line by exactly that much.
-#include "platform/CupsQueuePrinter.h"
-#include "platform/Picture.h"
-#include "platform/PictureClip.h"
+#include "platform/pictures/Picture.h"
+#include "platform/pictures/PictureClip.h"
+#include "platform/print/CupsQueuePrinter.h"
 #include "sheet/SizeNotes.h"
 #include "sheet/WholeSet.h"
 #include "support/ExpectedSheet.h"

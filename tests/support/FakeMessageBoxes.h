@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MessageBoxes.h"
+#include "platform/desktop/MessageBoxes.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/Printer.h"
-#include "platform/RuntimeError.h"
-#include "platform/Units.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/base/Units.h"
+#include "platform/print/Printer.h"
 
 #include <QColor>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Shell.h"
+#include "platform/desktop/Shell.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SettingsStore.h"
+#include "platform/settings/SettingsStore.h"
 #include "support/FakeSettingsStore.h"
 
 #include <QMap>

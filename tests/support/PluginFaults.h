@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 #include "support/ScriptedReporter.h"
 
 #include <QList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/ProgramInfo.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/ProgramInfo.h"
+#include "platform/base/RuntimeError.h"
 #include "platform/component/PluginLimits.h"
 
 #include <QColor>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "errors/ErrorReporter.h"
-#include "platform/CurrentError.h"
+#include "platform/base/CurrentError.h"
 
 #include <QList>
 #include <QString>

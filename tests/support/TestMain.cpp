@@ -1,6 +1,6 @@
 #include "TestEnvironment.h"
 #include "errors/ErrorReporter.h"
-#include "platform/CurrentError.h"
+#include "platform/base/CurrentError.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Creating objects by ProgID and calling their members late-bound, against fixture libraries.
 #include "platform/component/ComponentObject.h"
 
-#include "platform/PictureLoader.h"
+#include "platform/pictures/PictureLoader.h"
 #include "support/PluginFolder.h"
 
 #include <QFile>

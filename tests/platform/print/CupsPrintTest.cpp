@@ -1,9 +1,9 @@
 // End to end through a real CUPS: QPainter -> PDF -> libcups -> cups-pdf -> PDF on disk, measured.
 #include "PrintTestSupport.h"
-#include "platform/CupsQueuePrinter.h"
-#include "platform/DefaultPrinter.h"
-#include "platform/QtPrinter.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/print/CupsQueuePrinter.h"
+#include "platform/print/DefaultPrinter.h"
+#include "platform/print/QtPrinter.h"
 #include "support/PrintedPdf.h"
 #include "support/TestEnvironment.h"
 

@@ -1,10 +1,10 @@
 // What the scheduler says about a queue, and job options that must reach it as asked.
-#include "platform/CupsQueue.h"
+#include "platform/print/CupsQueue.h"
 
 #include "PrintTestSupport.h"
-#include "platform/CupsQueuePrinter.h"
-#include "platform/QtPrinter.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/print/CupsQueuePrinter.h"
+#include "platform/print/QtPrinter.h"
 #include "support/PrintedPdf.h"
 #include "support/ProgramRun.h"
 #include "support/TestEnvironment.h"

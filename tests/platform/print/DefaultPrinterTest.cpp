@@ -1,8 +1,8 @@
-#include "platform/DefaultPrinter.h"
+#include "platform/print/DefaultPrinter.h"
 
 #include "PrintTestSupport.h"
-#include "platform/QtPrinter.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/print/QtPrinter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "platform/PdfFallbackPrinter.h"
+#include "platform/print/PdfFallbackPrinter.h"
 
 #include "PrintTestSupport.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FixedClock.h"
 #include "support/PrintedPdf.h"

@@ -1,8 +1,8 @@
-#include "platform/PdfFilePrinter.h"
+#include "platform/print/PdfFilePrinter.h"
 
 #include "PrintTestSupport.h"
-#include "platform/Picture.h"
-#include "platform/RuntimeError.h"
+#include "platform/base/RuntimeError.h"
+#include "platform/pictures/Picture.h"
 #include "support/PrintedPdf.h"
 #include "support/TestEnvironment.h"
 

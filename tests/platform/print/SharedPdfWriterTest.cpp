@@ -1,5 +1,5 @@
-#include "platform/PdfFilePrinter.h"
-#include "platform/Picture.h"
+#include "platform/pictures/Picture.h"
+#include "platform/print/PdfFilePrinter.h"
 #include "support/PrintedPdf.h"
 #include "support/ProgramRun.h"
 #include "support/TestEnvironment.h"
