@@ -1,10 +1,10 @@
 #include "VectorPicture.h"
 
 #include <QCryptographicHash>
-#include <atomic>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <atomic>
 
 namespace zavolin {
 namespace {
