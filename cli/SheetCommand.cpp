@@ -43,11 +43,13 @@ void writePreview(const SheetRequest& r, Printer& printer, const PageRequest& pa
     // Made whole in memory first: the file is written in one piece and its write checked.
     QByteArray png;
     QBuffer buffer(&png);
-    QString reason = QStringLiteral("the PNG image could not be made");
-    if (!buffer.open(QIODevice::WriteOnly) || !bild.image().save(&buffer, "PNG") ||
-        !replaceFile(r.outputPath, png, &reason))
+    const auto cannotWrite = [&](const QString& why) {
+        return QStringLiteral("cannot write \"%1\": %2").arg(r.outputPath, why);
+    };
+    if (!buffer.open(QIODevice::WriteOnly) || !bild.image().save(&buffer, "PNG"))
         raise(ErrNo::PathFileAccessError,
-              QStringLiteral("cannot write \"%1\": %2").arg(r.outputPath, reason));
+              cannotWrite(QStringLiteral("the PNG image could not be made")));
+    rephrased(ErrNo::PathFileAccessError, cannotWrite, [&] { replaceFile(r.outputPath, png); });
 }
 
 } // namespace

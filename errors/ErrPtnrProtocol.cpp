@@ -97,9 +97,10 @@ void ErrPtnr::saveProtocol(const QString& protocol) {
     if (QFileInfo::exists(file) && !MessageBoxes::current().askYesNo(this, overwriteQuestion(file)))
         return;
     const QString text = protocol + QString::fromLatin1(ProtocolLineEnd);
-    QString reason;
-    if (!replaceFile(file, text.toLocal8Bit(), &reason)) {
-        MessageBoxes::current().inform(this, protocolSaveFailed(file, reason));
+    try {
+        replaceFile(file, text.toLocal8Bit());
+    } catch (const RuntimeError& e) {
+        MessageBoxes::current().inform(this, protocolSaveFailed(file, e.description()));
         return;
     }
     MessageBoxes::current().inform(this, protocolSavedReport(file));

@@ -63,11 +63,11 @@ qint32 SaveResItemToDisk(qint16 iResourceNum, const QString& sResourceType, cons
         trap.at(50170, [&] {
             // Made beside the target by the program's one writer: never an existing file or a
             // link, and a failure says why.
-            QString why;
-            const QString made = createReplacementFile(target, &why);
-            if (made.isEmpty())
-                fileError(Path, why);
-            out.file.setFileName(made);
+            try {
+                out.file.setFileName(createReplacementFile(target));
+            } catch (const RuntimeError& e) {
+                fileError(Path, e.description());
+            }
             if (!out.file.open(QIODevice::WriteOnly | QIODevice::Append))
                 fileError(Path, out.file.errorString());
         });
@@ -87,9 +87,11 @@ qint32 SaveResItemToDisk(qint16 iResourceNum, const QString& sResourceType, cons
                 return;
             // Flushed to the disk, then renamed over the entry at Path: a link there is
             // replaced itself.
-            QString why;
-            if (!commitReplacement(out.file.fileName(), target, &why))
-                fileError(Path, why);
+            try {
+                commitReplacement(out.file.fileName(), target);
+            } catch (const RuntimeError& e) {
+                fileError(Path, e.description());
+            }
             out.placed = true;
         });
         trap.at(50260, [&] { result = 0; });

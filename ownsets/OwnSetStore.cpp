@@ -84,12 +84,12 @@ void clearUnfinishedSets() {
 }
 
 // Renames a folder, never over something of the new name (rename() would replace an empty
-// folder); the system's reason when it fails, else "".
-QString moveFolder(const QString& from, const QString& to) {
+// folder); a failure is raised in the words `say` makes of the system's reason.
+template <typename Say>
+void moveFolder(const QString& from, const QString& to, Say&& say) {
     if (::renameat2(AT_FDCWD, QFile::encodeName(from).constData(), AT_FDCWD,
-                    QFile::encodeName(to).constData(), RENAME_NOREPLACE) == 0)
-        return {};
-    return QString::fromLocal8Bit(std::strerror(errno));
+                    QFile::encodeName(to).constData(), RENAME_NOREPLACE) != 0)
+        raise(ErrNo::PathFileAccessError, say(QString::fromLocal8Bit(std::strerror(errno))));
 }
 
 void requireSet(const QString& name) {
@@ -159,14 +159,16 @@ void storeOwnSet(const QString& name, const QByteArray& grid, const QString& ext
         raise(ErrNo::PathFileAccessError,
               QStringLiteral("cannot write in %1: %2").arg(ownSetsFolder(), partial.errorString()));
     const FolderLock writing(partial.path());
-    QString why;
-    if (!replaceFile(partial.filePath(QStringLiteral("set.") + extension), grid, &why))
-        raise(ErrNo::PathFileAccessError,
-              QStringLiteral("cannot write the set \"%1\": %2").arg(name, why));
-    if (const QString failed = moveFolder(partial.path(), setFolder(name)); !failed.isEmpty())
-        raise(ErrNo::PathFileAccessError,
-              QStringLiteral("cannot put the set \"%1\" in place in %2: %3")
-                  .arg(name, ownSetsFolder(), failed));
+    rephrased(
+        ErrNo::PathFileAccessError,
+        [&](const QString& why) {
+            return QStringLiteral("cannot write the set \"%1\": %2").arg(name, why);
+        },
+        [&] { replaceFile(partial.filePath(QStringLiteral("set.") + extension), grid); });
+    moveFolder(partial.path(), setFolder(name), [&](const QString& why) {
+        return QStringLiteral("cannot put the set \"%1\" in place in %2: %3")
+            .arg(name, ownSetsFolder(), why);
+    });
     partial.setAutoRemove(false);
 }
 
@@ -190,10 +192,10 @@ void removeOwnSet(const QString& name) {
         raise(ErrNo::PathFileAccessError, QStringLiteral("cannot remove the picture set \"%1\": %2")
                                               .arg(name, gone.errorString()));
     QDir().rmdir(aside);
-    if (const QString failed = moveFolder(setFolder(name), aside); !failed.isEmpty())
-        raise(ErrNo::PathFileAccessError,
-              QStringLiteral("cannot remove the picture set \"%1\" from %2: %3")
-                  .arg(name, ownSetsFolder(), failed));
+    moveFolder(setFolder(name), aside, [&](const QString& why) {
+        return QStringLiteral("cannot remove the picture set \"%1\" from %2: %3")
+            .arg(name, ownSetsFolder(), why);
+    });
     QDir(aside).removeRecursively();
 }
 
@@ -203,10 +205,10 @@ void renameOwnSet(const QString& from, const QString& to) {
         return;
     if (const QString problem = ownSetNameProblem(to); !problem.isEmpty())
         raise(ErrNo::InvalidPropertyValue, problem);
-    if (const QString failed = moveFolder(setFolder(from), setFolder(to)); !failed.isEmpty())
-        raise(ErrNo::PathFileAccessError,
-              QStringLiteral("cannot rename the picture set \"%1\" to \"%2\": %3")
-                  .arg(from, to, failed));
+    moveFolder(setFolder(from), setFolder(to), [&](const QString& why) {
+        return QStringLiteral("cannot rename the picture set \"%1\" to \"%2\": %3")
+            .arg(from, to, why);
+    });
 }
 
 } // namespace zavolin

@@ -52,10 +52,12 @@ std::optional<QByteArray> serialKey(bool make) {
                                           KeyBytes / sizeof(quint32));
     // Whoever reads it can make valid serials: it is the user's alone from the start, and the
     // replacement keeps the file's permissions.
-    QString reason;
-    if (!createNewFile(keyPath(), &reason, PrivateFilePermissions) ||
-        !replaceFile(keyPath(), key, &reason))
-        cannot(QStringLiteral("the serials' key cannot be written"), reason);
+    try {
+        createNewFile(keyPath(), PrivateFilePermissions);
+        replaceFile(keyPath(), key);
+    } catch (const RuntimeError& e) {
+        cannot(QStringLiteral("the serials' key cannot be written"), e.description());
+    }
     return key;
 }
 
@@ -158,9 +160,11 @@ void exportSerialRegister(const QString& path) {
         } catch (const RuntimeError& e) {
             cannot(QStringLiteral("the register of serials cannot be read"), e.description());
         }
-    QString reason;
-    if (!replaceFile(path, bytes, &reason))
-        cannot(QStringLiteral("the register cannot be written to %1").arg(path), reason);
+    try {
+        replaceFile(path, bytes);
+    } catch (const RuntimeError& e) {
+        cannot(QStringLiteral("the register cannot be written to %1").arg(path), e.description());
+    }
 }
 
 SerialVerdict checkSerial(const QString& text) {

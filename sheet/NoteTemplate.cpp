@@ -148,9 +148,11 @@ void writeWhole(const QString& path, const QByteArray& bytes) {
         cannotWrite(path, refusal);
     if (!QFileInfo(folder).isDir())
         cannotWrite(path, QStringLiteral("the folder %1 does not exist").arg(folder));
-    QString reason;
-    if (!replaceFile(target.absoluteFilePath(), bytes, &reason))
-        cannotWrite(path, reason);
+    try {
+        replaceFile(target.absoluteFilePath(), bytes);
+    } catch (const RuntimeError& e) {
+        cannotWrite(path, e.description());
+    }
 }
 
 } // namespace

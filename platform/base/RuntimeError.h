@@ -42,4 +42,16 @@ private:
 
 [[noreturn]] void raise(qint32 number, const QString& description);
 
+// Runs step and returns what it returns. A RuntimeError from it is raised again as `number`,
+// its description put in words by `say`: a low-level reason ("No space left on device")
+// reaches the user as part of the action that failed.
+template <typename Say, typename Step>
+decltype(auto) rephrased(qint32 number, Say&& say, Step&& step) {
+    try {
+        return step();
+    } catch (const RuntimeError& e) {
+        raise(number, say(e.description()));
+    }
+}
+
 } // namespace zavolin

@@ -1,5 +1,7 @@
 #include "NewFile.h"
 
+#include "platform/base/RuntimeError.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -14,53 +16,23 @@
 
 namespace zavolin {
 
-bool createNewFile(const QString& path, QString* reason, QFileDevice::Permissions permissions) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, permissions)) {
-        if (reason)
-            *reason = file.errorString();
-        return false;
-    }
-    return true;
-}
-
-QString createUniqueFile(const QString& folder, const QString& prefix, const QString& suffix,
-                         QString* reason, QFileDevice::Permissions permissions) {
-    // A handful of tries: a clash of 48 random bits means something else is wrong.
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        const QString path =
-            folder + QLatin1Char('/') + prefix +
-            QString::number(QRandomGenerator::global()->generate64() & 0xffffffffffffULL, 36) +
-            suffix;
-        if (createNewFile(path, reason, permissions))
-            return path;
-        if (QFile::exists(path))
-            continue;
-        return {};
-    }
-    if (reason)
-        *reason = QStringLiteral("no free file name");
-    return {};
-}
-
-bool moveReplacing(const QString& file, const QString& target, QString* reason) {
-    if (std::rename(QFile::encodeName(file).constData(), QFile::encodeName(target).constData()) ==
-        0)
-        return true;
-    if (reason)
-        *reason = QString::fromLocal8Bit(std::strerror(errno));
-    return false;
-}
-
 namespace {
+
+[[noreturn]] void fail(const QString& reason) {
+    raise(ErrNo::PathFileAccessError, reason);
+}
 
 QString errnoText(int number) {
     return QString::fromLocal8Bit(std::strerror(number));
 }
 
-void setReason(QString* reason, const QString& text) {
-    if (reason)
-        *reason = text;
+// Makes path as a new file; false with *reason when it cannot (also when anything is there).
+bool openNewFile(const QString& path, QFileDevice::Permissions permissions, QString* reason) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly, permissions))
+        return true;
+    *reason = file.errorString();
+    return false;
 }
 
 // What is at target, without following a link.
@@ -90,13 +62,11 @@ TargetKind targetKind(const QString& target) {
     return {QStringLiteral("it is not a file"), {}};
 }
 
-// Opens a new file beside target for writing; -1 with *reason when there is none.
-int openReplacement(const QString& target, QString* path, QString* reason) {
+// Opens a new file beside target for writing.
+int openReplacement(const QString& target, QString* path) {
     const TargetKind kind = targetKind(target);
-    if (!kind.refusal.isEmpty()) {
-        setReason(reason, kind.refusal);
-        return -1;
-    }
+    if (!kind.refusal.isEmpty())
+        fail(kind.refusal);
     const QFileInfo info(target);
     const QString prefix =
         info.absolutePath() + QStringLiteral("/.") + info.fileName() + QLatin1Char('.');
@@ -113,24 +83,22 @@ int openReplacement(const QString& target, QString* path, QString* reason) {
         if (fd < 0) {
             if (errno == EEXIST)
                 continue;
-            setReason(reason, errnoText(errno));
-            return -1;
+            fail(errnoText(errno));
         }
         if (kind.mode && ::fchmod(fd, *kind.mode) != 0) {
-            setReason(reason, errnoText(errno));
+            const int error = errno;
             ::close(fd);
             ::unlink(QFile::encodeName(candidate).constData());
-            return -1;
+            fail(errnoText(error));
         }
         *path = candidate;
         return fd;
     }
-    setReason(reason, QStringLiteral("no free file name"));
-    return -1;
+    fail(QStringLiteral("no free file name"));
 }
 
 // Renames the flushed file over target, removing it when that fails.
-bool putInPlace(const QString& file, const QString& target, QString* reason) {
+void putInPlace(const QString& file, const QString& target) {
     const QByteArray from = QFile::encodeName(file);
     // Checked again right before: something else may have been put at target meanwhile.
     QString why = targetKind(target).refusal;
@@ -138,8 +106,7 @@ bool putInPlace(const QString& file, const QString& target, QString* reason) {
         why = errnoText(errno);
     if (!why.isEmpty()) {
         ::unlink(from.constData());
-        setReason(reason, why);
-        return false;
+        fail(why);
     }
     // The rename itself reaches the disk with the folder; the file is complete either way.
     const int folder = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(),
@@ -148,7 +115,6 @@ bool putInPlace(const QString& file, const QString& target, QString* reason) {
         ::fsync(folder);
         ::close(folder);
     }
-    return true;
 }
 
 bool writeAll(int fd, const QByteArray& bytes) {
@@ -169,20 +135,46 @@ bool writeAll(int fd, const QByteArray& bytes) {
 
 } // namespace
 
+void createNewFile(const QString& path, QFileDevice::Permissions permissions) {
+    QString reason;
+    if (!openNewFile(path, permissions, &reason))
+        fail(reason);
+}
+
+QString createUniqueFile(const QString& folder, const QString& prefix, const QString& suffix,
+                         QFileDevice::Permissions permissions) {
+    // A handful of tries: a clash of 48 random bits means something else is wrong.
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const QString path =
+            folder + QLatin1Char('/') + prefix +
+            QString::number(QRandomGenerator::global()->generate64() & 0xffffffffffffULL, 36) +
+            suffix;
+        QString reason;
+        if (openNewFile(path, permissions, &reason))
+            return path;
+        if (!QFile::exists(path))
+            fail(reason);
+    }
+    fail(QStringLiteral("no free file name"));
+}
+
+void moveReplacing(const QString& file, const QString& target) {
+    if (std::rename(QFile::encodeName(file).constData(), QFile::encodeName(target).constData()) !=
+        0)
+        fail(errnoText(errno));
+}
+
 QString notReplaceableReason(const QString& target) {
     return targetKind(target).refusal;
 }
 
-QString createReplacementFile(const QString& target, QString* reason) {
+QString createReplacementFile(const QString& target) {
     QString path;
-    const int fd = openReplacement(target, &path, reason);
-    if (fd < 0)
-        return {};
-    ::close(fd);
+    ::close(openReplacement(target, &path));
     return path;
 }
 
-bool commitReplacement(const QString& file, const QString& target, QString* reason) {
+void commitReplacement(const QString& file, const QString& target) {
     const QByteArray native = QFile::encodeName(file);
     const int fd = ::open(native.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     // Write errors of a file written through the page cache show at the latest in fsync.
@@ -192,10 +184,9 @@ bool commitReplacement(const QString& file, const QString& target, QString* reas
         ::close(fd);
     if (!flushed) {
         ::unlink(native.constData());
-        setReason(reason, errnoText(error));
-        return false;
+        fail(errnoText(error));
     }
-    return putInPlace(file, target, reason);
+    putInPlace(file, target);
 }
 
 QString shortWriteReason(const QString& path) {
@@ -211,11 +202,9 @@ QString shortWriteReason(const QString& path) {
     return QStringLiteral("it was not written completely");
 }
 
-bool replaceFile(const QString& path, const QByteArray& bytes, QString* reason) {
+void replaceFile(const QString& path, const QByteArray& bytes) {
     QString file;
-    const int fd = openReplacement(QFileInfo(path).absoluteFilePath(), &file, reason);
-    if (fd < 0)
-        return false;
+    const int fd = openReplacement(QFileInfo(path).absoluteFilePath(), &file);
     bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
     int error = errno;
     // close() may be the first to tell of a failed write (NFS).
@@ -225,10 +214,9 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* reason) 
     }
     if (!written) {
         ::unlink(QFile::encodeName(file).constData());
-        setReason(reason, errnoText(error));
-        return false;
+        fail(errnoText(error));
     }
-    return putInPlace(file, QFileInfo(path).absoluteFilePath(), reason);
+    putInPlace(file, QFileInfo(path).absoluteFilePath());
 }
 
 } // namespace zavolin

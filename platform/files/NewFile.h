@@ -13,20 +13,21 @@ inline constexpr QFileDevice::Permissions UsualFilePermissions =
 inline constexpr QFileDevice::Permissions PrivateFilePermissions =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
+// Each of these throws a RuntimeError (PathFileAccessError) whose description is the bare
+// reason ("No space left on device"), for the caller to put in the words of its action
+// (see rephrased() in RuntimeError.h).
+
 // Creates path as a new empty file with the permissions (less the umask), never opening one
-// that exists. False when something is there already or the file cannot be made; *reason
-// then says why.
-bool createNewFile(const QString& path, QString* reason = nullptr,
+// that exists; throws when something is there already or the file cannot be made.
+void createNewFile(const QString& path,
                    QFileDevice::Permissions permissions = UsualFilePermissions);
 
-// Creates a new empty file "<folder>/<prefix><random><suffix>" and returns its path; empty
-// when the folder cannot take one, with *reason saying why.
+// Creates a new empty file "<folder>/<prefix><random><suffix>" and returns its path.
 QString createUniqueFile(const QString& folder, const QString& prefix, const QString& suffix,
-                         QString* reason = nullptr,
                          QFileDevice::Permissions permissions = UsualFilePermissions);
 
 // Moves file to target in one step, replacing target (both in the same folder or file system).
-bool moveReplacing(const QString& file, const QString& target, QString* reason = nullptr);
+void moveReplacing(const QString& file, const QString& target);
 
 // Why no file can be put at target: something other than a file or a link is there (a folder,
 // a device, a pipe, a socket). Empty when target is missing, a file or a link; a link is never
@@ -35,17 +36,16 @@ QString notReplaceableReason(const QString& target);
 
 // Creates a new empty file beside target, to be written and then put in its place with
 // commitReplacement(). It has target's permissions when target is a file, else the usual ones
-// less the umask. Empty with *reason when target cannot be replaced or the folder takes no file.
-QString createReplacementFile(const QString& target, QString* reason = nullptr);
+// less the umask. Throws when target cannot be replaced or the folder takes no file.
+QString createReplacementFile(const QString& target);
 
 // Puts a file from createReplacementFile(), once written, in target's place: flushes it to the
-// disk, then renames it over target. On failure the file is removed, target stays as it was and
-// *reason says why.
-bool commitReplacement(const QString& file, const QString& target, QString* reason = nullptr);
+// disk, then renames it over target. On failure the file is removed and target stays as it was.
+void commitReplacement(const QString& file, const QString& target);
 
 // Creates or replaces the file at path with the bytes through the two above, so a write error
 // (a full disk) leaves neither a partial file nor a temporary one, and an existing file as it was.
-bool replaceFile(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
+void replaceFile(const QString& path, const QByteArray& bytes);
 
 // Why the file at path came out short when its writer reports no errors of its own (Qt's PDF
 // engine): the file system's reason when it is full or read-only, else that it was not

@@ -63,17 +63,18 @@ public:
         , m_options(options) {}
 
     QString createDocumentFile() override {
-        QString reason;
         // The temporary folder is shared: what is printed is for the user's eyes only.
-        const QString file =
-            createUniqueFile(QDir::tempPath(), QStringLiteral("zavolin-print-"),
-                             QStringLiteral(".pdf"), &reason, PrivateFilePermissions);
-        if (file.isEmpty())
-            raise(ErrNo::PrinterError,
-                  QStringLiteral("Printer error: no temporary file for the print job could be "
-                                 "created in %1 (%2).")
-                      .arg(QDir::tempPath(), reason));
-        return file;
+        return rephrased(
+            ErrNo::PrinterError,
+            [](const QString& why) {
+                return QStringLiteral("Printer error: no temporary file for the print job could "
+                                      "be created in %1 (%2).")
+                    .arg(QDir::tempPath(), why);
+            },
+            [] {
+                return createUniqueFile(QDir::tempPath(), QStringLiteral("zavolin-print-"),
+                                        QStringLiteral(".pdf"), PrivateFilePermissions);
+            });
     }
 
     QString deliver(const QString& file, const QString& title, int copies) override {

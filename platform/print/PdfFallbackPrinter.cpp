@@ -46,16 +46,18 @@ public:
                   QStringLiteral("Printer error: there is no printer, and the folder %1 for the "
                                  "printout as a PDF file cannot be created.")
                       .arg(folder));
-        QString reason;
-        const QString file =
-            createUniqueFile(folder, QLatin1Char('.') + programInfo().title + QLatin1Char('-'),
-                             QStringLiteral(".part"), &reason);
-        if (file.isEmpty())
-            raise(ErrNo::PrinterError,
-                  QStringLiteral("Printer error: there is no printer, and the printout cannot be "
-                                 "saved as a PDF file in %1 (%2).")
-                      .arg(folder, reason));
-        return file;
+        return rephrased(
+            ErrNo::PrinterError,
+            [&](const QString& why) {
+                return QStringLiteral("Printer error: there is no printer, and the printout "
+                                      "cannot be saved as a PDF file in %1 (%2).")
+                    .arg(folder, why);
+            },
+            [&] {
+                return createUniqueFile(folder,
+                                        QLatin1Char('.') + programInfo().title + QLatin1Char('-'),
+                                        QStringLiteral(".part"));
+            });
     }
 
     QString deliver(const QString& file, const QString&, int) override {
@@ -83,15 +85,22 @@ QString placePrintout(const QString& file, const QString& folder, const QString&
         const QString path = candidate(folder, stem, number);
         // Claim the name first: creating it fails when anything is there, so nothing is ever
         // replaced but the empty file claimed here.
-        if (!createNewFile(path, &reason)) {
+        try {
+            createNewFile(path);
+        } catch (const RuntimeError& e) {
             if (QFileInfo(path).exists() || QFileInfo(path).isSymLink())
                 continue;
+            reason = e.description();
             break;
         }
-        if (moveReplacing(file, path, &reason))
+        try {
+            moveReplacing(file, path);
             return path;
-        QFile::remove(path);
-        break;
+        } catch (const RuntimeError& e) {
+            reason = e.description();
+            QFile::remove(path);
+            break;
+        }
     }
     QFile::remove(file);
     raise(ErrNo::PrinterError,

@@ -27,22 +27,23 @@ public:
         if (target.isDir() && !target.isSymLink())
             raise(ErrNo::PrinterError,
                   QStringLiteral("Printer error: %1 is a folder, not a PDF file.").arg(m_target));
-        QString reason;
-        const QString file = createReplacementFile(m_target, &reason);
-        if (file.isEmpty())
-            raise(ErrNo::PrinterError,
-                  QStringLiteral("Printer error: the PDF file %1 cannot be written (%2).")
-                      .arg(m_target, reason));
-        return file;
+        return rephrased(
+            ErrNo::PrinterError,
+            [&](const QString& why) {
+                return QStringLiteral("Printer error: the PDF file %1 cannot be written (%2).")
+                    .arg(m_target, why);
+            },
+            [&] { return createReplacementFile(m_target); });
     }
 
     QString deliver(const QString& file, const QString&, int) override {
-        QString reason;
-        if (!commitReplacement(file, m_target, &reason)) {
-            raise(ErrNo::PrinterError,
-                  QStringLiteral("Printer error: the PDF file %1 could not be written (%2).")
-                      .arg(m_target, reason));
-        }
+        rephrased(
+            ErrNo::PrinterError,
+            [&](const QString& why) {
+                return QStringLiteral("Printer error: the PDF file %1 could not be written (%2).")
+                    .arg(m_target, why);
+            },
+            [&] { commitReplacement(file, m_target); });
         return m_target;
     }
 

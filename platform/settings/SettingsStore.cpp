@@ -89,10 +89,12 @@ QString QSettingsStore::text(const QString& key, const QString& defaultText) {
 
 void QSettingsStore::setText(const QString& key, const QString& value) {
     const QString path = settingsFile(m_fileName);
+    const auto refuseText = [&](const QString& why) {
+        return QStringLiteral("Path/File access error: the setting \"%1\" cannot be stored (%2).")
+            .arg(key, why);
+    };
     const auto refuse = [&](const QString& why) {
-        raise(ErrNo::PathFileAccessError,
-              QStringLiteral("Path/File access error: the setting \"%1\" cannot be stored (%2).")
-                  .arg(key, why));
+        raise(ErrNo::PathFileAccessError, refuseText(why));
     };
     // The lock QSettings itself takes, so that another instance's change is not lost.
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -110,14 +112,12 @@ void QSettingsStore::setText(const QString& key, const QString& value) {
         refuse(path + QStringLiteral(": ") + NotSettings);
     // QSettings, which knows the file's form, changes a private copy; the program's one writer
     // puts it in place, so that a failure says why (a full disk, a read-only folder).
-    QString why;
-    const QString copy = createUniqueFile(privateTempDirectory(), QStringLiteral("settings-"),
-                                          QStringLiteral(".conf"), &why, PrivateFilePermissions);
-    if (copy.isEmpty())
-        refuse(why);
+    const QString copy = rephrased(ErrNo::PathFileAccessError, refuseText, [&] {
+        return createUniqueFile(privateTempDirectory(), QStringLiteral("settings-"),
+                                QStringLiteral(".conf"), PrivateFilePermissions);
+    });
     const auto removeCopy = qScopeGuard([&copy] { QFile::remove(copy); });
-    if (!replaceFile(copy, stored, &why))
-        refuse(why);
+    rephrased(ErrNo::PathFileAccessError, refuseText, [&] { replaceFile(copy, stored); });
     {
         QSettings settings(copy, QSettings::IniFormat);
         settings.beginGroup(Section);
@@ -127,8 +127,11 @@ void QSettingsStore::setText(const QString& key, const QString& value) {
         if (settings.status() != QSettings::NoError)
             refuse(copy + QStringLiteral(": it cannot be written"));
     }
-    if (!replaceFile(path, readRegularFile(copy, MaxSettingsFileBytes), &why))
-        refuse(path + QStringLiteral(": ") + why);
+    const QByteArray changed = readRegularFile(copy, MaxSettingsFileBytes);
+    rephrased(
+        ErrNo::PathFileAccessError,
+        [&](const QString& why) { return refuseText(path + QStringLiteral(": ") + why); },
+        [&] { replaceFile(path, changed); });
 }
 
 QString QSettingsStore::unreadable() {
