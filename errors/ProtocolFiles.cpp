@@ -17,9 +17,12 @@ QString joined(const QString& directory, const QString& extension) {
     return path + programInfo().exeName + extension;
 }
 
-void setReason(QString* reason, const QString& text) {
-    if (reason)
-        *reason = text;
+// Appends the bytes to the file, creating it when missing; false when it could not be opened
+// or written in full, and the log is tried elsewhere.
+bool appendToFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Append) &&
+           file.write(bytes) == bytes.size() && file.flush();
 }
 
 } // namespace
@@ -41,19 +44,6 @@ QString protocolFilePath(const QString& extension) {
     if (directory.isDir() && directory.isWritable())
         return programFilePath(extension);
     return userDataFilePath(extension);
-}
-
-bool appendToFile(const QString& path, const QByteArray& bytes, QString* reason) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        setReason(reason, file.errorString());
-        return false;
-    }
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        setReason(reason, file.errorString());
-        return false;
-    }
-    return true;
 }
 
 QString appendToLog(const QByteArray& bytes) {

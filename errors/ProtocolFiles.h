@@ -19,10 +19,6 @@ QString userDataFilePath(const QString& extension);
 // userDataFilePath().
 QString protocolFilePath(const QString& extension);
 
-// Appends the bytes to the file, creating it when missing; false with the reason when the file
-// could not be opened or written in full.
-bool appendToFile(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
-
 // Appends to the log beside the program, or in the user's data directory when that fails.
 // Returns the path written, or an empty string when the log could not be written anywhere.
 QString appendToLog(const QByteArray& bytes);
