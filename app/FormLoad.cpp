@@ -5,6 +5,7 @@
 #include "OwnSetEntries.h"
 #include "PreviewBox.h"
 #include "ScreenFit.h"
+#include "StartupStep.h"
 #include "StoredSettingsCheck.h"
 #include "errors/Trap.h"
 #include "frmZavolin.h"
@@ -42,7 +43,7 @@ bool frmZavolin::Form_Load() {
         if (anotherInstance)
             return;
         trap.at(90, [&] { LangBase = textToInt16(readSetting(Settings::Sprache)); });
-        LangBase = stored.language(LangBase);
+        startupStep(this, [&] { LangBase = stored.language(LangBase); });
         trap.at(120, [&] {
             // Without a private temporary directory there is no language table rather than
             // one in the working folder, where another user's copy could be read.
@@ -56,20 +57,20 @@ bool frmZavolin::Form_Load() {
         trap.at(150, [&] { setWindowTitle(titleWithVersion(programInfo())); });
         trap.at(160, [&] { Sprache(*m_ui, [this] { cmbSide_Click(); }); });
         // Said once the captions, and so the window's texts, have their language.
-        reportUnreadableSettings(this);
+        startupStep(this, [&] { reportUnreadableSettings(this); });
         trap.at(170, [&] {
             m_info = std::make_unique<frmInfo>(this);
             m_info->exec();
         });
         trap.at(180, [&] { SizeNotes(SizeTable); });
         trap.at(190, [&] { Denom = 1; });
-        useWritableClassRegistry(this, GetTempDir());
+        startupStep(this, [&] { useWritableClassRegistry(this, GetTempDir()); });
         trap.at(200, [&] {
             AddPicture(AppPath, lstFiles, cmbAuswahl);
             AddUserPicture(UserPath, lstUserFiles, lstFiles, cmbAuswahl);
         });
         // The user's own sets follow the plug-ins' in the list.
-        appendOwnSets(cmbAuswahl);
+        startupStep(this, [&] { appendOwnSets(cmbAuswahl); });
         trap.at(210, [&] {
             // An empty list has no entry 0: InvalidPropertyValue.
             cmbAuswahl.setListIndex(0);
@@ -77,19 +78,23 @@ bool frmZavolin::Form_Load() {
         });
         trap.at(220, [&] { CreateChosenPicture(lstFiles, lstUserFiles, cmbAuswahl, clpPics); });
         // The printer chosen in the print adjustment, before the printer is first needed.
-        PrinterQueue = readSetting(Settings::Printer);
-        chooseProgramPrinter(stored.printer(PrinterQueue));
+        startupStep(this, [&] {
+            PrinterQueue = readSetting(Settings::Printer);
+            chooseProgramPrinter(stored.printer(PrinterQueue));
+        });
         trap.at(230, [&] {
             ScaleFactor(Printer::current(), SizeTable, Denom, Side, Geometry,
                         [this] { Bild().clear(); });
         });
         trap.at(240, [&] { Offsets.LeftMargin = textToInt16(readSetting(Settings::LeftMargin)); });
         trap.at(250, [&] { Offsets.TopMargin = textToInt16(readSetting(Settings::TopMargin)); });
-        Offsets.LeftMargin = stored.offset(Settings::LeftMargin, Offsets.LeftMargin);
-        Offsets.TopMargin = stored.offset(Settings::TopMargin, Offsets.TopMargin);
-        stored.report(this);
+        startupStep(this, [&] {
+            Offsets.LeftMargin = stored.offset(Settings::LeftMargin, Offsets.LeftMargin);
+            Offsets.TopMargin = stored.offset(Settings::TopMargin, Offsets.TopMargin);
+            stored.report(this);
+        });
         // Unreadable, it is the one column; the first layout at show works the page out for it.
-        Columns = columnLayoutFromText(readSetting(Settings::Columns));
+        startupStep(this, [&] { Columns = columnLayoutFromText(readSetting(Settings::Columns)); });
         trap.at(260, [&] { m_info.reset(); });
         trap.at(270, [&] {
             fitScreen();

@@ -557,6 +557,11 @@ DE_ES = {
         "Válido: %1 es un billete de %2, emitido el %3."),
     "Zavolin serials.csv": ("Zavolin-Seriennummern.csv", "Números de serie de Zavolin.csv"),
     "class": ("Klasse", "clase"),
+    # A start-up step that failed: the window opens all the same.
+    "Part of the start failed; Zavolin opens with its defaults for it. %1": (
+        "Ein Teil des Starts ist fehlgeschlagen; Zavolin öffnet mit den Voreinstellungen dafür. %1",
+        "Una parte del inicio ha fallado; Zavolin se abre con los valores predeterminados para "
+        "ella. %1"),
 }
 
 

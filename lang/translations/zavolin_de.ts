@@ -373,6 +373,13 @@
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>Part of the start failed; Zavolin opens with its defaults for it. %1</source>
+        <translation>Ein Teil des Starts ist fehlgeschlagen; Zavolin öffnet mit den Voreinstellungen dafür. %1</translation>
+    </message>
+</context>
+<context>
     <name>StoredSettings</name>
     <message>
         <source>"%1" is "%2", which names no language; German is used.</source>

@@ -373,6 +373,13 @@
     </message>
 </context>
 <context>
+    <name>Startup</name>
+    <message>
+        <source>Part of the start failed; Zavolin opens with its defaults for it. %1</source>
+        <translation>Part of the start failed; Zavolin opens with its defaults for it. %1</translation>
+    </message>
+</context>
+<context>
     <name>StoredSettings</name>
     <message>
         <source>"%1" is "%2", which names no language; German is used.</source>

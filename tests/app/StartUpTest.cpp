@@ -90,6 +90,23 @@ TEST_F(StartUp, StoredTextsThatAreNoNumbersAreReportedAtTheirLines) {
     EXPECT_TRUE(window->isVisible());
 }
 
+// Steps beyond the labelled ones: a failure is said once and the window opens all the same.
+TEST_F(StartUp, AFailedUnlabelledStepIsSaidOnceAndTheWindowOpens) {
+    add("ZavolinAccepted.dll");
+    for (const QString key : {"Printer", "Columns"}) {
+        SCOPED_TRACE(key.toStdString());
+        settings.failingKey = key;
+        messages.informed.clear();
+        ScriptedReporter reporter;
+        ScopedReplacement<ErrorReporter> answers(reporter);
+        const auto window = load();
+        EXPECT_TRUE(reporter.reports.isEmpty());
+        ASSERT_EQ(messages.informed.size(), 1);
+        EXPECT_TRUE(messages.informed[0].contains(key + " cannot be read"));
+        EXPECT_TRUE(window->isVisible());
+    }
+}
+
 TEST_F(StartUp, WithoutPlugInsLine210IsReportedAndIgnoringOpensAnEmptyList) {
     ScriptedReporter reporter({Ignore});
     ScopedReplacement<ErrorReporter> answers(reporter);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/base/RuntimeError.h"
 #include "platform/settings/SettingsStore.h"
 
 #include <QMap>
@@ -11,6 +12,8 @@ namespace zavolin::test {
 class FakeSettingsStore : public SettingsStore {
 public:
     QString text(const QString& key, const QString& defaultText) override {
+        if (key == failingKey)
+            raise(ErrNo::PathFileAccessError, QStringLiteral("%1 cannot be read").arg(key));
         return values.value(key, defaultText);
     }
     void setText(const QString& key, const QString& value) override {
@@ -24,6 +27,8 @@ public:
     // What unreadable() says: empty for a store that can be read.
     QString problem;
     QStringList writes;
+    // A key whose reading fails, as a store on a vanished disk would.
+    QString failingKey;
 };
 
 } // namespace zavolin::test
