@@ -12,6 +12,7 @@ namespace {
 
 constexpr double LeastDpi = 150;
 constexpr double MillimetresPerInch = 25.4;
+constexpr double RenderDpi = 300; // the cells' resolution, as CellWidth is
 constexpr int GridQuality = 92;
 
 QString millimetres(double value) {

@@ -19,7 +19,6 @@ namespace zavolin {
 inline constexpr int CellWidth = 1200;
 inline constexpr int CellHeight = 620;
 inline constexpr double MostStretch = 0.02;
-inline constexpr double RenderDpi = 300;
 
 struct OwnSets {
     Q_DECLARE_TR_FUNCTIONS(OwnSets)
@@ -35,7 +34,7 @@ void addFinding(PreparedSet& set, bool stops, const QString& text);
 void checkCell(PreparedSet& set, const SizeTable& sizes, int k, QSizeF cell, bool raster,
                const QString& what);
 
-// A note's printed size in pixels at RenderDpi.
+// A note's printed size in pixels at 300 dots per inch, the cells' resolution.
 QSize printedPixels(const SheetItemSize& note);
 
 // The cells as one JPEG grid of equal cells; empty when it cannot be made.

@@ -55,11 +55,6 @@ void SerialPlate::draw(QPainter& painter, const QRectF& target) const {
     painter.restore();
 }
 
-QByteArray SerialPlate::contentKey() const {
-    // Each serial is drawn where it stands: only its text differs from note to note.
-    return {};
-}
-
 SerialPlates::SerialPlates(QList<std::pair<QRectF, QString>> plates)
     : m_plates(std::move(plates)) {
     for (const auto& [rect, serial] : std::as_const(m_plates))

@@ -10,13 +10,12 @@
 namespace zavolin {
 
 // A note's serial on a small white plate of its own, so that it reads on every picture set: its
-// size is in millimetres, its digits about 2.2 mm high.
-class SerialPlate : public Picture {
+// size is in millimetres, its digits about 2.2 mm high. Drawn as part of its page's SerialPlates.
+class SerialPlate {
 public:
     explicit SerialPlate(QString serial);
-    QSizeF size() const override;
-    void draw(QPainter& painter, const QRectF& target) const override;
-    QByteArray contentKey() const override;
+    QSizeF size() const;
+    void draw(QPainter& painter, const QRectF& target) const;
 
 private:
     QString m_serial;
