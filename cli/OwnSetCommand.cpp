@@ -1,5 +1,6 @@
 #include "OwnSetCommand.h"
 
+#include "CommandLine.h"
 #include "ownsets/OwnSetImport.h"
 #include "ownsets/OwnSetStore.h"
 #include "platform/base/RuntimeError.h"
@@ -7,64 +8,33 @@
 
 namespace zavolin {
 
-ParsedOwnSetArguments parseOwnSetArguments(const QStringList& arguments) {
-    ParsedOwnSetArguments parsed;
-    const QStringList actions = {QStringLiteral("--add-picture-set"),
-                                 QStringLiteral("--remove-picture-set")};
+std::optional<OwnSetRequest> parseOwnSetArguments(const CommandLine& line) {
+    const QString add = QStringLiteral("--add-picture-set");
+    const QString remove = QStringLiteral("--remove-picture-set");
+    const qsizetype actions = line.count(add) + line.count(remove);
+    if (actions == 0)
+        return std::nullopt;
+    if (actions > 1)
+        badArguments(QStringLiteral("give one of --add-picture-set and --remove-picture-set"));
     OwnSetRequest request;
-    int actionsSeen = 0;
-    bool fromSeen = false;
-    QString unknown;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        QString option = arguments[i];
-        std::optional<QString> value;
-        if (const qsizetype equals = option.indexOf(QLatin1Char('='));
-            option.startsWith(QLatin1String("--")) && equals > 0) {
-            value = option.mid(equals + 1);
-            option.truncate(equals);
-        }
-        const bool takesValue = actions.contains(option) || option == QLatin1String("--from");
-        if (takesValue && !value) {
-            if (i + 1 >= arguments.size()) {
-                parsed.error = QStringLiteral("%1 needs a value (see --help)").arg(option);
-                value = QString();
-            } else {
-                value = arguments[++i];
-            }
-        }
-        if (actions.contains(option)) {
-            ++actionsSeen;
-            request.action =
-                option == actions[0] ? OwnSetRequest::Action::Add : OwnSetRequest::Action::Remove;
-            request.name = *value;
-        } else if (option == QLatin1String("--from")) {
-            fromSeen = true;
-            request.from = *value;
-        } else if (option == QLatin1String("--accept-warnings")) {
-            request.acceptWarnings = true;
-        } else if (unknown.isEmpty()) {
-            unknown = option;
-        }
-    }
-    parsed.isOwnSetCommand = actionsSeen > 0;
-    if (!parsed.isOwnSetCommand || !parsed.error.isEmpty())
-        return parsed;
-    const bool adding = request.action == OwnSetRequest::Action::Add;
-    if (actionsSeen > 1)
-        parsed.error = QStringLiteral("give one of --add-picture-set and --remove-picture-set");
-    else if (!unknown.isEmpty())
-        parsed.error =
-            QStringLiteral("%1 does not go with %2").arg(unknown, actions[adding ? 0 : 1]);
-    else if (adding && (!fromSeen || request.from.isEmpty()))
-        parsed.error = QStringLiteral(
-            "--add-picture-set needs --from with a picture of the grid or a folder of pictures");
-    else if (!adding && (fromSeen || request.acceptWarnings))
-        parsed.error =
+    request.action = line.has(add) ? OwnSetRequest::Action::Add : OwnSetRequest::Action::Remove;
+    const QString action = request.action == OwnSetRequest::Action::Add ? add : remove;
+    if (const std::optional<QString> other = line.stranger(CommandPart::OwnSet))
+        badArguments(QStringLiteral("%1 does not go with %2").arg(*other, action));
+    if (const QString option = line.withoutValue(); !option.isEmpty())
+        badArguments(QStringLiteral("%1 needs a value (see --help)").arg(option));
+    request.name = line.value(action);
+    request.from = line.value(QStringLiteral("--from"));
+    request.acceptWarnings = line.has(QStringLiteral("--accept-warnings"));
+    const bool fromGiven = line.has(QStringLiteral("--from"));
+    if (request.action == OwnSetRequest::Action::Add && request.from.isEmpty())
+        badArguments(QStringLiteral("--add-picture-set needs --from with a picture of the grid or "
+                                    "a folder of pictures"));
+    if (request.action == OwnSetRequest::Action::Remove && (fromGiven || request.acceptWarnings))
+        badArguments(
             QStringLiteral("%1 does not go with --remove-picture-set")
-                .arg(fromSeen ? QStringLiteral("--from") : QStringLiteral("--accept-warnings"));
-    else
-        parsed.request = request;
-    return parsed;
+                .arg(fromGiven ? QStringLiteral("--from") : QStringLiteral("--accept-warnings")));
+    return request;
 }
 
 QString runOwnSetCommand(const OwnSetRequest& request,

@@ -18,13 +18,11 @@ struct OwnSetRequest {
     bool acceptWarnings = false;
 };
 
-struct ParsedOwnSetArguments {
-    bool isOwnSetCommand = false; // the arguments ask for one of these commands
-    std::optional<OwnSetRequest> request;
-    QString error; // one line saying what is wrong
-};
+class CommandLine;
 
-ParsedOwnSetArguments parseOwnSetArguments(const QStringList& arguments);
+// The request when the arguments ask for one of these commands, else nothing; raises
+// RuntimeError with one line saying what is wrong with them.
+std::optional<OwnSetRequest> parseOwnSetArguments(const CommandLine& line);
 
 // Makes or removes the set; the user is asked about the checks' warnings through `accept`
 // unless the request accepts them already. Raises RuntimeError with one line for a name that

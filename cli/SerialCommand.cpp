@@ -1,5 +1,6 @@
 #include "SerialCommand.h"
 
+#include "CommandLine.h"
 #include "errors/TerminalText.h"
 #include "platform/base/RuntimeError.h"
 #include "serials/SerialRegister.h"
@@ -49,34 +50,25 @@ std::pair<int, QString> verdictLine(const QString& text, const SerialVerdict& ve
 
 } // namespace
 
-SerialCommand parseSerialArguments(const QStringList& arguments) {
-    SerialCommand command;
+std::optional<SerialCommand> parseSerialArguments(const CommandLine& line) {
     for (const QString& name :
-         {QStringLiteral("--check-serial"), QStringLiteral("--export-register")})
-        for (qsizetype i = 0; i < arguments.size(); ++i) {
-            const bool joined = arguments[i].startsWith(name + QLatin1Char('='));
-            if (arguments[i] != name && !joined)
-                continue;
-            command.isSerialCommand = true;
-            const QString value =
-                joined ? arguments[i].mid(name.size() + 1) : arguments.value(i + 1);
-            if (arguments.size() != (joined ? 1 : 2) || value.isEmpty())
-                command.error =
-                    QStringLiteral("%1 takes one value and goes with no other option").arg(name);
-            else if (name == QLatin1String("--check-serial"))
-                command.check = value;
-            else
-                command.exportTo = value;
-            return command;
-        }
-    return command;
+         {QStringLiteral("--check-serial"), QStringLiteral("--export-register")}) {
+        if (!line.has(name))
+            continue;
+        const QStringList values = line.values(name);
+        if (line.given().size() != 1 || line.stranger(CommandPart::Serial) || values.size() != 1 ||
+            values.first().isEmpty())
+            badArguments(
+                QStringLiteral("%1 takes one value and goes with no other option").arg(name));
+        SerialCommand command;
+        (name == QLatin1String("--check-serial") ? command.check : command.exportTo) =
+            values.first();
+        return command;
+    }
+    return std::nullopt;
 }
 
 int runSerialCommand(const SerialCommand& command) {
-    if (!command.error.isEmpty()) {
-        print(stderr, QStringLiteral("zavolin-sheet: ") + command.error);
-        return Failed;
-    }
     try {
         if (!command.exportTo.isEmpty()) {
             exportSerialRegister(command.exportTo);

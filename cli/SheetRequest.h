@@ -52,7 +52,7 @@ struct SheetRequest {
 };
 
 struct ParsedArguments {
-    std::optional<SheetRequest> request; // set when the arguments are complete and valid
+    std::optional<SheetRequest> request; // set unless the arguments ask for something else
     bool help = false;
     bool version = false;
     bool listPictureSets = false; // list the plug-ins' picture sets instead of making a sheet
@@ -60,12 +60,11 @@ struct ParsedArguments {
     // For a template ending in .pdf: the drawing pages' paper and values (Denom 1 to 10).
     StandardPaper templatePaper = StandardPaper::A4;
     QList<qint16> templateValues;
-    QString error; // one line saying what is wrong
 };
 
-// Reads the arguments after the program name.
-ParsedArguments parseSheetArguments(const QStringList& arguments);
+class CommandLine;
 
-QString sheetUsage();
+// Reads the arguments as the sheet's: raises RuntimeError with one line saying what is wrong.
+ParsedArguments parseSheetArguments(const CommandLine& line);
 
 } // namespace zavolin

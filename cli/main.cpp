@@ -1,8 +1,10 @@
+#include "CommandLine.h"
 #include "OwnSetCommand.h"
 #include "PluginPictureSets.h"
 #include "SerialCommand.h"
 #include "SheetCommand.h"
 #include "SheetRequest.h"
+#include "SheetUsage.h"
 #include "errors/ConsoleReporter.h"
 #include "errors/TerminalText.h"
 #include "lang/Translations.h"
@@ -41,12 +43,9 @@ void say(const QString& line) {
                stderr);
 }
 
-// Makes or removes an own picture set; its warnings are asked about on the terminal.
-int ownSetCommand(const zavolin::ParsedOwnSetArguments& own) {
-    if (!own.request) {
-        say(own.error);
-        return Failed;
-    }
+// Makes or removes an own picture set; its warnings are asked about on the terminal. Raises
+// RuntimeError when it cannot.
+int ownSetCommand(const zavolin::OwnSetRequest& request) {
     const auto ask = [](const QStringList& warnings) {
         for (const QString& warning : warnings)
             std::fputs(
@@ -58,13 +57,8 @@ int ownSetCommand(const zavolin::ParsedOwnSetArguments& own) {
             return false;
         return answer[0] == 'y' || answer[0] == 'Y';
     };
-    try {
-        const QString done = zavolin::runOwnSetCommand(*own.request, ask);
-        std::fputs((zavolin::terminalText(done) + QLatin1Char('\n')).toLocal8Bit(), stdout);
-    } catch (const zavolin::RuntimeError& e) {
-        say(e.description());
-        return Failed;
-    }
+    const QString done = zavolin::runOwnSetCommand(request, ask);
+    std::fputs((zavolin::terminalText(done) + QLatin1Char('\n')).toLocal8Bit(), stdout);
     return 0;
 }
 
@@ -79,14 +73,20 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("zavolin-sheet"));
 
-    const QStringList arguments = QGuiApplication::arguments().mid(1);
-    if (const zavolin::ParsedOwnSetArguments own = zavolin::parseOwnSetArguments(arguments);
-        own.isOwnSetCommand)
-        return ownSetCommand(own);
-    if (const zavolin::SerialCommand serial = zavolin::parseSerialArguments(arguments);
-        serial.isSerialCommand)
-        return zavolin::runSerialCommand(serial);
-    const zavolin::ParsedArguments parsed = zavolin::parseSheetArguments(arguments);
+    // The own picture sets and the serials are commands of their own; else a sheet is asked for.
+    // What is wrong with the arguments, or with making an own set, is said in one line.
+    zavolin::ParsedArguments parsed;
+    try {
+        const zavolin::CommandLine line(QGuiApplication::arguments().mid(1));
+        if (const auto ownSet = zavolin::parseOwnSetArguments(line))
+            return ownSetCommand(*ownSet);
+        if (const auto serial = zavolin::parseSerialArguments(line))
+            return zavolin::runSerialCommand(*serial);
+        parsed = zavolin::parseSheetArguments(line);
+    } catch (const zavolin::RuntimeError& e) {
+        say(e.description());
+        return Failed;
+    }
     if (parsed.help) {
         std::fputs(zavolin::sheetUsage().toLocal8Bit(), stdout);
         return 0;
@@ -97,13 +97,6 @@ int main(int argc, char* argv[]) {
             stdout);
         return 0;
     }
-    // An error in any option ends the run, also beside one that makes no sheet.
-    if (!parsed.error.isEmpty() ||
-        (!parsed.request && !parsed.listPictureSets && parsed.templatePath.isEmpty())) {
-        say(parsed.error);
-        return Failed;
-    }
-
     // How long each step of plug-in code may take; a script that knows its plug-ins, or a
     // test of plug-ins that hang, may set it.
     if (const QString limit = qEnvironmentVariable("ZAVOLIN_PLUGIN_LIMIT_MS"); !limit.isEmpty()) {

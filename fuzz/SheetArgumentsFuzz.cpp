@@ -2,7 +2,9 @@
 // command reads them, and a request it accepts held to the ranges its help states.
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
+#include "cli/CommandLine.h"
 #include "cli/SheetRequest.h"
+#include "platform/base/RuntimeError.h"
 #include "sheet/SheetContext.h"
 
 #include <cmath>
@@ -13,11 +15,16 @@ int fuzzOneSheetArguments(const uint8_t* data, size_t size) {
     QStringList arguments;
     for (const QByteArray& argument : bytesOf(data, size).split('\0'))
         arguments.append(QString::fromUtf8(argument));
-    const ParsedArguments parsed = parseSheetArguments(arguments);
+    ParsedArguments parsed;
+    try {
+        parsed = parseSheetArguments(CommandLine(arguments));
+    } catch (const RuntimeError& e) {
+        check(!e.description().isEmpty(), "an error that says nothing");
+        return 0;
+    }
     if (!parsed.request)
         return 0;
     const SheetRequest& r = *parsed.request;
-    check(parsed.error.isEmpty(), "a request with an error");
     check(r.Denom >= 0 && r.Denom <= 10, "a denomination out of range");
     check(r.Side == 0 || r.Side == 1, "a side out of range");
     check(std::abs(r.LeftMargin) <= MaxPrintOffset, "a left margin out of range");
