@@ -7,6 +7,7 @@
 #include "platform/base/ProgramInfo.h"
 #include "platform/base/RuntimeError.h"
 #include "platform/component/ComponentObject.h"
+#include "platform/component/HelperStart.h"
 #include "platform/component/PluginLimits.h"
 #include "platform/component/TrustedLibrary.h"
 
@@ -33,6 +34,14 @@ void listLibraries(Trap& trap, const QString& folder, const FileList& lstFiles,
     std::unique_ptr<ComponentObject> object;
     int count = 0;
     trap.at(50, [&] { count = lstFiles.count(); });
+    // Each library's helpers start at once and load it side by side with the others'; the loop
+    // takes them in list order, so what it runs and tells, and each library's budget, stay
+    // as they were.
+    QStringList libraries;
+    for (int i = 0; i < count; ++i)
+        if (!passOver || !passOver(lstFiles.name(i)))
+            libraries << libraryPath(folder, lstFiles.name(i));
+    const HelperPrestart prestart(folder, libraries);
     for (int i = 0; i < count; ++i) {
         if (passOver && passOver(lstFiles.name(i)))
             continue;

@@ -1,6 +1,7 @@
 #include "HostChannel.h"
 
 #include "HelperEnd.h"
+#include "HelperStart.h"
 #include "host_protocol.h"
 
 #include <QtEndian>
@@ -8,57 +9,53 @@
 
 namespace zavolin {
 
-HostChannel::HostChannel() {
-    // What the library prints is its own business; ZAVOLIN_DEBUG shows it.
-    if (qEnvironmentVariableIsSet("ZAVOLIN_DEBUG"))
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    else
-        m_process.setStandardErrorFile(QProcess::nullDevice());
-}
+HostChannel::HostChannel()
+    : m_process(std::make_unique<QProcess>()) {}
 
 HostChannel::~HostChannel() {
-    if (m_process.state() == QProcess::NotRunning)
+    if (m_process->state() == QProcess::NotRunning)
         return;
-    m_process.closeWriteChannel();
+    m_process->closeWriteChannel();
     // Releasing what is left and unloading takes a well-behaved library no time at all.
-    if (!m_process.waitForFinished(100))
+    if (!m_process->waitForFinished(100))
         kill(QString());
 }
 
 bool HostChannel::start(const QString& program, const QStringList& arguments,
                         QDeadlineTimer deadline) {
-    m_process.start(program, arguments);
-    if (m_process.waitForStarted(int(std::clamp<qint64>(deadline.remainingTime(), 1000, 60000))))
+    if (startHelper(m_process, program, arguments,
+                    int(std::clamp<qint64>(deadline.remainingTime(), 1000, 60000))))
         return true;
     m_broken = true;
-    m_why = m_process.errorString();
+    m_why = m_process->errorString();
     return false;
 }
 
 bool HostChannel::fill(qint64 size, QDeadlineTimer deadline) {
-    while (m_process.bytesAvailable() < size) {
-        if (m_process.state() == QProcess::NotRunning) {
+    while (m_process->bytesAvailable() < size) {
+        if (m_process->state() == QProcess::NotRunning) {
             m_broken = true;
-            m_why = m_process.exitStatus() == QProcess::CrashExit ? QStringLiteral("it crashed")
-                                                                  : QStringLiteral("it ended");
+            m_why = m_process->exitStatus() == QProcess::CrashExit ? QStringLiteral("it crashed")
+                                                                   : QStringLiteral("it ended");
             return false;
         }
         if (deadline.hasExpired()) {
             kill(QStringLiteral("it did not answer in time"));
             return false;
         }
-        m_process.waitForReadyRead(int(std::clamp<qint64>(deadline.remainingTime(), 1, 60000)));
+        m_process->waitForReadyRead(int(std::clamp<qint64>(deadline.remainingTime(), 1, 60000)));
     }
     return true;
 }
 
 std::optional<QByteArray> HostChannel::receive(QDeadlineTimer deadline) {
-    if (!open())
+    // Not open(): a helper started ahead may have ended after its answer, which is still read.
+    if (m_broken)
         return std::nullopt;
     if (!fill(4, deadline))
         return std::nullopt;
     uchar length[4];
-    m_process.read(reinterpret_cast<char*>(length), 4);
+    m_process->read(reinterpret_cast<char*>(length), 4);
     const quint32 size = qFromLittleEndian<quint32>(length);
     if (size == 0 || size > ZH_MAX_MESSAGE) {
         kill(QStringLiteral("it sent something that is no answer"));
@@ -66,7 +63,7 @@ std::optional<QByteArray> HostChannel::receive(QDeadlineTimer deadline) {
     }
     if (!fill(qint64(size), deadline))
         return std::nullopt;
-    return m_process.read(qint64(size));
+    return m_process->read(qint64(size));
 }
 
 std::optional<QByteArray> HostChannel::exchange(const QByteArray& message,
@@ -75,8 +72,8 @@ std::optional<QByteArray> HostChannel::exchange(const QByteArray& message,
         return std::nullopt;
     uchar length[4];
     qToLittleEndian<quint32>(quint32(message.size()), length);
-    m_process.write(reinterpret_cast<const char*>(length), 4);
-    m_process.write(message);
+    m_process->write(reinterpret_cast<const char*>(length), 4);
+    m_process->write(message);
     return receive(deadline);
 }
 
@@ -84,7 +81,7 @@ void HostChannel::kill(const QString& why) {
     m_broken = true;
     if (!why.isEmpty())
         m_why = why;
-    endHelper(m_process);
+    endHelper(*m_process);
 }
 
 } // namespace zavolin

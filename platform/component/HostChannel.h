@@ -4,6 +4,7 @@
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QString>
+#include <memory>
 #include <optional>
 
 namespace zavolin {
@@ -19,9 +20,10 @@ public:
     HostChannel(const HostChannel&) = delete;
     HostChannel& operator=(const HostChannel&) = delete;
 
-    // Starts the program with its arguments; false when it cannot be started.
+    // Starts the program with its arguments, or takes the one started ahead (HelperStart.h);
+    // false when it cannot be started.
     bool start(const QString& program, const QStringList& arguments, QDeadlineTimer deadline);
-    bool open() const { return m_process.state() == QProcess::Running && !m_broken; }
+    bool open() const { return m_process->state() == QProcess::Running && !m_broken; }
     // Why the channel closed, for messages: "it crashed", "it did not answer within 5000 ms".
     const QString& why() const { return m_why; }
 
@@ -35,7 +37,8 @@ public:
 private:
     bool fill(qint64 size, QDeadlineTimer deadline);
 
-    QProcess m_process;
+    // Not started until start.
+    std::unique_ptr<QProcess> m_process;
     bool m_broken = false;
     QString m_why;
 };

@@ -1,6 +1,7 @@
 #include "RegistrationProcess.h"
 
 #include "HelperEnd.h"
+#include "HelperStart.h"
 #include "PluginLimits.h"
 #include "TrustedLibrary.h"
 #include "platform/base/RuntimeError.h"
@@ -11,13 +12,8 @@
 
 namespace zavolin {
 
-RegistrationProcess::RegistrationProcess() {
-    // What the library prints is its own business; ZAVOLIN_DEBUG shows it.
-    if (qEnvironmentVariableIsSet("ZAVOLIN_DEBUG"))
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    else
-        m_process.setStandardErrorFile(QProcess::nullDevice());
-}
+RegistrationProcess::RegistrationProcess()
+    : m_process(std::make_unique<QProcess>()) {}
 
 RegistrationProcess::~RegistrationProcess() {
     stop();
@@ -34,12 +30,12 @@ bool RegistrationProcess::load(const QString& libraryPath) {
     if (!untrustedReason(libraryPath, QFileInfo(libraryPath).absolutePath()).isEmpty())
         return false;
     const QDeadlineTimer deadline = pluginStepDeadline();
-    m_process.start(helperPath(), {libraryPath});
-    if (!m_process.waitForStarted(int(std::max<qint64>(deadline.remainingTime(), 1000))))
+    if (!startHelper(m_process, helperPath(), {libraryPath},
+                     int(std::max<qint64>(deadline.remainingTime(), 1000))))
         raise(ErrNo::FileNotFound,
               QStringLiteral("File not found: the registration helper %1 cannot be started "
                              "(%2).")
-                  .arg(helperPath(), m_process.errorString()));
+                  .arg(helperPath(), m_process->errorString()));
     if (readLine(deadline) == "loaded")
         return true;
     stop();
@@ -63,38 +59,38 @@ bool RegistrationProcess::wait() {
     if (readLine(deadline).startsWith("returned"))
         return true;
     // No word within the limit: still running unless it died on the way (a crash).
-    return m_process.state() == QProcess::NotRunning;
+    return m_process->state() == QProcess::NotRunning;
 }
 
 void RegistrationProcess::stop() {
-    endHelper(m_process);
+    endHelper(*m_process);
 }
 
 void RegistrationProcess::release() {
-    if (m_process.state() == QProcess::NotRunning)
+    if (m_process->state() == QProcess::NotRunning)
         return;
     send("free");
-    m_process.closeWriteChannel();
-    if (!m_process.waitForFinished(
+    m_process->closeWriteChannel();
+    if (!m_process->waitForFinished(
             int(std::clamp<qint64>(pluginStepDeadline().remainingTime(), 1, 60000))))
         stop();
 }
 
 QByteArray RegistrationProcess::readLine(QDeadlineTimer deadline) {
-    while (!m_process.canReadLine()) {
-        if (m_process.state() == QProcess::NotRunning || deadline.hasExpired())
+    while (!m_process->canReadLine()) {
+        if (m_process->state() == QProcess::NotRunning || deadline.hasExpired())
             return {};
         // Returns on data, on the helper's end and on time-out; the loop tells them apart.
-        m_process.waitForReadyRead(int(std::clamp<qint64>(deadline.remainingTime(), 1, 60000)));
+        m_process->waitForReadyRead(int(std::clamp<qint64>(deadline.remainingTime(), 1, 60000)));
     }
-    return m_process.readLine().trimmed();
+    return m_process->readLine().trimmed();
 }
 
 void RegistrationProcess::send(const QByteArray& line) {
-    if (m_process.state() != QProcess::Running)
+    if (m_process->state() != QProcess::Running)
         return;
-    m_process.write(line + '\n');
-    m_process.waitForBytesWritten(1000);
+    m_process->write(line + '\n');
+    m_process->waitForBytesWritten(1000);
 }
 
 } // namespace zavolin

@@ -4,6 +4,7 @@
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QString>
+#include <memory>
 
 namespace zavolin {
 
@@ -24,8 +25,9 @@ public:
     // The helper's path: zavolin-regsvr in the folder of the running executable.
     static QString helperPath();
 
-    // Starts the helper and has it load the library; true when it did in time, false also for
-    // a library others could have changed (untrustedReason), which is not loaded at all.
+    // Starts the helper (or takes the one started ahead, HelperStart.h) and has it load the
+    // library; true when it did in time, false also for a library others could have changed
+    // (untrustedReason), which is not loaded at all.
     // Raises FileNotFound when the helper cannot be started at all.
     bool load(const QString& libraryPath);
     // Looks the entry point up; true when the library has it.
@@ -45,7 +47,8 @@ private:
     QByteArray readLine(QDeadlineTimer deadline);
     void send(const QByteArray& line);
 
-    QProcess m_process;
+    // Not started until load.
+    std::unique_ptr<QProcess> m_process;
 };
 
 } // namespace zavolin

@@ -182,6 +182,25 @@ TEST_F(Discovery, ALibraryThatSpendsItsLimitCostsTheStartOneLimitAndATenth) {
     EXPECT_LT(took, SlowLoadMs + ShortPluginLimitMs);
 }
 
+TEST_F(Discovery, ALibraryReadyLaterIsStillToldOfBeforeTheOnesAfterIt) {
+    ScopedPluginLimit limit(ShortPluginLimitMs);
+    // A's helpers spend the whole limit loading it; B's, started at the same time, are ready at
+    // once.
+    add("ZavolinHangInLoad.dll", "ZavolinA.dll");
+    add("ZavolinNoInfo.dll", "ZavolinB.dll");
+    add("ZavolinAccepted.dll", "ZavolinC.dll");
+    ScriptedReporter reporter({Ignore});
+    ScopedReplacement<ErrorReporter> replaced(reporter);
+    addPicture();
+    ASSERT_EQ(reporter.reports.size(), 2);
+    EXPECT_EQ(reporter.reports[0].line, 80);
+    EXPECT_TRUE(reporter.reports[0].description.contains("ZavolinA.clsPicture"));
+    EXPECT_EQ(reporter.reports[1].line, 90);
+    EXPECT_TRUE(reporter.reports[1].description.contains("ZavolinB.clsPicture"));
+    EXPECT_EQ(entries(cmbAuswahl), QList<PluginEntry>({{"Fixture ZavolinC", 2}}));
+    EXPECT_EQ(childProcesses(), QStringList()) << "a helper started ahead outlived the start";
+}
+
 TEST_F(Discovery, TheSdkExampleIsAPictureSet) {
     copyLibrary(ZAVOLIN_EXAMPLE_PLUGIN, folder() + "/ZavolinExample.dll");
     addPicture();

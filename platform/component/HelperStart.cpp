@@ -1,0 +1,72 @@
+#include "HelperStart.h"
+
+#include "HelperEnd.h"
+#include "PluginHost.h"
+#include "RegistrationProcess.h"
+#include "TrustedLibrary.h"
+
+#include <algorithm>
+
+namespace zavolin {
+namespace {
+
+// Plug-ins are reached from the window's thread only.
+HelperPrestart* g_prestart = nullptr;
+
+// Each helper holds a few descriptors and two processes: a folder of many libraries has only
+// its first ones started ahead, the rest one after another as before.
+constexpr int MostPrestartedLibraries = 8;
+
+std::unique_ptr<QProcess> newHelper(const QString& program, const QStringList& arguments) {
+    auto helper = std::make_unique<QProcess>();
+    if (qEnvironmentVariableIsSet("ZAVOLIN_DEBUG"))
+        helper->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    else
+        helper->setStandardErrorFile(QProcess::nullDevice());
+    helper->start(program, arguments);
+    return helper;
+}
+
+} // namespace
+
+bool startHelper(std::unique_ptr<QProcess>& helper, const QString& program,
+                 const QStringList& arguments, int ms) {
+    helper.reset();
+    if (g_prestart) {
+        auto& started = g_prestart->m_started;
+        const auto it = std::find_if(started.begin(), started.end(), [&](const auto& s) {
+            return s.helper && s.program == program && s.arguments == arguments;
+        });
+        if (it != started.end())
+            helper = std::move(it->helper);
+    }
+    if (!helper)
+        helper = newHelper(program, arguments);
+    // One started ahead may have ended already, its answer waiting in the pipe.
+    return helper->waitForStarted(ms) ||
+           (helper->state() == QProcess::NotRunning && helper->error() != QProcess::FailedToStart);
+}
+
+HelperPrestart::HelperPrestart(const QString& pluginFolder, const QStringList& libraries)
+    : m_outer(g_prestart) {
+    for (const QString& library : libraries.mid(0, MostPrestartedLibraries)) {
+        if (!untrustedReason(library, pluginFolder).isEmpty())
+            continue;
+        start(RegistrationProcess::helperPath(), library);
+        start(PluginHost::helperPath(), library);
+    }
+    g_prestart = this;
+}
+
+HelperPrestart::~HelperPrestart() {
+    g_prestart = m_outer;
+    for (Started& started : m_started)
+        if (started.helper)
+            endHelper(*started.helper);
+}
+
+void HelperPrestart::start(const QString& program, const QString& library) {
+    m_started.push_back({program, {library}, newHelper(program, {library})});
+}
+
+} // namespace zavolin
