@@ -1,5 +1,6 @@
 #include "ScannedPages.h"
 
+#include "PdfPageDrawing.h"
 #include "platform/base/RuntimeError.h"
 #include "platform/files/RegularFile.h"
 
@@ -7,9 +8,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
-#include <cmath>
-#include <memory>
-#include <poppler/qt6/poppler-qt6.h>
+#include <QLibrary>
 
 namespace zavolin {
 namespace {
@@ -19,7 +18,6 @@ struct ScannedPageTexts {
 };
 
 constexpr double ScanDpi = 300;
-constexpr double PointsPerInch = 72;
 // A page drawn larger than this is drawn at a lower resolution: A3 at 300 dpi is 17 million.
 constexpr double MostPagePixels = 40e6;
 constexpr int MostPages = 500;
@@ -28,15 +26,43 @@ constexpr int MostPages = 500;
     raise(ErrNo::InvalidPicture, ScannedPageTexts::tr("%1 cannot be read: %2").arg(what, why));
 }
 
-// A document of its own for each caller: Poppler's documents are not shared between threads.
-std::unique_ptr<Poppler::Document> pdfDocument(const QString& path, const QByteArray& bytes) {
-    std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(bytes);
-    if (!document)
+// The PDF page module beside the program, loaded once, on first use.
+DrawPdfPage pdfPageDrawer(const QString& path) {
+    static QString problem;
+    static const DrawPdfPage draw = [] {
+        QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                        QLatin1String(PdfPagesModule));
+        const auto found = reinterpret_cast<DrawPdfPage>(module.resolve(DrawPdfPageSymbol));
+        if (!found)
+            problem = module.errorString();
+        return found;
+    }();
+    if (!draw)
+        unreadable(path, ScannedPageTexts::tr("the PDF reader cannot be loaded (%1); install "
+                                              "Zavolin again")
+                             .arg(problem));
+    return draw;
+}
+
+// Page `page` of the PDF drawn (none for -1), or its problem raised in words for `where`.
+PdfPageDrawing drawPdfPage(const QString& path, const QString& where, const QByteArray& bytes,
+                           int page) {
+    using Problem = PdfPageDrawing::Problem;
+    PdfPageDrawing drawing;
+    pdfPageDrawer(path)(&bytes, page, ScanDpi, MostPagePixels, &drawing);
+    switch (drawing.problem) {
+    case Problem::None:
+        break;
+    case Problem::NotPdf:
         unreadable(path, ScannedPageTexts::tr("it is not a PDF document"));
-    if (document->isLocked())
+    case Problem::Locked:
         unreadable(path, ScannedPageTexts::tr("it is locked with a password"));
-    document->setRenderHint(Poppler::Document::Antialiasing);
-    return document;
+    case Problem::Damaged:
+        unreadable(where, ScannedPageTexts::tr("the page is damaged"));
+    case Problem::NotDrawn:
+        unreadable(where, ScannedPageTexts::tr("the page cannot be drawn"));
+    }
+    return drawing;
 }
 
 } // namespace
@@ -58,7 +84,7 @@ ScanFile::ScanFile(const QString& path)
     }
     if (!m_pdf)
         return;
-    m_pages = pdfDocument(path, m_bytes)->numPages();
+    m_pages = drawPdfPage(path, path, m_bytes, -1).pages;
     if (m_pages > MostPages)
         unreadable(
             path,
@@ -81,18 +107,7 @@ ScannedPage ScanFile::page(int i) const {
         return {std::move(image), name};
     }
     const QString where = ScannedPageTexts::tr("%1, page %2").arg(name).arg(i + 1);
-    const std::unique_ptr<Poppler::Document> document = pdfDocument(m_path, m_bytes);
-    const std::unique_ptr<Poppler::Page> page = document->page(i);
-    if (!page)
-        unreadable(where, ScannedPageTexts::tr("the page is damaged"));
-    const QSizeF points = page->pageSizeF();
-    const double pixels = points.width() * points.height() * std::pow(ScanDpi / PointsPerInch, 2);
-    const double dpi =
-        pixels > MostPagePixels ? ScanDpi * std::sqrt(MostPagePixels / pixels) : ScanDpi;
-    QImage image = page->renderToImage(dpi, dpi);
-    if (image.isNull())
-        unreadable(where, ScannedPageTexts::tr("the page cannot be drawn"));
-    return {std::move(image), where};
+    return {drawPdfPage(m_path, where, m_bytes, i).image, where};
 }
 
 } // namespace zavolin

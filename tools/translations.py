@@ -562,6 +562,10 @@ DE_ES = {
         "Ein Teil des Starts ist fehlgeschlagen; Zavolin öffnet mit den Voreinstellungen dafür. %1",
         "Una parte del inicio ha fallado; Zavolin se abre con los valores predeterminados para "
         "ella. %1"),
+    # Poppler, loaded when a scanned PDF is first read, is missing or broken.
+    "the PDF reader cannot be loaded (%1); install Zavolin again": (
+        "das PDF-Lesemodul kann nicht geladen werden (%1); Zavolin neu installieren",
+        "no se puede cargar el lector de PDF (%1); vuelva a instalar Zavolin"),
 }
 
 

@@ -309,6 +309,10 @@
         <source>the page cannot be drawn</source>
         <translation>die Seite kann nicht gezeichnet werden</translation>
     </message>
+    <message>
+        <source>the PDF reader cannot be loaded (%1); install Zavolin again</source>
+        <translation>das PDF-Lesemodul kann nicht geladen werden (%1); Zavolin neu installieren</translation>
+    </message>
 </context>
 <context>
     <name>PrinterProblems</name>

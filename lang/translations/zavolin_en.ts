@@ -309,6 +309,10 @@
         <source>the page cannot be drawn</source>
         <translation>the page cannot be drawn</translation>
     </message>
+    <message>
+        <source>the PDF reader cannot be loaded (%1); install Zavolin again</source>
+        <translation>the PDF reader cannot be loaded (%1); install Zavolin again</translation>
+    </message>
 </context>
 <context>
     <name>PrinterProblems</name>

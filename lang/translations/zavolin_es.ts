@@ -309,6 +309,10 @@
         <source>the page cannot be drawn</source>
         <translation>la página no se puede dibujar</translation>
     </message>
+    <message>
+        <source>the PDF reader cannot be loaded (%1); install Zavolin again</source>
+        <translation>no se puede cargar el lector de PDF (%1); vuelva a instalar Zavolin</translation>
+    </message>
 </context>
 <context>
     <name>PrinterProblems</name>
