@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
-#include <QMutex>
 #include <QSvgRenderer>
 
 namespace zavolin {
@@ -82,21 +81,9 @@ void checkRasterSize(const QByteArray& bytes) {
         QImageReader::setAllocationLimit(MaxRasterMegabytes);
 }
 
-// The picture loaded last, while anything still holds it. A set asked for again gives the same
-// bytes (the start creates the chosen set twice), and a loaded picture never changes: the
-// checks and the parsing of several hundred KB of SVG need not run again.
-struct LastPicture {
-    QMutex mutex;
-    QByteArray bytes;
-    std::weak_ptr<const Picture> picture;
-};
+} // namespace
 
-LastPicture& lastPicture() {
-    static LastPicture last;
-    return last;
-}
-
-std::shared_ptr<const Picture> loadNewPicture(const QByteArray& bytes) {
+std::shared_ptr<const Picture> loadPicture(const QByteArray& bytes) {
     if (bytes.isEmpty())
         invalidPicture(QStringLiteral("the picture data is empty."));
     // A document that does not start like SVG but that the image readers would still take for
@@ -110,22 +97,6 @@ std::shared_ptr<const Picture> loadNewPicture(const QByteArray& bytes) {
     if (image.isNull() || image.width() <= 0 || image.height() <= 0)
         invalidPicture(QStringLiteral("the picture has no size."));
     return std::make_shared<RasterPicture>(std::move(image));
-}
-
-} // namespace
-
-std::shared_ptr<const Picture> loadPicture(const QByteArray& bytes) {
-    LastPicture& last = lastPicture();
-    {
-        const QMutexLocker lock(&last.mutex);
-        if (auto kept = last.picture.lock(); kept && last.bytes == bytes)
-            return kept;
-    }
-    std::shared_ptr<const Picture> picture = loadNewPicture(bytes);
-    const QMutexLocker lock(&last.mutex);
-    last.bytes = bytes;
-    last.picture = picture;
-    return picture;
 }
 
 } // namespace zavolin

@@ -204,15 +204,3 @@ TEST(PictureInput, ARasterPictureOf8000By20000PixelsLoads) {
     const auto picture = loadPicture(greyPng(8000, 20000));
     EXPECT_EQ(picture->size(), QSizeF(8000, 20000));
 }
-
-// A set asked for again gives the same bytes: the picture still in use serves, once checked.
-TEST(PictureInput, TheSameBytesWhileInUseGiveTheSamePictureOtherBytesANewOne) {
-    const QByteArray square = svg("<rect width='100' height='100'/>");
-    const auto first = loadPicture(square);
-    EXPECT_EQ(loadPicture(QByteArray(square.constData(), square.size())), first);
-    EXPECT_NE(loadPicture(svg("<rect width='50' height='100'/>")), first);
-    // A refused picture is refused every time.
-    const QByteArray outside = svg("<image href='file:///etc/passwd' width='1' height='1'/>");
-    for (int i = 0; i < 2; ++i)
-        EXPECT_THROW(loadPicture(outside), RuntimeError);
-}
