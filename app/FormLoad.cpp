@@ -15,6 +15,7 @@
 #include "lang/frmInfo.h"
 #include "platform/base/ProgramInfo.h"
 #include "platform/compat/Conversions.h"
+#include "platform/component/PluginHost.h"
 #include "platform/desktop/PreviousInstance.h"
 #include "platform/print/DefaultPrinter.h"
 #include "platform/print/Printer.h"
@@ -27,6 +28,7 @@
 #include <QCoreApplication>
 #include <QScreen>
 #include <QWindow>
+#include <optional>
 
 namespace zavolin {
 
@@ -65,6 +67,10 @@ bool frmZavolin::Form_Load() {
         trap.at(180, [&] { SizeNotes(SizeTable); });
         trap.at(190, [&] { Denom = 1; });
         startupStep(this, [&] { useWritableClassRegistry(this, GetTempDir()); });
+        // The listing's hosts stay up until the chosen set is created (labels 210 and 220),
+        // so that creating it does not start its host and load its library again.
+        std::optional<HostKeepAlive> listedHosts;
+        listedHosts.emplace();
         trap.at(200, [&] {
             AddPicture(AppPath, lstFiles, cmbAuswahl);
             AddUserPicture(UserPath, lstUserFiles, lstFiles, cmbAuswahl);
@@ -77,6 +83,7 @@ bool frmZavolin::Form_Load() {
             cmbAuswahl_Click();
         });
         trap.at(220, [&] { CreateChosenPicture(lstFiles, lstUserFiles, cmbAuswahl, clpPics); });
+        listedHosts.reset();
         // The printer chosen in the print adjustment, before the printer is first needed.
         startupStep(this, [&] {
             PrinterQueue = readSetting(Settings::Printer);

@@ -19,6 +19,9 @@ QHash<QString, std::weak_ptr<PluginHost>>& hosts() {
     return running;
 }
 
+// Plug-ins are reached from the window's thread only.
+HostKeepAlive* g_keepAlive = nullptr;
+
 [[noreturn]] void cannotCreate(const QString& progId, const QString& why) {
     raise(ErrNo::CantCreateObject,
           QStringLiteral("Cannot create an object of class \"%1\": %2").arg(progId, why));
@@ -37,7 +40,18 @@ std::shared_ptr<PluginHost> PluginHost::of(const QString& library, const QString
     std::shared_ptr<PluginHost> host(new PluginHost(library));
     host->load(progId);
     hosts().insert(library, host);
+    if (g_keepAlive)
+        g_keepAlive->m_hosts.push_back(host);
     return host;
+}
+
+HostKeepAlive::HostKeepAlive()
+    : m_outer(g_keepAlive) {
+    g_keepAlive = this;
+}
+
+HostKeepAlive::~HostKeepAlive() {
+    g_keepAlive = m_outer;
 }
 
 PluginHost::PluginHost(QString library)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace zavolin {
 
@@ -70,6 +71,23 @@ private:
     // The step the host ended in, for the calls that fail after it: a release that crashes
     // ends the host of every object of the library.
     QString m_endedIn;
+};
+
+// While one lives, each plug-in host started stays running after its last object is released,
+// its library loaded, as a library stayed loaded in the program before plug-ins had hosts: the
+// start creates the chosen set right after the listing has asked every library what it is.
+// The hosts it kept end with it.
+class HostKeepAlive {
+public:
+    HostKeepAlive();
+    ~HostKeepAlive();
+    HostKeepAlive(const HostKeepAlive&) = delete;
+    HostKeepAlive& operator=(const HostKeepAlive&) = delete;
+
+private:
+    friend class PluginHost;
+    std::vector<std::shared_ptr<PluginHost>> m_hosts;
+    HostKeepAlive* m_outer;
 };
 
 } // namespace zavolin
