@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QImageReader>
 #include <QList>
+#include <QMutex>
 #include <QSet>
 #include <QUrl>
 #include <QXmlStreamReader>
@@ -275,7 +276,23 @@ QByteArray svgText(const QByteArray& bytes) {
 }
 
 QString svgRefusal(const QByteArray& bytes) {
-    return Checker(0).check(bytes);
+    // The last document found fit: a set is created twice at start, and its cells are split
+    // from the same bytes on another thread, so the same several hundred KB come again. A
+    // verdict depends on the bytes alone.
+    constexpr qsizetype MostRemembered = 8 * 1024 * 1024;
+    static QMutex mutex;
+    static QByteArray lastFit;
+    {
+        const QMutexLocker lock(&mutex);
+        if (!lastFit.isEmpty() && lastFit == bytes)
+            return {};
+    }
+    QString refusal = Checker(0).check(bytes);
+    if (refusal.isEmpty() && bytes.size() <= MostRemembered) {
+        const QMutexLocker lock(&mutex);
+        lastFit = bytes;
+    }
+    return refusal;
 }
 
 } // namespace zavolin
