@@ -6,10 +6,12 @@
 #include "platform/pictures/VectorPicture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QSvgRenderer>
+#include <QThread>
 
 namespace zavolin {
 namespace {
@@ -31,7 +33,21 @@ bool looksLikeSvg(const QByteArray& bytes) {
            head.startsWith("<!doctype svg");
 }
 
+// The renderer of the SVG loaded last on the window's thread, while a picture still draws with
+// it: the start creates the chosen set twice, and the same several hundred KB need not be
+// parsed again. Pictures may share a renderer; one thread draws with it.
+struct LastRenderer {
+    QByteArray bytes;
+    std::weak_ptr<QSvgRenderer> renderer;
+};
+
 std::shared_ptr<const Picture> loadSvg(const QByteArray& bytes) {
+    static LastRenderer last;
+    const bool windowThread =
+        QCoreApplication::instance() && QThread::currentThread() == qApp->thread();
+    if (windowThread && last.bytes == bytes)
+        if (std::shared_ptr<QSvgRenderer> renderer = last.renderer.lock())
+            return std::make_shared<VectorPicture>(std::move(renderer), bytes);
     if (const QString why = svgRefusal(bytes); !why.isEmpty())
         invalidPicture(why + QLatin1Char('.'));
     auto renderer = std::make_shared<QSvgRenderer>();
@@ -39,6 +55,9 @@ std::shared_ptr<const Picture> loadSvg(const QByteArray& bytes) {
         invalidPicture(QStringLiteral("the SVG data cannot be read."));
     if (renderer->viewBoxF().isEmpty())
         invalidPicture(QStringLiteral("the SVG picture has no size."));
+    // A larger document is not kept past its pictures.
+    if (windowThread && bytes.size() <= 8 * 1024 * 1024)
+        last = {bytes, renderer};
     return std::make_shared<VectorPicture>(std::move(renderer), bytes);
 }
 
