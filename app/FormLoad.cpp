@@ -69,8 +69,7 @@ bool frmZavolin::Form_Load() {
         startupStep(this, [&] { useWritableClassRegistry(this, GetTempDir()); });
         // The listing's hosts stay up until the chosen set is created (labels 210 and 220),
         // so that creating it does not start its host and load its library again.
-        std::optional<HostKeepAlive> listedHosts;
-        listedHosts.emplace();
+        std::optional<HostKeepAlive> listedHosts(std::in_place);
         trap.at(200, [&] {
             AddPicture(AppPath, lstFiles, cmbAuswahl);
             AddUserPicture(UserPath, lstUserFiles, lstFiles, cmbAuswahl);
