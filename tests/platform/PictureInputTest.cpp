@@ -4,6 +4,7 @@
 #include "platform/base/RuntimeError.h"
 #include "platform/pictures/PictureLoader.h"
 #include "platform/pictures/SvgParts.h"
+#include "platform/pictures/VectorPicture.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
@@ -203,4 +204,24 @@ TEST(PictureInput, WhatAPictureRefersToOutsideItselfOrWouldNotEndIsRefused) {
 TEST(PictureInput, ARasterPictureOf8000By20000PixelsLoads) {
     const auto picture = loadPicture(greyPng(8000, 20000));
     EXPECT_EQ(picture->size(), QSizeF(8000, 20000));
+}
+
+// A set asked for again is neither checked nor parsed again, yet each load is a picture of its
+// own, and what was remembered never lets other bytes through.
+TEST(PictureInput, ALoadAgainSharesTheParsedDocumentAndOtherBytesAreCheckedAnew) {
+    const QByteArray square = svg("<rect width='100' height='100'/>");
+    const auto first = std::dynamic_pointer_cast<const VectorPicture>(loadPicture(square));
+    const auto again = std::dynamic_pointer_cast<const VectorPicture>(
+        loadPicture(QByteArray(square.constData(), square.size())));
+    ASSERT_TRUE(first && again);
+    EXPECT_NE(first, again);
+    EXPECT_EQ(first->renderer(), again->renderer());
+    // A document reaching outside itself is refused each time.
+    const QByteArray outside = svg("<image width='1' height='1' href='file:///etc/passwd'/>");
+    EXPECT_THROW(loadPicture(outside), RuntimeError);
+    EXPECT_THROW(loadPicture(outside), RuntimeError);
+    const auto other = std::dynamic_pointer_cast<const VectorPicture>(
+        loadPicture(svg("<rect width='50' height='100'/>")));
+    ASSERT_TRUE(other);
+    EXPECT_NE(other->renderer(), first->renderer());
 }
