@@ -28,7 +28,6 @@
 #include <QCoreApplication>
 #include <QScreen>
 #include <QWindow>
-#include <optional>
 
 namespace zavolin {
 
@@ -67,9 +66,10 @@ bool frmZavolin::Form_Load() {
         trap.at(180, [&] { SizeNotes(SizeTable); });
         trap.at(190, [&] { Denom = 1; });
         startupStep(this, [&] { useWritableClassRegistry(this, GetTempDir()); });
-        // The listing's hosts stay up until the chosen set is created (labels 210 and 220),
-        // so that creating it does not start its host and load its library again.
-        std::optional<HostKeepAlive> listedHosts(std::in_place);
+        // The listing's hosts stay up while the chosen set is created (labels 210 and 220),
+        // so that creating it does not start its host and load its library again, and end
+        // once the window is up, not while it is being drawn.
+        const HostKeepAlive listedHosts;
         trap.at(200, [&] {
             AddPicture(AppPath, lstFiles, cmbAuswahl);
             AddUserPicture(UserPath, lstUserFiles, lstFiles, cmbAuswahl);
@@ -82,7 +82,6 @@ bool frmZavolin::Form_Load() {
             cmbAuswahl_Click();
         });
         trap.at(220, [&] { CreateChosenPicture(lstFiles, lstUserFiles, cmbAuswahl, clpPics); });
-        listedHosts.reset();
         // The printer chosen in the print adjustment, before the printer is first needed.
         startupStep(this, [&] {
             PrinterQueue = readSetting(Settings::Printer);

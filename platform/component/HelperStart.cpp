@@ -60,9 +60,9 @@ HelperPrestart::HelperPrestart(const QString& pluginFolder, const QStringList& l
 
 HelperPrestart::~HelperPrestart() {
     g_prestart = m_outer;
+    // One not asked for ends once its input closes, while the program goes on.
     for (Started& started : m_started)
-        if (started.helper)
-            endHelper(*started.helper);
+        endHelperLater(std::move(started.helper), 100);
 }
 
 void HelperPrestart::start(const QString& program, const QString& library) {

@@ -13,12 +13,9 @@ HostChannel::HostChannel()
     : m_process(std::make_unique<QProcess>()) {}
 
 HostChannel::~HostChannel() {
-    if (m_process->state() == QProcess::NotRunning)
-        return;
-    m_process->closeWriteChannel();
-    // Releasing what is left and unloading takes a well-behaved library no time at all.
-    if (!m_process->waitForFinished(100))
-        kill(QString());
+    // Releasing what is left and unloading takes a well-behaved library no time at all; the
+    // program goes on meanwhile.
+    endHelperLater(std::move(m_process), 100);
 }
 
 bool HostChannel::start(const QString& program, const QStringList& arguments,

@@ -59,24 +59,26 @@ bool RegistrationProcess::wait() {
     if (readLine(deadline).startsWith("returned"))
         return true;
     // No word within the limit: still running unless it died on the way (a crash).
-    return m_process->state() == QProcess::NotRunning;
+    return !m_process || m_process->state() == QProcess::NotRunning;
 }
 
 void RegistrationProcess::stop() {
-    endHelper(*m_process);
+    if (m_process)
+        endHelper(*m_process);
 }
 
 void RegistrationProcess::release() {
-    if (m_process->state() == QProcess::NotRunning)
+    if (!m_process || m_process->state() == QProcess::NotRunning)
         return;
     send("free");
-    m_process->closeWriteChannel();
-    if (!m_process->waitForFinished(
-            int(std::clamp<qint64>(pluginStepDeadline().remainingTime(), 1, 60000))))
-        stop();
+    // The library unloads while the program goes on; past the step limit the helper is ended.
+    endHelperLater(std::move(m_process),
+                   int(std::clamp<qint64>(pluginStepDeadline().remainingTime(), 1, 60000)));
 }
 
 QByteArray RegistrationProcess::readLine(QDeadlineTimer deadline) {
+    if (!m_process)
+        return {};
     while (!m_process->canReadLine()) {
         if (m_process->state() == QProcess::NotRunning || deadline.hasExpired())
             return {};
@@ -87,7 +89,7 @@ QByteArray RegistrationProcess::readLine(QDeadlineTimer deadline) {
 }
 
 void RegistrationProcess::send(const QByteArray& line) {
-    if (m_process->state() != QProcess::Running)
+    if (!m_process || m_process->state() != QProcess::Running)
         return;
     m_process->write(line + '\n');
     m_process->waitForBytesWritten(1000);

@@ -3,9 +3,12 @@
 #include "platform/component/ClassRegistry.h"
 #include "support/TestEnvironment.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -86,7 +89,9 @@ QString PluginTest::addSheetCommand() {
     return m_folder + QStringLiteral("/zavolin-sheet");
 }
 
-QStringList childProcesses() {
+namespace {
+
+QStringList childrenNow() {
     QStringList names;
     const QString parent = QString::number(::getpid());
     for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
@@ -102,6 +107,20 @@ QStringList childProcesses() {
         const QStringList rest = line.mid(close + 2).split(QLatin1Char(' '));
         if (rest.size() > 1 && rest[1] == parent)
             names << line.mid(open + 1, close - open - 1);
+    }
+    return names;
+}
+
+} // namespace
+
+QStringList childProcesses() {
+    // A helper let go of ends by itself, or is ended after the plug-in step limit.
+    const QDeadlineTimer settled(4 * ShortPluginLimitMs + 8000);
+    QStringList names = childrenNow();
+    while (!names.isEmpty() && !settled.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+        names = childrenNow();
     }
     return names;
 }

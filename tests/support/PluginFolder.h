@@ -78,7 +78,8 @@ private:
 // The colour of cell k of the fixtures' built-in set.
 QColor fixtureColour(int k);
 
-// The names of this process's child processes still running or not yet waited for.
+// The names of this process's child processes still running or not yet waited for, once
+// the helpers let go of have had their time to end (events are processed meanwhile).
 QStringList childProcesses();
 
 } // namespace zavolin::test
