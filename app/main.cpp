@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "SystemShutdown.h"
 #include "frmZavolin.h"
+#include "plugins/ShippedPictures.h"
 
 #include <QApplication>
 
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
         return zavolin::answerCommandLine(line);
     }
     QApplication app(argc, argv);
+    zavolin::trustShippedPictures();
     zavolin::frmZavolin window;
     // A second instance ends at once, having shown and stored nothing; a window closed while
     // it started has ended the program already.

@@ -12,6 +12,7 @@
 #include "platform/base/RuntimeError.h"
 #include "platform/component/ClassRegistry.h"
 #include "platform/component/PluginLimits.h"
+#include "plugins/ShippedPictures.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -72,6 +73,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("zavolin-sheet"));
+    zavolin::trustShippedPictures();
 
     // The own picture sets and the serials are commands of their own; else a sheet is asked for.
     // What is wrong with the arguments, or with making an own set, is said in one line.

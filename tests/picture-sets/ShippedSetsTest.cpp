@@ -1,13 +1,18 @@
 // The shipped picture sets as the program finds them: registered, tested and listed by the
 // program's own discovery, and each set's 20 cells drawn in the proportions of their notes.
 #include "platform/base/ProgramInfo.h"
+#include "platform/component/ComponentObject.h"
 #include "platform/files/FileList.h"
 #include "platform/pictures/PictureClip.h"
+#include "platform/pictures/SvgCheck.h"
 #include "plugins/AddPicture.h"
 #include "plugins/CreatePicture.h"
 #include "plugins/PluginEntry.h"
+#include "plugins/PluginFiles.h"
+#include "plugins/ShippedPictures.h"
 #include "support/TestEnvironment.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -147,4 +152,31 @@ TEST_F(ShippedSets, EachCellHoldsOnlyItsOwnNote) {
                     << "set " << entry << ", cell " << k << " at " << p.x() << "," << p.y();
         }
     }
+}
+
+TEST_F(ShippedSets, ThePicturesTakenAsCheckedAreWhatTheSetsHandBackAndPassTheCheck) {
+    // Nothing is trusted in this process: svgRefusal checks in full.
+    AddPicture(AppPath, lstFiles, cmbAuswahl);
+    ASSERT_EQ(cmbAuswahl.listCount(), ShippedCount);
+    QSet<QByteArray> handedBack;
+    for (int entry = 0; entry < ShippedCount; ++entry) {
+        const auto object = createObject(progIdOf(lstFiles.name(cmbAuswahl.item(entry).position)));
+        const ComVariant result = object->call("GetPicture", {qint16(1), qint16(1)});
+        const QByteArray bytes = std::get<PictureBytes>(result).bytes;
+        EXPECT_EQ(svgRefusal(bytes), QString()) << "set " << entry;
+        handedBack.insert(QCryptographicHash::hash(bytes, QCryptographicHash::Blake2b_256));
+    }
+    EXPECT_EQ(shippedPictureDigests(), handedBack);
+
+    // Taken as checked are those bytes alone: the first document the check refuses is passed
+    // once its digest is given, and refused again with one byte more.
+    const QByteArray outside = "<svg xmlns=\"http://www.w3.org/2000/svg\" "
+                               "xmlns:xlink=\"http://www.w3.org/1999/xlink\">"
+                               "<image xlink:href=\"/etc/passwd\"/></svg>";
+    ASSERT_NE(svgRefusal(outside), QString());
+    setKnownFitSvgDigests({QCryptographicHash::hash(outside, QCryptographicHash::Blake2b_256)});
+    EXPECT_EQ(svgRefusal(outside), QString());
+    EXPECT_NE(svgRefusal(outside + " "), QString());
+    setKnownFitSvgDigests({});
+    EXPECT_NE(svgRefusal(outside), QString());
 }
