@@ -55,7 +55,7 @@ std::shared_ptr<const Picture> callPicture(ComponentObject& object, const QStrin
         raise(ErrNo::TypeMismatch,
               QStringLiteral("Type mismatch: %1 returned %2 where a picture was expected.")
                   .arg(member, variantKind(result)));
-    return loadPicture(picture->bytes);
+    return loadPictureSet(picture->bytes);
 }
 
 } // namespace zavolin

@@ -28,8 +28,8 @@ public:
 // version is not called at all: its object answers every call with MemberNotSupported.
 std::unique_ptr<ComponentObject> createObject(const QString& progId);
 
-// Calls a member that returns a picture and reads it. A result of another kind raises
-// TypeMismatch; bytes that are no picture raise InvalidPicture.
+// Calls a member that returns a picture set and reads it (loadPictureSet). A result of another
+// kind raises TypeMismatch; bytes that are no picture raise InvalidPicture.
 std::shared_ptr<const Picture> callPicture(ComponentObject& object, const QString& member,
                                            const QList<ComVariant>& arguments = {});
 

@@ -83,7 +83,8 @@ void PictureClip::setPicture(std::shared_ptr<const Picture> picture) {
         m_svgParts = {};
     } else if (document != m_svgDocument || !m_svgParts.valid()) {
         m_svgDocument = document;
-        m_svgParts = SvgParts::readInBackground(document);
+        m_svgParts = vector->cellsReading().valid() ? vector->cellsReading()
+                                                    : SvgParts::readInBackground(document);
     }
 }
 

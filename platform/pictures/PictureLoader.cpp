@@ -3,6 +3,7 @@
 #include "platform/base/RuntimeError.h"
 #include "platform/pictures/RasterPicture.h"
 #include "platform/pictures/SvgCheck.h"
+#include "platform/pictures/SvgParts.h"
 #include "platform/pictures/VectorPicture.h"
 
 #include <QBuffer>
@@ -41,7 +42,7 @@ struct LastRenderer {
     std::weak_ptr<QSvgRenderer> renderer;
 };
 
-std::shared_ptr<const Picture> loadSvg(const QByteArray& bytes) {
+std::shared_ptr<const Picture> loadSvg(const QByteArray& bytes, bool readCells) {
     static LastRenderer last;
     const bool windowThread =
         QCoreApplication::instance() && QThread::currentThread() == qApp->thread();
@@ -50,6 +51,10 @@ std::shared_ptr<const Picture> loadSvg(const QByteArray& bytes) {
             return std::make_shared<VectorPicture>(std::move(renderer), bytes);
     if (const QString why = svgRefusal(bytes); !why.isEmpty())
         invalidPicture(why + QLatin1Char('.'));
+    // Reading the cells takes several times as long as reading the whole.
+    std::shared_future<std::shared_ptr<const SvgParts>> cells;
+    if (readCells)
+        cells = SvgParts::readInBackground(bytes);
     auto renderer = std::make_shared<QSvgRenderer>();
     if (!renderer->load(bytes) || !renderer->isValid())
         invalidPicture(QStringLiteral("the SVG data cannot be read."));
@@ -58,7 +63,9 @@ std::shared_ptr<const Picture> loadSvg(const QByteArray& bytes) {
     // A larger document is not kept past its pictures.
     if (windowThread && bytes.size() <= 8 * 1024 * 1024)
         last = {bytes, renderer};
-    return std::make_shared<VectorPicture>(std::move(renderer), bytes);
+    auto picture = std::make_shared<VectorPicture>(std::move(renderer), bytes);
+    picture->setCellsReading(std::move(cells));
+    return picture;
 }
 
 // The most memory a raster picture's pixels may take: enough for 8000 × 20000 pixels of four
@@ -100,15 +107,13 @@ void checkRasterSize(const QByteArray& bytes) {
         QImageReader::setAllocationLimit(MaxRasterMegabytes);
 }
 
-} // namespace
-
-std::shared_ptr<const Picture> loadPicture(const QByteArray& bytes) {
+std::shared_ptr<const Picture> load(const QByteArray& bytes, bool set) {
     if (bytes.isEmpty())
         invalidPicture(QStringLiteral("the picture data is empty."));
     // A document that does not start like SVG but that the image readers would still take for
     // one goes through the SVG checks too.
     if (looksLikeSvg(bytes) || readAsSvg(bytes))
-        return loadSvg(bytes);
+        return loadSvg(bytes, set);
     checkRasterSize(bytes);
     QImage image;
     if (!image.loadFromData(bytes))
@@ -116,6 +121,16 @@ std::shared_ptr<const Picture> loadPicture(const QByteArray& bytes) {
     if (image.isNull() || image.width() <= 0 || image.height() <= 0)
         invalidPicture(QStringLiteral("the picture has no size."));
     return std::make_shared<RasterPicture>(std::move(image));
+}
+
+} // namespace
+
+std::shared_ptr<const Picture> loadPicture(const QByteArray& bytes) {
+    return load(bytes, false);
+}
+
+std::shared_ptr<const Picture> loadPictureSet(const QByteArray& bytes) {
+    return load(bytes, true);
 }
 
 } // namespace zavolin

@@ -16,4 +16,8 @@ inline constexpr int MaxRasterMegabytes = 1024;
 // Raises InvalidPicture for anything that cannot be read as one of them.
 std::shared_ptr<const Picture> loadPicture(const QByteArray& bytes);
 
+// loadPicture for a picture set, whose cells are wanted next: an SVG set's cells are read on
+// another thread from the moment the set is found fit, while the whole is read here.
+std::shared_ptr<const Picture> loadPictureSet(const QByteArray& bytes);
+
 } // namespace zavolin

@@ -6,11 +6,14 @@
 #include <QImage>
 #include <QList>
 #include <QRectF>
+#include <future>
 #include <memory>
 
 class QSvgRenderer;
 
 namespace zavolin {
+
+class SvgParts;
 
 // A vector picture: the part `source` (in view-box coordinates) of an SVG document. Several
 // pictures may share one renderer, e.g. the cells of one picture set. The document's text is
@@ -38,6 +41,13 @@ public:
     const QRectF& source() const { return m_source; }
     // The SVG (or compressed SVG) the renderer was loaded from; empty when not known.
     const QByteArray& document() const { return m_document; }
+    // The reading of the document's cells, when it was started as the picture was loaded.
+    const std::shared_future<std::shared_ptr<const SvgParts>>& cellsReading() const {
+        return m_cellsReading;
+    }
+    void setCellsReading(std::shared_future<std::shared_ptr<const SvgParts>> reading) {
+        m_cellsReading = std::move(reading);
+    }
 
 private:
     // Renders the source part so that it fills `target` on the painter's device.
@@ -50,6 +60,7 @@ private:
     std::shared_ptr<QSvgRenderer> m_renderer;
     QRectF m_source;
     QByteArray m_document;
+    std::shared_future<std::shared_ptr<const SvgParts>> m_cellsReading;
     // The latest renderings, most recent first: a page's notes differ by a pixel in size.
     mutable QList<QImage> m_rendered;
     mutable QByteArray m_contentKey;
