@@ -11,6 +11,8 @@
 #include <QThread>
 #include <QTransform>
 #include <functional>
+#include <future>
+#include <optional>
 
 namespace zavolin {
 namespace {
@@ -131,6 +133,16 @@ bool within(const QRectF& bounds, const QRectF& area) {
            bounds.top() >= area.top() && bounds.bottom() <= area.bottom();
 }
 
+// Where the element lies in the root's user coordinates: the renderer gives an element's bounds
+// in its parent's coordinates, and the transform of its ancestors separately. Nothing for an
+// element the renderer does not know (not drawn by it, or its id given twice).
+std::optional<QRectF> boundsOf(const QSvgRenderer& renderer, const QSet<QString>& duplicateIds,
+                               const QString& id) {
+    if (id.isEmpty() || duplicateIds.contains(id) || !renderer.elementExists(id))
+        return std::nullopt;
+    return renderer.transformForElement(id).mapRect(renderer.boundsOnElement(id)).normalized();
+}
+
 QString number(double value) {
     return QString::number(value, 'g', 15);
 }
@@ -140,20 +152,16 @@ QString number(double value) {
 SvgParts::SvgParts() = default;
 SvgParts::~SvgParts() = default;
 
-// Bounds in the root's user coordinates: the renderer gives an element's bounds in its
-// parent's coordinates, and the transform of its ancestors separately. An element the renderer
-// does not know (not drawn by it, or its id given twice) stays unmeasured and is kept.
-void SvgParts::measure(std::vector<Part>& parts) const {
-    for (Part& part : parts) {
+// An element the renderer does not know stays unmeasured and is kept.
+void SvgParts::measure(std::vector<Part>& parts, size_t from) const {
+    for (size_t i = from; i < parts.size(); ++i) {
+        Part& part = parts[i];
         if (!part.drawing)
             continue;
-        const QString id = part.element.attribute(QStringLiteral("id"));
-        if (!m_duplicateIds.contains(id) && m_renderer->elementExists(id)) {
-            part.bounds = m_renderer->transformForElement(id)
-                              .mapRect(m_renderer->boundsOnElement(id))
-                              .normalized();
-            part.measured = true;
-        }
+        const auto bounds =
+            boundsOf(*m_renderer, m_duplicateIds, part.element.attribute(QStringLiteral("id")));
+        part.measured = bounds.has_value();
+        part.bounds = bounds.value_or(QRectF());
     }
 }
 
@@ -203,14 +211,42 @@ std::unique_ptr<SvgParts> SvgParts::read(const QByteArray& svg) {
         return id;
     };
     result->m_parts = describe(result->m_root, referenced, newId);
-
-    result->m_renderer = std::make_unique<QSvgRenderer>();
-    if (!result->m_renderer->load(result->m_document.toByteArray(-1)) ||
-        !result->m_renderer->isValid())
-        return nullptr;
     QSet<QString> seen;
     findDuplicateIds(result->m_root, &seen, &result->m_duplicateIds);
-    result->measure(result->m_parts);
+
+    // Measuring the drawing takes longer than reading it: with several parts at the top, a
+    // renderer of its own on another thread measures the first half meanwhile.
+    const QByteArray withIds = result->m_document.toByteArray(-1);
+    std::vector<Part>& parts = result->m_parts;
+    const size_t half = parts.size() >= 4 ? parts.size() / 2 : 0;
+    QStringList firstIds; // read here: the document stays on this thread
+    for (size_t i = 0; i < half; ++i)
+        firstIds << (parts[i].drawing ? parts[i].element.attribute(QStringLiteral("id"))
+                                      : QString());
+    std::future<std::vector<std::optional<QRectF>>> first;
+    if (half > 0)
+        first = std::async(
+            std::launch::async, [&withIds, firstIds, duplicates = result->m_duplicateIds] {
+                std::vector<std::optional<QRectF>> bounds(size_t(firstIds.size()));
+                QSvgRenderer renderer;
+                if (renderer.load(withIds) && renderer.isValid())
+                    for (qsizetype i = 0; i < firstIds.size(); ++i)
+                        bounds[size_t(i)] = boundsOf(renderer, duplicates, firstIds[i]);
+                return bounds;
+            });
+    result->m_renderer = std::make_unique<QSvgRenderer>();
+    const bool read = result->m_renderer->load(withIds) && result->m_renderer->isValid();
+    if (read)
+        result->measure(parts, half);
+    if (first.valid()) {
+        const std::vector<std::optional<QRectF>> bounds = first.get();
+        for (size_t i = 0; i < half; ++i) {
+            parts[i].measured = parts[i].drawing && bounds[i].has_value();
+            parts[i].bounds = parts[i].measured ? *bounds[i] : QRectF();
+        }
+    }
+    if (!read)
+        return nullptr;
     indexIds(result->m_root, &result->m_byId);
     return result;
 }

@@ -48,8 +48,8 @@ public:
 
 private:
     SvgParts();
-    // Measures the drawing elements of one level of the tree.
-    void measure(std::vector<Part>& parts) const;
+    // Measures the drawing elements of one level of the tree, from the one at `from`.
+    void measure(std::vector<Part>& parts, size_t from = 0) const;
     void appendParts(QDomDocument& out, QDomElement& parent, std::vector<Part>& parts,
                      const QRectF& area) const;
 
