@@ -1,14 +1,13 @@
 #include "ScannedPages.h"
 
 #include "PdfPageDrawing.h"
+#include "platform/base/ProgramModule.h"
 #include "platform/base/RuntimeError.h"
 #include "platform/files/RegularFile.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QLibrary>
 
 namespace zavolin {
 namespace {
@@ -29,13 +28,9 @@ constexpr int MostPages = 500;
 // The PDF page module beside the program, loaded once, on first use.
 DrawPdfPage pdfPageDrawer(const QString& path) {
     static QString problem;
-    static const DrawPdfPage draw = [] {
-        QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                        QLatin1String(PdfPagesModule));
-        const auto found = reinterpret_cast<DrawPdfPage>(module.resolve(DrawPdfPageSymbol));
-        if (!found)
-            problem = module.errorString();
-        return found;
+    static const auto draw = [] {
+        return reinterpret_cast<DrawPdfPage>(
+            programModuleFunction(PdfPagesModule, DrawPdfPageSymbol, &problem));
     }();
     if (!draw)
         unreadable(path, ScannedPageTexts::tr("the PDF reader cannot be loaded (%1); install "

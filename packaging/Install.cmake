@@ -19,7 +19,7 @@ install(TARGETS zavolin-component EXPORT ZavolinSDKTargets
     LIBRARY DESTINATION ${ZAVOLIN_PROGRAM_DIR} NAMELINK_SKIP
     PERMISSIONS ${zavolin_library_permissions}
     INCLUDES DESTINATION include)
-install(TARGETS ZavolinClassic ZavolinKids ZavolinLineArt zavolin-pdfpages
+install(TARGETS ZavolinClassic ZavolinKids ZavolinLineArt zavolin-pdfpages zavolin-pdfwriter
     LIBRARY DESTINATION ${ZAVOLIN_PROGRAM_DIR}
     PERMISSIONS ${zavolin_library_permissions})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/README.HTM DESTINATION ${ZAVOLIN_PROGRAM_DIR})
