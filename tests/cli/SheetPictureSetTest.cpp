@@ -195,6 +195,18 @@ TEST_P(FaultyPictureSet, TheGoodSetsAreListedAndUsedAndChoosingTheFaultyOneFails
 INSTANTIATE_TEST_SUITE_P(Faults, FaultyPictureSet, ::testing::ValuesIn(PluginFaults),
                          PluginFaultName());
 
+TEST_F(SheetPictureSets, APdfWithoutTheWriterModuleBesideTheCommandIsRefusedInOneLine) {
+    // The folder holds the command and its plug-in helpers, not the PDF writer module.
+    const QString pdf = folder() + "/sheet.pdf";
+    const CommandRun run = sheet({"--output", pdf});
+    EXPECT_NE(run.exitCode, 0);
+    ASSERT_EQ(run.errors.size(), 1) << run.errors.join('\n').toStdString();
+    EXPECT_TRUE(run.errors[0].contains("the PDF writer cannot be loaded"))
+        << run.errors[0].toStdString();
+    EXPECT_TRUE(run.errors[0].contains("install Zavolin again")) << run.errors[0].toStdString();
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
 TEST_F(SheetPictureSets, APluginLimitThatIsNoNumberOfMillisecondsEndsTheCommandInOneLine) {
     add("ZavolinAccepted.dll", "ZavolinA.dll");
     for (const char* limit : {"0", "600001", "5s", "-1"}) {
