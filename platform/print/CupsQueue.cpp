@@ -111,6 +111,19 @@ QStringList cupsQueueNames() {
     return names;
 }
 
+QString cupsDefaultQueue() {
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
+    const QString name = dest ? QString::fromUtf8(dest->name) : QString();
+    cupsFreeDests(dest ? 1 : 0, dest);
+    return name;
+}
+
+bool cupsQueueExists(const QString& queue) {
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), nullptr);
+    cupsFreeDests(dest ? 1 : 0, dest);
+    return dest != nullptr;
+}
+
 QList<StandardPaper> cupsQueuePapers(const QString& queue) {
     // The media names IPP gives these papers (PWG 5101.1).
     static const std::pair<StandardPaper, const char*> media[] = {

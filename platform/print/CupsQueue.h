@@ -25,6 +25,14 @@ CupsQueueStatus cupsQueueStatus(const QString& queue);
 // no queue or no scheduler to ask.
 QStringList cupsQueueNames();
 
+// The system's default queue: the one LPDEST or PRINTER names, else the user's or the system's
+// lpoptions, else the scheduler's default; empty when none is set or there is no scheduler to
+// ask. One question to the scheduler, where the list of queues asks about each of them.
+QString cupsDefaultQueue();
+
+// Whether the scheduler has a queue of that name.
+bool cupsQueueExists(const QString& queue);
+
 // Which of the standard papers the queue offers, in their order; A4 alone when it says none.
 // Raises PrinterError as cupsQueueStatus.
 QList<StandardPaper> cupsQueuePapers(const QString& queue);

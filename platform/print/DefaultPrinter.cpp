@@ -1,33 +1,32 @@
 #include "DefaultPrinter.h"
 
 #include "platform/base/RuntimeError.h"
+#include "platform/print/CupsQueue.h"
 #include "platform/print/CupsQueuePrinter.h"
 #include "platform/print/PdfFallbackPrinter.h"
 #include "platform/print/PrinterProblems.h"
 #include "platform/print/UnavailablePrinter.h"
 
-#include <QPrinterInfo>
-
 namespace zavolin {
 
 PrinterChoice chooseDefaultPrinter() {
+    // Asked of the scheduler directly, one question at a time: Qt's printer list would load its
+    // print plug-in and ask about every queue, which costs the start tens of milliseconds.
     PrinterChoice choice;
     for (const char* variable : {"LPDEST", "PRINTER"}) {
         const QString named = qEnvironmentVariable(variable).trimmed();
         if (named.isEmpty())
             continue;
-        if (QPrinterInfo::printerInfo(named).isNull())
-            choice.missingReason = printerNamedMissingText(named, QString::fromLatin1(variable));
-        else
+        if (cupsQueueExists(named))
             choice.queue = named;
+        else
+            choice.missingReason = printerNamedMissingText(named, QString::fromLatin1(variable));
         return choice;
     }
-    choice.queue = QPrinterInfo::defaultPrinterName();
-    if (choice.queue.isEmpty()) {
-        const QStringList all = QPrinterInfo::availablePrinterNames();
-        if (!all.isEmpty())
-            choice.queue = all.first();
-    }
+    choice.queue = cupsDefaultQueue();
+    // Without a default, the scheduler's first queue.
+    if (choice.queue.isEmpty())
+        choice.queue = cupsQueueNames().value(0);
     return choice;
 }
 

@@ -1,6 +1,7 @@
 // End to end through a real CUPS: QPainter -> PDF -> libcups -> cups-pdf -> PDF on disk, measured.
 #include "PrintTestSupport.h"
 #include "platform/base/RuntimeError.h"
+#include "platform/print/CupsQueue.h"
 #include "platform/print/CupsQueuePrinter.h"
 #include "platform/print/DefaultPrinter.h"
 #include "platform/print/QtPrinter.h"
@@ -10,6 +11,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTemporaryDir>
+#include <future>
 #include <gtest/gtest.h>
 #include <iostream>
 
@@ -223,6 +226,37 @@ TEST(DefaultPrinter, LpdestComesBeforePrinter) {
     ScopedEnvironment lpdest("LPDEST", cups::MarginsQueue);
     ScopedEnvironment printerName("PRINTER", cups::PdfQueue);
     EXPECT_EQ(chooseDefaultPrinter().queue, QString::fromLatin1(cups::MarginsQueue));
+}
+
+// Without LPDEST and PRINTER: the user's lpoptions default, else the scheduler's, and the set
+// dialog lists the same queue first.
+TEST(DefaultPrinter, WithoutTheVariablesTheUsersThenTheSystemsDefault) {
+    ZAVOLIN_SKIP_WITHOUT_CUPS();
+    ScopedEnvironment lpdest("LPDEST", QByteArray());
+    ScopedEnvironment printerName("PRINTER", QByteArray());
+    struct Case {
+        const char* userDefault; // in ~/.cups/lpoptions; none when null
+        const char* chosen;
+    };
+    for (const Case& c :
+         {Case{nullptr, cups::PdfQueue}, Case{cups::MarginsQueue, cups::MarginsQueue}}) {
+        QTemporaryDir home;
+        ASSERT_TRUE(home.isValid());
+        ScopedEnvironment homeVariable("HOME", home.path().toUtf8());
+        if (c.userDefault) {
+            ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral(".cups")));
+            QFile lpoptions(home.filePath(QStringLiteral(".cups/lpoptions")));
+            ASSERT_TRUE(lpoptions.open(QIODevice::WriteOnly));
+            lpoptions.write(QByteArray("Default ") + c.userDefault + '\n');
+        }
+        // libcups reads HOME once a thread: a new thread reads this one.
+        const auto [chosen, listedFirst] =
+            std::async(std::launch::async, [] {
+                return std::pair(chooseDefaultPrinter().queue, cupsQueueNames().value(0));
+            }).get();
+        EXPECT_EQ(chosen, QString::fromLatin1(c.chosen));
+        EXPECT_EQ(listedFirst, QString::fromLatin1(c.chosen));
+    }
 }
 
 // Printer::real() is made once per process; each ctest case runs in a process of its own.

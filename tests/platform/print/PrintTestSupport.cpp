@@ -6,7 +6,10 @@ ScopedEnvironment::ScopedEnvironment(const char* name, const QByteArray& value)
     : m_name(name)
     , m_had(qEnvironmentVariableIsSet(name))
     , m_old(qgetenv(name)) {
-    qputenv(name, value);
+    if (value.isNull())
+        qunsetenv(name);
+    else
+        qputenv(name, value);
 }
 
 ScopedEnvironment::~ScopedEnvironment() {

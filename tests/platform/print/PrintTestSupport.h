@@ -6,7 +6,8 @@
 
 namespace zavolin::test {
 
-// Sets an environment variable for the scope, then restores what was there.
+// Sets an environment variable for the scope (a null value unsets it: libcups takes an empty
+// LPDEST as naming a queue), then restores what was there.
 class ScopedEnvironment {
 public:
     ScopedEnvironment(const char* name, const QByteArray& value);
