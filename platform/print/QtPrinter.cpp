@@ -22,6 +22,9 @@ namespace {
 // The paper's size in twips is exact (1440 to the inch), unlike the 56.7 a millimetre is
 // taken as where the size is read back.
 constexpr double TwipsPerMillimetreExact = 1440.0 / MillimetresPerInch;
+// The resolution of the PDF, in dots per inch: QPrinter's high resolution, set on it as well.
+constexpr int DeviceDotsPerInch = 1200;
+constexpr double DeviceUnitsPerMm = DeviceDotsPerInch / MillimetresPerInch;
 
 // Cut lines are drawn this wide on paper: thin, yet visible on any printer (a device hairline
 // at 1200 dpi would be 0.02 mm).
@@ -85,13 +88,8 @@ bool looksLikeCompletePdf(const QString& path) {
 QtPrinter::QtPrinter(PrinterPaper paper, std::unique_ptr<DocumentSink> sink)
     : m_paper(std::move(paper))
     , m_sink(std::move(sink))
-    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
     , m_painter(std::make_unique<QPainter>())
     , m_documentName(programInfo().title) {
-    m_printer->setOutputFormat(QPrinter::PdfFormat);
-    m_printer->setPageSize(m_paper.pageSize);
-    m_printer->setPageOrientation(QPageLayout::Portrait);
-    m_printer->setFullPage(true);
     m_textFont = QFont(QStringLiteral("DejaVu Sans Mono"));
     m_textFont.setStyleHint(QFont::Monospace);
     m_textFont.setPointSizeF(TextPointSize);
@@ -99,6 +97,18 @@ QtPrinter::QtPrinter(PrinterPaper paper, std::unique_ptr<DocumentSink> sink)
 
 QtPrinter::~QtPrinter() {
     abandonDocument();
+}
+
+QPrinter& QtPrinter::device() {
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setOutputFormat(QPrinter::PdfFormat);
+        m_printer->setResolution(DeviceDotsPerInch);
+        m_printer->setPageSize(m_paper.pageSize);
+        m_printer->setPageOrientation(QPageLayout::Portrait);
+        m_printer->setFullPage(true);
+    }
+    return *m_printer;
 }
 
 bool QtPrinter::documentOpen() const {
@@ -137,7 +147,7 @@ double QtPrinter::heightTwips() {
 }
 
 double QtPrinter::deviceUnitsPerMillimetre() {
-    return m_printer->resolution() / MillimetresPerInch;
+    return DeviceUnitsPerMm;
 }
 
 int QtPrinter::physicalOffsetX() {
@@ -158,7 +168,7 @@ void QtPrinter::setCopies(int copies) {
 }
 
 QRect QtPrinter::printableDeviceRect() const {
-    const double perMm = m_printer->resolution() / MillimetresPerInch;
+    const double perMm = DeviceUnitsPerMm;
     const QSizeF size = printableMillimetres() * perMm;
     return QRect(qRound(m_paper.unprintableMillimetres.left() * perMm),
                  qRound(m_paper.unprintableMillimetres.top() * perMm), qRound(size.width()),
@@ -167,7 +177,7 @@ QRect QtPrinter::printableDeviceRect() const {
 
 QRectF QtPrinter::printableRectMillimetres() const {
     // Where Qt's painter has it, on whole device units: both writers place everything alike.
-    const double perMm = m_printer->resolution() / MillimetresPerInch;
+    const double perMm = DeviceUnitsPerMm;
     const QRectF area = printableDeviceRect();
     return {area.topLeft() / perMm, area.size() / perMm};
 }
@@ -180,7 +190,7 @@ QTransform QtPrinter::paperTransform() const {
 
 QTransform QtPrinter::drawingTransform() const {
     const QRect area = printableDeviceRect();
-    const double scale = m_printer->resolution() / MillimetresPerInch / unitsPerMillimetre();
+    const double scale = DeviceUnitsPerMm / unitsPerMillimetre();
     return QTransform::fromTranslate(area.left(), area.top()).scale(scale, scale);
 }
 
@@ -201,10 +211,10 @@ void QtPrinter::ensureDocument() {
         if (!probe.open(QIODevice::WriteOnly))
             cannotStart();
         probe.close();
-        m_shared = std::make_unique<SharedPdfDocument>(m_printer->resolution());
+        m_shared = std::make_unique<SharedPdfDocument>(DeviceDotsPerInch);
         m_shared->beginPage(m_paper.pageSize, printableRectMillimetres());
     } else {
-        m_printer->setOutputFileName(file);
+        device().setOutputFileName(file);
         m_printer->setDocName(m_documentName);
         m_printer->setCreator(programInfo().title);
         if (!m_painter->begin(m_printer.get()))
@@ -282,7 +292,7 @@ void QtPrinter::placePicture(const Picture& picture, double x, double y, double 
 void QtPrinter::printLine(const QString& text) {
     ensureDocument();
     const QRect area = printableDeviceRect();
-    const QFontMetricsF metrics(m_textFont, m_printer.get());
+    const QFontMetricsF metrics(m_textFont, &device());
     if (m_textY > 0 && m_textY + metrics.height() > area.height())
         startNextPage();
     if (m_shared) {

@@ -90,6 +90,10 @@ private:
     void placePicture(const Picture& picture, double x, double y, double width, double height,
                       bool pageOwn);
 
+    // The QPrinter, made when Qt first paints or measures on it: making one asks the print
+    // system for its default printer, which would cost every start tens of milliseconds.
+    QPrinter& device();
+
     PrinterPaper m_paper;
     std::unique_ptr<DocumentSink> m_sink;
     std::unique_ptr<QPrinter> m_printer;
