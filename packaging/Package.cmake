@@ -31,8 +31,9 @@ endif()
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_LIBRARY_OUTPUT_DIRECTORY})
 # Pages are set in the DejaVu fonts, which the program takes from the system; scanned drawing
-# pages may come as TIFF, which Qt reads through a plug-in no library depends on.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, qt6-image-formats-plugins")
+# pages may come as TIFF, which Qt reads through a plug-in no library depends on; libcups is
+# loaded when the program first prints, not linked.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, qt6-image-formats-plugins, libcups2")
 
 # What lintian reports on purpose, each with the reason. Only lintian reads it, but it is laid
 # out with the rest, so that the package holds exactly what the install rules lay out.

@@ -15,17 +15,18 @@ constexpr double AnswerLimitSeconds = 60.0;
 CupsDestination::CupsDestination(const QString& queue)
     : m_queue(queue) {
     // cupsServer() is the scheduler the user's client.conf or CUPS_SERVER names, as for lp.
-    m_http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                          ConnectLimitMs, nullptr);
+    m_http = libcups().httpConnect2(libcups().cupsServer(), libcups().ippPort(), nullptr, AF_UNSPEC,
+                                    libcups().cupsEncryption(), 1, ConnectLimitMs, nullptr);
     if (!m_http)
         raise(ErrNo::PrinterError,
-              schedulerUnreachableText(queue, QString::fromUtf8(cupsServer()), lastError()));
-    httpSetTimeout(m_http, AnswerLimitSeconds, nullptr, nullptr);
-    m_dest = cupsGetNamedDest(m_http, queue.toUtf8().constData(), nullptr);
+              schedulerUnreachableText(queue, QString::fromUtf8(libcups().cupsServer()),
+                                       lastError()));
+    libcups().httpSetTimeout(m_http, AnswerLimitSeconds, nullptr, nullptr);
+    m_dest = libcups().cupsGetNamedDest(m_http, queue.toUtf8().constData(), nullptr);
     if (!m_dest) {
-        const bool unknown = cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND;
+        const bool unknown = libcups().cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND;
         const QString reason = lastError();
-        httpClose(m_http);
+        libcups().httpClose(m_http);
         if (unknown)
             raise(ErrNo::PrinterError, printerMissingText(queue));
         raise(ErrNo::PrinterError,
@@ -36,14 +37,14 @@ CupsDestination::CupsDestination(const QString& queue)
 }
 
 CupsDestination::~CupsDestination() {
-    cupsFreeDestInfo(m_info);
-    cupsFreeDests(1, m_dest);
-    httpClose(m_http);
+    libcups().cupsFreeDestInfo(m_info);
+    libcups().cupsFreeDests(1, m_dest);
+    libcups().httpClose(m_http);
 }
 
 cups_dinfo_t* CupsDestination::info() {
     if (!m_info) {
-        m_info = cupsCopyDestInfo(m_http, m_dest);
+        m_info = libcups().cupsCopyDestInfo(m_http, m_dest);
         if (!m_info)
             raise(ErrNo::PrinterError,
                   QStringLiteral("Printer error: the print scheduler did not say what the "
@@ -54,7 +55,7 @@ cups_dinfo_t* CupsDestination::info() {
 }
 
 QString CupsDestination::lastError() {
-    const char* text = cupsLastErrorString();
+    const char* text = libcups().cupsLastErrorString();
     return text && *text ? QString::fromUtf8(text) : QStringLiteral("no reason given");
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/print/CupsLibrary.h"
+
 #include <QString>
-#include <cups/cups.h>
 
 namespace zavolin {
 

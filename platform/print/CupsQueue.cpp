@@ -12,13 +12,13 @@ namespace zavolin {
 namespace {
 
 struct IppDeleter {
-    void operator()(ipp_t* ipp) const { ippDelete(ipp); }
+    void operator()(ipp_t* ipp) const { libcups().ippDelete(ipp); }
 };
 using IppMessage = std::unique_ptr<ipp_t, IppDeleter>;
 
 QString ippText(ipp_t* response, const char* name) {
-    ipp_attribute_t* attribute = ippFindAttribute(response, name, IPP_TAG_ZERO);
-    const char* text = attribute ? ippGetString(attribute, 0, nullptr) : nullptr;
+    ipp_attribute_t* attribute = libcups().ippFindAttribute(response, name, IPP_TAG_ZERO);
+    const char* text = attribute ? libcups().ippGetString(attribute, 0, nullptr) : nullptr;
     return text ? QString::fromUtf8(text).trimmed() : QString();
 }
 
@@ -28,9 +28,10 @@ QString stateReason(ipp_t* response) {
     if (!message.isEmpty())
         return message;
     QStringList reasons;
-    ipp_attribute_t* attribute = ippFindAttribute(response, "printer-state-reasons", IPP_TAG_ZERO);
-    for (int i = 0; attribute && i < ippGetCount(attribute); ++i) {
-        const QString reason = QString::fromUtf8(ippGetString(attribute, i, nullptr));
+    ipp_attribute_t* attribute =
+        libcups().ippFindAttribute(response, "printer-state-reasons", IPP_TAG_ZERO);
+    for (int i = 0; attribute && i < libcups().ippGetCount(attribute); ++i) {
+        const QString reason = QString::fromUtf8(libcups().ippGetString(attribute, i, nullptr));
         if (!reason.isEmpty() && reason != QLatin1String("none"))
             reasons << reason;
     }
@@ -43,47 +44,49 @@ CupsQueueStatus cupsQueueStatus(const QString& queue) {
     CupsDestination destination(queue);
     CupsQueueStatus status;
     status.twoSided =
-        cupsCheckDestSupported(destination.http(), destination.dest(), destination.info(),
-                               CUPS_SIDES, CUPS_SIDES_TWO_SIDED_PORTRAIT) != 0;
+        libcups().cupsCheckDestSupported(destination.http(), destination.dest(), destination.info(),
+                                         CUPS_SIDES, CUPS_SIDES_TWO_SIDED_PORTRAIT) != 0;
 
     // Asked now rather than read from the description above: that lacks the state message,
     // which says why a queue was stopped or set to refuse jobs.
-    const char* uri = cupsGetOption("printer-uri-supported", destination.dest()->num_options,
-                                    destination.dest()->options);
+    const char* uri = libcups().cupsGetOption(
+        "printer-uri-supported", destination.dest()->num_options, destination.dest()->options);
     char built[HTTP_MAX_URI];
     if (!uri) {
-        httpAssembleURIf(HTTP_URI_CODING_ALL, built, sizeof built, "ipp", nullptr, "localhost",
-                         ippPort(), "/printers/%s", destination.dest()->name);
+        libcups().httpAssembleURIf(HTTP_URI_CODING_ALL, built, sizeof built, "ipp", nullptr,
+                                   "localhost", libcups().ippPort(), "/printers/%s",
+                                   destination.dest()->name);
         uri = built;
     }
-    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
-                 cupsUser());
+    ipp_t* request = libcups().ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    libcups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    libcups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name",
+                           nullptr, libcups().cupsUser());
     static const char* const wanted[] = {"printer-is-accepting-jobs", "printer-state",
                                          "printer-state-message", "printer-state-reasons"};
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                  int(std::size(wanted)), nullptr, wanted);
+    libcups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                            int(std::size(wanted)), nullptr, wanted);
     // cupsDoRequest takes the request and frees it.
-    const IppMessage response(cupsDoRequest(destination.http(), request, "/"));
-    if (!response || !ippSucceeded(cupsLastError()))
+    const IppMessage response(libcups().cupsDoRequest(destination.http(), request, "/"));
+    if (!response || !ippSucceeded(libcups().cupsLastError()))
         raise(ErrNo::PrinterError,
               QStringLiteral("Printer error: the print scheduler did not say whether the "
                              "printer \"%1\" takes jobs (%2).")
                   .arg(queue, CupsDestination::lastError()));
 
-    if (ipp_attribute_t* accepting =
-            ippFindAttribute(response.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
-        status.accepting = ippGetBoolean(accepting, 0) != 0;
-    if (ipp_attribute_t* state = ippFindAttribute(response.get(), "printer-state", IPP_TAG_ENUM))
-        status.paused = ippGetInteger(state, 0) == IPP_PSTATE_STOPPED;
+    if (ipp_attribute_t* accepting = libcups().ippFindAttribute(
+            response.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
+        status.accepting = libcups().ippGetBoolean(accepting, 0) != 0;
+    if (ipp_attribute_t* state =
+            libcups().ippFindAttribute(response.get(), "printer-state", IPP_TAG_ENUM))
+        status.paused = libcups().ippGetInteger(state, 0) == IPP_PSTATE_STOPPED;
     status.reason = stateReason(response.get());
     return status;
 }
 
 QStringList cupsQueueNames() {
     cups_dest_t* dests = nullptr;
-    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    const int count = libcups().cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
     QStringList names;
     QString first;
     for (int i = 0; i < count; ++i) {
@@ -95,7 +98,7 @@ QStringList cupsQueueNames() {
             first = name;
         names << name;
     }
-    cupsFreeDests(count, dests);
+    libcups().cupsFreeDests(count, dests);
     for (const char* variable : {"LPDEST", "PRINTER"}) {
         const QString named = qEnvironmentVariable(variable).trimmed();
         if (!named.isEmpty()) {
@@ -112,15 +115,16 @@ QStringList cupsQueueNames() {
 }
 
 QString cupsDefaultQueue() {
-    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
+    cups_dest_t* dest = libcups().cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
     const QString name = dest ? QString::fromUtf8(dest->name) : QString();
-    cupsFreeDests(dest ? 1 : 0, dest);
+    libcups().cupsFreeDests(dest ? 1 : 0, dest);
     return name;
 }
 
 bool cupsQueueExists(const QString& queue) {
-    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), nullptr);
-    cupsFreeDests(dest ? 1 : 0, dest);
+    cups_dest_t* dest =
+        libcups().cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), nullptr);
+    libcups().cupsFreeDests(dest ? 1 : 0, dest);
     return dest != nullptr;
 }
 
@@ -134,8 +138,8 @@ QList<StandardPaper> cupsQueuePapers(const QString& queue) {
     CupsDestination destination(queue);
     QList<StandardPaper> papers;
     for (const auto& [paper, name] : media)
-        if (cupsCheckDestSupported(destination.http(), destination.dest(), destination.info(),
-                                   CUPS_MEDIA, name))
+        if (libcups().cupsCheckDestSupported(destination.http(), destination.dest(),
+                                             destination.info(), CUPS_MEDIA, name))
             papers << paper;
     if (papers.isEmpty())
         papers << StandardPaper::A4;

@@ -40,12 +40,15 @@ QMarginsF toMillimetres(const QMarginsF& margins, QPageLayout::Unit unit) {
 class JobOptionList {
 public:
     JobOptionList() = default;
-    ~JobOptionList() { cupsFreeOptions(m_count, m_options); }
+    ~JobOptionList() {
+        if (m_options)
+            libcups().cupsFreeOptions(m_count, m_options);
+    }
     JobOptionList(const JobOptionList&) = delete;
     JobOptionList& operator=(const JobOptionList&) = delete;
 
     void add(const char* name, const char* value) {
-        m_count = cupsAddOption(name, value, m_count, &m_options);
+        m_count = libcups().cupsAddOption(name, value, m_count, &m_options);
     }
     int count() const { return m_count; }
     cups_option_t* options() const { return m_options; }
@@ -93,14 +96,14 @@ public:
         JobOptionList options;
         addJobOptions(options, copies);
         int jobId = 0;
-        if (!ippSucceeded(cupsCreateDestJob(destination.http(), destination.dest(), info, &jobId,
-                                            title.toUtf8().constData(), options.count(),
-                                            options.options())))
+        if (!ippSucceeded(libcups().cupsCreateDestJob(destination.http(), destination.dest(), info,
+                                                      &jobId, title.toUtf8().constData(),
+                                                      options.count(), options.options())))
             raise(ErrNo::PrinterError, printerRefusedText(m_queue, CupsDestination::lastError()));
         const QString problem = send(destination, jobId, document, title);
         if (!problem.isEmpty()) {
             // A job without its document would wait in the queue until the scheduler drops it.
-            cupsCancelDestJob(destination.http(), destination.dest(), jobId);
+            libcups().cupsCancelDestJob(destination.http(), destination.dest(), jobId);
             raise(ErrNo::PrinterError, problem);
         }
         // As lp reports a job: the queue and the job's number.
@@ -135,9 +138,9 @@ private:
     QString send(CupsDestination& destination, int jobId, QFile& document,
                  const QString& title) const {
         http_t* http = destination.http();
-        if (cupsStartDestDocument(http, destination.dest(), destination.info(), jobId,
-                                  title.toUtf8().constData(), CUPS_FORMAT_PDF, 0, nullptr,
-                                  1) != HTTP_STATUS_CONTINUE)
+        if (libcups().cupsStartDestDocument(http, destination.dest(), destination.info(), jobId,
+                                            title.toUtf8().constData(), CUPS_FORMAT_PDF, 0, nullptr,
+                                            1) != HTTP_STATUS_CONTINUE)
             return QStringLiteral("Printer error: the print job could not be sent to the printer "
                                   "\"%1\" (%2).")
                 .arg(m_queue, CupsDestination::lastError());
@@ -150,7 +153,7 @@ private:
                 readError = document.errorString();
             if (read <= 0)
                 break;
-            if (cupsWriteRequestData(http, chunk.constData(), size_t(read)) !=
+            if (libcups().cupsWriteRequestData(http, chunk.constData(), size_t(read)) !=
                 HTTP_STATUS_CONTINUE) {
                 writeError = CupsDestination::lastError();
                 break;
@@ -158,7 +161,7 @@ private:
         }
         // Finishing reads the scheduler's answer, also after a failed write.
         const ipp_status_t status =
-            cupsFinishDestDocument(http, destination.dest(), destination.info());
+            libcups().cupsFinishDestDocument(http, destination.dest(), destination.info());
         if (!readError.isEmpty())
             return QStringLiteral("Printer error: the document for the printer \"%1\" could "
                                   "not be read (%2).")
