@@ -1,6 +1,6 @@
 // The main window in this process: a start up to the window shown with its preview painted, the
 // about window closed as soon as it shows; a repaint after a resize; the memory held. The
-// shipped picture sets and zavolin-regsvr are found beside this program, as the window finds
+// shipped picture sets and zavolin-host are found beside this program, as the window finds
 // them beside itself. The time from a real process start is measured by zavolin_bench_startup.
 
 #include "BenchReporter.h"

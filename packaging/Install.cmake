@@ -13,7 +13,7 @@ set(ZAVOLIN_PROGRAM_DIR lib/zavolin)
 # Debian wants them.
 set(zavolin_library_permissions OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 
-install(TARGETS zavolin zavolin-sheet zavolin-regsvr zavolin-host
+install(TARGETS zavolin zavolin-sheet zavolin-host
     RUNTIME DESTINATION ${ZAVOLIN_PROGRAM_DIR})
 install(TARGETS zavolin-component EXPORT ZavolinSDKTargets
     LIBRARY DESTINATION ${ZAVOLIN_PROGRAM_DIR} NAMELINK_SKIP

@@ -8,6 +8,7 @@
 #include "platform/base/RuntimeError.h"
 #include "platform/component/ComponentObject.h"
 #include "platform/component/HelperStart.h"
+#include "platform/component/PluginHost.h"
 #include "platform/component/PluginLimits.h"
 #include "platform/component/TrustedLibrary.h"
 
@@ -42,6 +43,8 @@ void listLibraries(Trap& trap, const QString& folder, const FileList& lstFiles,
         if (!passOver || !passOver(lstFiles.name(i)))
             libraries << libraryPath(folder, lstFiles.name(i));
     const HelperPrestart prestart(folder, libraries);
+    // A library is asked what it is in the host its registration ran in.
+    const HostKeepAlive registeredHosts;
     for (int i = 0; i < count; ++i) {
         if (passOver && passOver(lstFiles.name(i)))
             continue;

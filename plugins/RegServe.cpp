@@ -1,7 +1,7 @@
 #include "RegServe.h"
 
 #include "errors/Trap.h"
-#include "platform/component/RegistrationProcess.h"
+#include "platform/component/LibraryRegistration.h"
 
 #include <zavolin/plugin.h>
 
@@ -11,7 +11,7 @@ void RegServe(QString path, bool reg) {
     Trap trap(QStringLiteral("modRegDLL"), QStringLiteral("RegServe"));
     // Stands for the loaded library and its thread; if the procedure is left half way, the
     // helper is stopped rather than left running.
-    RegistrationProcess library;
+    LibraryRegistration library;
     bool loaded = false;
     QByteArray entryName;
     bool found = false;

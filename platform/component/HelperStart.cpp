@@ -2,7 +2,6 @@
 
 #include "HelperEnd.h"
 #include "PluginHost.h"
-#include "RegistrationProcess.h"
 #include "TrustedLibrary.h"
 
 #include <algorithm>
@@ -13,7 +12,7 @@ namespace {
 // Plug-ins are reached from the window's thread only.
 HelperPrestart* g_prestart = nullptr;
 
-// Each helper holds a few descriptors and two processes: a folder of many libraries has only
+// Each host holds a few descriptors and two processes: a folder of many libraries has only
 // its first ones started ahead, the rest one after another as before.
 constexpr int MostPrestartedLibraries = 8;
 
@@ -52,7 +51,6 @@ HelperPrestart::HelperPrestart(const QString& pluginFolder, const QStringList& l
     for (const QString& library : libraries.mid(0, MostPrestartedLibraries)) {
         if (!untrustedReason(library, pluginFolder).isEmpty())
             continue;
-        start(RegistrationProcess::helperPath(), library);
         start(PluginHost::helperPath(), library);
     }
     g_prestart = this;

@@ -8,7 +8,7 @@
 
 namespace zavolin {
 
-// Starts the helper `program` (zavolin-regsvr, zavolin-host) with `arguments` into `helper`,
+// Starts the helper `program` (zavolin-host) with `arguments` into `helper`,
 // or hands over the one a living HelperPrestart started ahead for the same program and
 // arguments. True when it started, even if it has ended since (its output can still be read);
 // false, with helper->errorString() telling why, when it could not be started within `ms`.
@@ -16,12 +16,12 @@ namespace zavolin {
 bool startHelper(std::unique_ptr<QProcess>& helper, const QString& program,
                  const QStringList& arguments, int ms);
 
-// While one lives, the registration helper and the plug-in host of each library of a list are
-// running already, all started at once, so that their process starts and library loads overlap
-// instead of following one another; startHelper takes them in whatever order the program then
-// needs them. A library others could have changed (untrustedReason) is not started. Helpers not
-// taken are ended with it. Budgets do not bound these starts: nothing waits for them here, and
-// whoever takes one waits within its own step's deadline.
+// While one lives, the plug-in host of each library of a list is running already, all started
+// at once, so that their process starts and library loads overlap instead of following one
+// another; startHelper takes them in whatever order the program then needs them. A library others
+// could have changed (untrustedReason) is not started. Helpers not taken are ended with it. Budgets
+// do not bound these starts: nothing waits for them here, and whoever takes one waits within its
+// own step's deadline.
 class HelperPrestart {
 public:
     HelperPrestart(const QString& pluginFolder, const QStringList& libraries);

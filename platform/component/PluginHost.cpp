@@ -34,11 +34,23 @@ QString PluginHost::helperPath() {
 }
 
 std::shared_ptr<PluginHost> PluginHost::of(const QString& library, const QString& progId) {
+    QString why;
+    std::shared_ptr<PluginHost> host = loaded(library, &why);
+    if (!host)
+        cannotCreate(progId, why);
+    return host;
+}
+
+std::shared_ptr<PluginHost> PluginHost::loaded(const QString& library, QString* why) {
     if (std::shared_ptr<PluginHost> running = hosts().value(library).lock();
         running && running->m_channel.open())
         return running;
     std::shared_ptr<PluginHost> host(new PluginHost(library));
-    host->load(progId);
+    if (const QString failed = host->load(); !failed.isEmpty()) {
+        if (why)
+            *why = failed;
+        return nullptr;
+    }
     hosts().insert(library, host);
     if (g_keepAlive)
         g_keepAlive->m_hosts.push_back(host);
@@ -52,6 +64,8 @@ HostKeepAlive::HostKeepAlive()
 
 HostKeepAlive::~HostKeepAlive() {
     g_keepAlive = m_outer;
+    if (m_outer)
+        m_outer->m_hosts.insert(m_outer->m_hosts.end(), m_hosts.begin(), m_hosts.end());
 }
 
 PluginHost::PluginHost(QString library)
@@ -63,12 +77,12 @@ PluginHost::~PluginHost() {
         hosts().erase(it);
 }
 
-void PluginHost::load(const QString& progId) {
+QString PluginHost::load() {
     // The registry may name any file, so what it names is judged again here; the registry
     // keeps no plug-in folder, so the library's own folder stands for it.
     if (const QString why = untrustedReason(m_library, QFileInfo(m_library).absolutePath());
         !why.isEmpty())
-        cannotCreate(progId, why + QLatin1Char('.'));
+        return why + QLatin1Char('.');
     const QDeadlineTimer deadline = pluginStepDeadline();
     if (!m_channel.start(helperPath(), {m_library}, deadline))
         raise(ErrNo::FileNotFound,
@@ -76,26 +90,26 @@ void PluginHost::load(const QString& progId) {
                   .arg(helperPath(), m_channel.why()));
     const std::optional<QByteArray> answer = m_channel.receive(deadline);
     if (!answer)
-        cannotCreate(progId, QStringLiteral("its library %1 could not be loaded (%2).")
-                                 .arg(m_library, m_channel.why()));
+        return QStringLiteral("its library %1 could not be loaded (%2).")
+            .arg(m_library, m_channel.why());
     HostMessageReader reader(*answer);
     const char kind = reader.kind();
     if (kind == ZH_NOT_LOADED) {
         const QString why = reader.text();
-        cannotCreate(progId, QStringLiteral("its library %1 cannot be loaded%2.")
-                                 .arg(m_library, why.isEmpty() ? QString()
-                                                               : QStringLiteral(" (%1)").arg(why)));
+        return QStringLiteral("its library %1 cannot be loaded%2.")
+            .arg(m_library, why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why));
     }
     const bool hasVersion = reader.i32() != 0;
     const qint32 version = reader.i32();
     m_hasFactory = reader.i32() != 0;
     if (kind != ZH_LOADED || !reader.complete()) {
         m_channel.kill(QStringLiteral("it sent something that is no answer"));
-        cannotCreate(progId, QStringLiteral("its library %1 could not be loaded (%2).")
-                                 .arg(m_library, m_channel.why()));
+        return QStringLiteral("its library %1 could not be loaded (%2).")
+            .arg(m_library, m_channel.why());
     }
     if (hasVersion)
         m_version = version;
+    return {};
 }
 
 std::optional<QByteArray> PluginHost::exchange(const QByteArray& message, const QString& step) {
@@ -157,6 +171,51 @@ void PluginHost::release(quint32 object) {
         exchange(HostMessageWriter(ZH_RELEASE).i32(qint32(object)).bytes(), step);
     if (answer && HostMessageReader(*answer).kind() != ZH_RELEASED)
         refuse(step);
+}
+
+bool PluginHost::findEntry(const QByteArray& name) {
+    const QString step = QString::fromLatin1(name);
+    const std::optional<QByteArray> answer =
+        exchange(HostMessageWriter(ZH_ENTRY).text(step).bytes(), step);
+    if (!answer)
+        return false;
+    HostMessageReader reader(*answer);
+    const char kind = reader.kind();
+    const bool found = reader.i32() != 0;
+    if (kind != ZH_FOUND || !reader.complete()) {
+        refuse(step);
+        return false;
+    }
+    return found;
+}
+
+bool PluginHost::startEntry() {
+    const QString step = QStringLiteral("the registration");
+    const std::optional<QByteArray> answer = exchange(HostMessageWriter(ZH_RUN).bytes(), step);
+    if (!answer)
+        return false;
+    if (HostMessageReader(*answer).kind() != ZH_STARTED) {
+        refuse(step);
+        return false;
+    }
+    return true;
+}
+
+bool PluginHost::waitForEntry() {
+    const QDeadlineTimer deadline = pluginStepDeadline();
+    const std::optional<QByteArray> answer = m_channel.receive(deadline);
+    if (answer && HostMessageReader(*answer).kind() == ZH_RETURNED)
+        return true;
+    if (answer)
+        refuse(QStringLiteral("the registration"));
+    else if (m_endedIn.isEmpty())
+        m_endedIn = QStringLiteral("the registration");
+    // No answer: it crashed, or the time ran out and the host was ended for it.
+    return !deadline.hasExpired();
+}
+
+void PluginHost::end(const QString& why) {
+    m_channel.kill(why);
 }
 
 QString PluginHost::why() const {

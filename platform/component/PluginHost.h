@@ -22,6 +22,9 @@ public:
     // class asked for when the library cannot be loaded, or others could have changed it
     // (untrustedReason): then none of its code runs.
     static std::shared_ptr<PluginHost> of(const QString& library, const QString& progId);
+    // As of(), but null when the library cannot be loaded or is not trusted, `why` then saying
+    // why. Raises FileNotFound when the host itself cannot be started.
+    static std::shared_ptr<PluginHost> loaded(const QString& library, QString* why = nullptr);
     ~PluginHost();
     PluginHost(const PluginHost&) = delete;
     PluginHost& operator=(const PluginHost&) = delete;
@@ -53,12 +56,24 @@ public:
     // Releases the object; a host that does not answer is ended.
     void release(quint32 object);
 
+    // Looks a registration entry point up (DllRegisterServer, DllUnregisterServer); true when
+    // the library has it. The library's interface version does not matter here.
+    bool findEntry(const QByteArray& name);
+    // Starts the entry point found last; true when it started.
+    bool startEntry();
+    // Waits within the step's limit for the started entry point to return: true when it did, or
+    // the host ended on the way (a crash); false when the time ran out.
+    bool waitForEntry();
+    // Ends the host at once, whatever it runs; everything asked of it from then on fails.
+    void end(const QString& why);
+
     // Why the host ended, and in which step: "its plug-in host ended in Typ: it crashed".
     QString why() const;
 
 private:
     explicit PluginHost(QString library);
-    void load(const QString& progId);
+    // Empty when the library loaded; else why not, a clause for a message.
+    QString load();
     // Sends the message of a step and waits for the answer; notes the step if the host ends.
     std::optional<QByteArray> exchange(const QByteArray& message, const QString& step);
     // Ends the host for an answer of the step that is no answer.
@@ -75,8 +90,9 @@ private:
 
 // While one lives, each plug-in host started stays running after its last object is released,
 // its library loaded, as a library stayed loaded in the program before plug-ins had hosts: the
-// start creates the chosen set right after the listing has asked every library what it is.
-// The hosts it kept end with it.
+// listing asks a library what it is in the host that registered it, and the start creates the
+// chosen set right after the listing. The hosts it kept end with it, or stay with the one it
+// is nested in.
 class HostKeepAlive {
 public:
     HostKeepAlive();

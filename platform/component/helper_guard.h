@@ -1,4 +1,4 @@
-/* The guard of a plug-in helper (zavolin-host, zavolin-regsvr): nothing a plug-in starts
+/* The guard of a plug-in helper (zavolin-host): nothing a plug-in starts
  * outlives the helper it runs in. */
 #pragma once
 

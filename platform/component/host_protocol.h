@@ -11,6 +11,11 @@
  *   > RESULT    i32 status, variant
  *   < RELEASE   u32 object
  *   > RELEASED
+ *   < ENTRY     string name    a registration entry point: DllRegisterServer, DllUnregisterServer
+ *   > FOUND     i32 found
+ *   < RUN                      runs the entry point found last; at once
+ *   > STARTED                  and once it returns
+ *   > RETURNED  i32 result     for information only
  *
  * A variant is an i32 zv_type and its value: i16, i32, f64, i32 (Boolean) or a byte string
  * (text, picture); a result the plug-in left malformed is sent as type MALFORMED without a
@@ -27,7 +32,12 @@ enum zh_kind {
     ZH_INVOKE = 'I',
     ZH_RESULT = 'R',
     ZH_RELEASE = 'D',
-    ZH_RELEASED = 'd'
+    ZH_RELEASED = 'd',
+    ZH_ENTRY = 'E',
+    ZH_FOUND = 'e',
+    ZH_RUN = 'U',
+    ZH_STARTED = 'S',
+    ZH_RETURNED = 'r'
 };
 
 #define ZH_MALFORMED (-1)

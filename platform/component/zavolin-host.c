@@ -3,8 +3,9 @@
  *
  *   zavolin-host LIBRARY
  *
- * Loads LIBRARY, then creates objects, calls their members and releases them as the program
- * asks over its standard input and output (host_protocol.h). The library's own output goes to
+ * Loads LIBRARY, then runs its registration entry points, creates objects, calls their members
+ * and releases them as the program asks over its standard input and output (host_protocol.h).
+ * The library's registration runs here too, so that listing a library starts one process. The library's own output goes to
  * standard error; its input is empty. Whatever the library starts ends with the host
  * (helper_guard.h). */
 #define _GNU_SOURCE
@@ -346,6 +347,35 @@ static int serve_release(buffer* in) {
     return !in->broken && send_message(&out);
 }
 
+/* A registration entry point: the library's constructors have run already, at loading. */
+typedef int32_t (*entry_point)(void);
+static entry_point g_entry;
+
+static int serve_entry(buffer* in, void* library) {
+    char* name = take_string(in, NULL);
+    g_entry = name && !in->broken ? (entry_point)dlsym(library, name) : NULL;
+    free(name);
+    buffer out = {0};
+    put(&out, "e", 1);
+    put_i32(&out, g_entry != NULL);
+    return !in->broken && send_message(&out);
+}
+
+/* Says it started before it runs, so that the program can tell an entry point that hangs from
+ * a host that never got the message. */
+static int serve_run(void) {
+    if (!g_entry)
+        return 0;
+    buffer out = {0};
+    put(&out, "S", 1);
+    if (!send_message(&out))
+        return 0;
+    const int32_t returned = g_entry();
+    put(&out, "r", 1);
+    put_i32(&out, returned);
+    return send_message(&out);
+}
+
 /* Keeps the talk with the program on descriptors of its own, away from whatever the library
  * reads or prints. */
 static int private_channels(void) {
@@ -422,6 +452,12 @@ int main(int argc, char** argv) {
             break;
         case ZH_RELEASE:
             serving = serve_release(&in);
+            break;
+        case ZH_ENTRY:
+            serving = serve_entry(&in, library);
+            break;
+        case ZH_RUN:
+            serving = serve_run();
             break;
         default:
             serving = 0;

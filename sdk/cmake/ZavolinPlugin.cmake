@@ -32,9 +32,9 @@ function(zavolin_add_plugin name)
         C_STANDARD 11
         C_VISIBILITY_PRESET hidden
         CXX_VISIBILITY_PRESET hidden
-        # The registration helper loads a plug-in without the component library, so a plug-in
-        # that its author's project installs keeps its way to an installed SDK's library (the
-        # project's own library adds nothing: the shipped sets keep "$ORIGIN").
+        # Whatever loads a plug-in besides the program's helper must find the component library,
+        # so a plug-in that its author's project installs keeps its way to an installed SDK's
+        # library (the project's own library adds nothing: the shipped sets keep "$ORIGIN").
         INSTALL_RPATH_USE_LINK_PATH ON)
     if(ARG_OUTPUT_DIRECTORY)
         set_target_properties(${name} PROPERTIES LIBRARY_OUTPUT_DIRECTORY ${ARG_OUTPUT_DIRECTORY})

@@ -229,12 +229,11 @@ TEST(DebianPackage, HoldsWhatTheInstallLaysOut) {
     };
 
     const QString program = QStringLiteral("./usr/lib/zavolin/");
-    for (const char* name : {"zavolin", "zavolin-sheet", "zavolin-regsvr", "zavolin-host"})
+    for (const char* name : {"zavolin", "zavolin-sheet", "zavolin-host"})
         expectFile(program + QLatin1String(name), QStringLiteral("-rwxr-xr-x"));
     // Libraries are loaded, not run.
-    for (const char* name :
-         {"ZavolinClassic.dll", "ZavolinKids.dll", "ZavolinLineArt.dll", "zavolin-pdfpages.so",
-          "zavolin-pdfwriter.so"})
+    for (const char* name : {"ZavolinClassic.dll", "ZavolinKids.dll", "ZavolinLineArt.dll",
+                             "zavolin-pdfpages.so", "zavolin-pdfwriter.so"})
         expectFile(program + QLatin1String(name), QStringLiteral("-rw-r--r--"));
     expectFile(program + QStringLiteral("libzavolin-component.so.1"), QStringLiteral("lrwxrwxrwx"));
     expectSome(QStringLiteral("^\\./usr/lib/zavolin/libzavolin-component\\.so\\.1\\.[0-9.]+$"),

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
 
 using namespace zavolin;
 using namespace zavolin::test;
@@ -83,6 +84,19 @@ TEST_F(Discovery, ARejectedLibraryLeavesNoEntryAndTheNextPointsAtItsOwnPosition)
     EXPECT_EQ(log().mid(before),
               QStringList({"ZavolinB.dll create", "ZavolinB.dll call GetPicture",
                            "ZavolinB.dll arguments 1 1", "ZavolinB.dll release"}));
+}
+
+TEST_F(Discovery, EachLibraryIsLoadedOnceForItsRegistrationAndItsQuestions) {
+    qputenv("ZAVOLIN_FIXTURE_LOG_LOADS", "1");
+    const auto unset = qScopeGuard([] { qunsetenv("ZAVOLIN_FIXTURE_LOG_LOADS"); });
+    add("ZavolinAccepted.dll", "ZavolinA.dll");
+    add("ZavolinAccepted.dll", "ZavolinB.dll");
+    addPicture();
+    EXPECT_EQ(cmbAuswahl.listCount(), 2);
+    // One process a library: its registration ran in the host that then made its objects.
+    QStringList loads = logged("load");
+    loads.sort();
+    EXPECT_EQ(loads, QStringList({"ZavolinA.dll", "ZavolinB.dll"}));
 }
 
 TEST_F(Discovery, ANameWithTwoDotsIsCutAtTheFirst) {
@@ -164,8 +178,8 @@ TEST_F(Discovery, AHangingRegistrationIsStoppedAtTheLimitAndStartUpGoesOn) {
 
 TEST_F(Discovery, ALibraryThatSpendsItsLimitCostsTheStartOneLimitAndATenth) {
     ScopedPluginLimit limit(ShortPluginLimitMs);
-    // Loaded 300 ms slowly for its registration (support/CMakeLists.txt), which then hangs, and
-    // it hangs again when asked its Typ.
+    // Its registration takes 300 ms (support/CMakeLists.txt), then hangs, and it hangs again
+    // when asked its Typ.
     constexpr qint64 SlowLoadMs = 300;
     add("ZavolinHangsTwice.dll", "ZavolinA.dll");
     add("ZavolinAccepted.dll", "ZavolinB.dll");
@@ -177,8 +191,8 @@ TEST_F(Discovery, ALibraryThatSpendsItsLimitCostsTheStartOneLimitAndATenth) {
     EXPECT_EQ(logged("call Typ"), QStringList({"ZavolinA.dll", "ZavolinB.dll"}));
     EXPECT_EQ(entries(cmbAuswahl), QList<PluginEntry>({{"Fixture ZavolinB", 1}}));
     // Its load and registration share one limit, Typ gets a tenth of it, B takes a few
-    // milliseconds. A registration given a whole limit after the load takes longer than this,
-    // and a Typ given a whole limit longer still.
+    // milliseconds. A registration given a whole limit after the slow part takes longer than
+    // this, and a Typ given a whole limit longer still.
     EXPECT_LT(took, SlowLoadMs + ShortPluginLimitMs);
 }
 

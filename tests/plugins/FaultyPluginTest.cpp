@@ -46,7 +46,7 @@ TEST_P(FaultyPlugin, IsToldWhereADueReportSaysAndTheGoodSetsStillWork) {
     ASSERT_NE(clpPics.picture(), nullptr);
     EXPECT_NE(clpPics.picture(), first);
     EXPECT_EQ(centreColour(*clpPics.GraphicCell(19)), fixtureColour(19));
-    // Hosts and registration helpers that crashed, hung or were done have all ended.
+    // Hosts that crashed, hung or were done have all ended.
     EXPECT_EQ(childProcesses(), QStringList());
 }
 

@@ -80,8 +80,7 @@ QString PluginTest::registered(const QString& progId) {
 }
 
 QString PluginTest::addSheetCommand() {
-    for (const char* program :
-         {ZAVOLIN_SHEET_COMMAND, ZAVOLIN_REGSVR_COMMAND, ZAVOLIN_HOST_COMMAND}) {
+    for (const char* program : {ZAVOLIN_SHEET_COMMAND, ZAVOLIN_HOST_COMMAND}) {
         const QString from = QString::fromLocal8Bit(program);
         EXPECT_TRUE(QFile::copy(from, m_folder + QLatin1Char('/') + QFileInfo(from).fileName()))
             << qPrintable(from);
