@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "SystemShutdown.h"
 #include "frmZavolin.h"
+#include "platform/base/MemoryReuse.h"
 #include "plugins/ShippedPictures.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 // The main window is the start-up object: its load handler runs the start-up sequence and
 // shows it; from then on everything happens in its event handlers.
 int main(int argc, char* argv[]) {
+    zavolin::keepFreedMemoryForReuse();
     // Help, the version and wrong arguments are answered on the terminal before any window is
     // made, so they need no display.
     QStringList arguments;

@@ -8,6 +8,7 @@
 #include "errors/ConsoleReporter.h"
 #include "errors/TerminalText.h"
 #include "lang/Translations.h"
+#include "platform/base/MemoryReuse.h"
 #include "platform/base/ProgramInfo.h"
 #include "platform/base/RuntimeError.h"
 #include "platform/component/ClassRegistry.h"
@@ -66,6 +67,7 @@ int ownSetCommand(const zavolin::OwnSetRequest& request) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    zavolin::keepFreedMemoryForReuse();
     qInstallMessageHandler(quietQtMessages);
     // Headless by nature: no window, the preview is drawn on an image. Fonts and pictures need
     // a GUI application, not widgets.
