@@ -4,9 +4,9 @@
  *   zavolin-host LIBRARY
  *
  * Loads LIBRARY, then runs its registration entry points, creates objects, calls their members
- * and releases them as the program asks over its standard input and output (host_protocol.h).
- * The library's registration runs here too, so that listing a library starts one process. The library's own output goes to
- * standard error; its input is empty. Whatever the library starts ends with the host
+ * and releases them as the program asks over its standard input and output (host_protocol.h):
+ * registering a library and asking it what it is take one process. The library's own output
+ * goes to standard error; its input is empty. Whatever the library starts ends with the host
  * (helper_guard.h). */
 #define _GNU_SOURCE
 #include "helper_guard.h"
@@ -353,7 +353,11 @@ static entry_point g_entry;
 
 static int serve_entry(buffer* in, void* library) {
     char* name = take_string(in, NULL);
-    g_entry = name && !in->broken ? (entry_point)dlsym(library, name) : NULL;
+    /* Only these two are run as entry points: any other symbol may take arguments. */
+    const int known = name && !in->broken &&
+                      (strcmp(name, ZV_REGISTER_FUNCTION_NAME) == 0 ||
+                       strcmp(name, ZV_UNREGISTER_FUNCTION_NAME) == 0);
+    g_entry = known ? (entry_point)dlsym(library, name) : NULL;
     free(name);
     buffer out = {0};
     put(&out, "e", 1);
@@ -431,7 +435,8 @@ int main(int argc, char** argv) {
     put_i32(&out, claimed);
     put_i32(&out, factory != NULL);
     int serving = send_message(&out);
-    /* A library built for another interface version is not called any further. */
+    /* A library built for another interface version makes no objects; its registration entry
+     * points take nothing of the interface and still run. */
     if (!version || claimed != ZV_INTERFACE_VERSION)
         factory = NULL;
 
