@@ -46,12 +46,17 @@ bool startHelper(std::unique_ptr<QProcess>& helper, const QString& program,
            (helper->state() == QProcess::NotRunning && helper->error() != QProcess::FailedToStart);
 }
 
+void startHelperAhead(const QString& program, const QStringList& arguments) {
+    if (g_prestart)
+        g_prestart->start(program, arguments);
+}
+
 HelperPrestart::HelperPrestart(const QString& pluginFolder, const QStringList& libraries)
     : m_outer(g_prestart) {
     for (const QString& library : libraries.mid(0, MostPrestartedLibraries)) {
         if (!untrustedReason(library, pluginFolder).isEmpty())
             continue;
-        start(PluginHost::helperPath(), library);
+        start(PluginHost::helperPath(), {library});
     }
     g_prestart = this;
 }
@@ -63,8 +68,8 @@ HelperPrestart::~HelperPrestart() {
         endHelperLater(std::move(started.helper), 100);
 }
 
-void HelperPrestart::start(const QString& program, const QString& library) {
-    m_started.push_back({program, {library}, newHelper(program, {library})});
+void HelperPrestart::start(const QString& program, const QStringList& arguments) {
+    m_started.push_back({program, arguments, newHelper(program, arguments)});
 }
 
 } // namespace zavolin

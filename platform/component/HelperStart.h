@@ -22,6 +22,9 @@ bool startHelper(std::unique_ptr<QProcess>& helper, const QString& program,
 // could have changed (untrustedReason) is not started. Helpers not taken are ended with it. Budgets
 // do not bound these starts: nothing waits for them here, and whoever takes one waits within its
 // own step's deadline.
+// Has the living HelperPrestart, if any, start one more helper ahead.
+void startHelperAhead(const QString& program, const QStringList& arguments);
+
 class HelperPrestart {
 public:
     HelperPrestart(const QString& pluginFolder, const QStringList& libraries);
@@ -31,13 +34,14 @@ public:
 
 private:
     friend bool startHelper(std::unique_ptr<QProcess>&, const QString&, const QStringList&, int);
+    friend void startHelperAhead(const QString&, const QStringList&);
 
     struct Started {
         QString program;
         QStringList arguments;
         std::unique_ptr<QProcess> helper;
     };
-    void start(const QString& program, const QString& library);
+    void start(const QString& program, const QStringList& arguments);
 
     std::vector<Started> m_started;
     HelperPrestart* m_outer;

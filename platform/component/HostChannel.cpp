@@ -45,6 +45,11 @@ bool HostChannel::fill(qint64 size, QDeadlineTimer deadline) {
     return true;
 }
 
+bool HostChannel::answersWithin(int ms) {
+    return m_broken || m_process->bytesAvailable() > 0 ||
+           m_process->state() == QProcess::NotRunning || m_process->waitForReadyRead(ms);
+}
+
 std::optional<QByteArray> HostChannel::receive(QDeadlineTimer deadline) {
     // Not open(): a helper started ahead may have ended after its answer, which is still read.
     if (m_broken)

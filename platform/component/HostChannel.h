@@ -27,6 +27,8 @@ public:
     // Why the channel closed, for messages: "it crashed", "it did not answer within 5000 ms".
     const QString& why() const { return m_why; }
 
+    // Whether the helper has sent something, or ended, within `ms`; the channel stays as it is.
+    bool answersWithin(int ms);
     // The next message from the helper; nullopt when none came (the channel is closed then).
     std::optional<QByteArray> receive(QDeadlineTimer deadline);
     // Sends a message and waits for the answer.

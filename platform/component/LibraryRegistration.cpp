@@ -1,6 +1,8 @@
 #include "LibraryRegistration.h"
 
+#include "HelperStart.h"
 #include "PluginHost.h"
+#include "PluginLimits.h"
 #include "TrustedLibrary.h"
 
 #include <QFileInfo>
@@ -36,7 +38,13 @@ bool LibraryRegistration::start() {
 bool LibraryRegistration::wait() {
     if (!m_host)
         return true;
-    const bool ended = m_host->waitForEntry();
+    const QDeadlineTimer deadline = pluginStepDeadline();
+    // One that has not returned after a tenth of the limit may hang, and its host be ended
+    // with it: while the program starts, a second host loads the library in the nine tenths
+    // left, so that the library can still be asked what it is in the little time then left.
+    if (!m_host->entryEndsWithin(pluginLimitMs() / 10))
+        startHelperAhead(PluginHost::helperPath(), {m_host->library()});
+    const bool ended = m_host->waitForEntry(deadline);
     if (ended)
         m_running = false;
     return ended;

@@ -201,8 +201,7 @@ bool PluginHost::startEntry() {
     return true;
 }
 
-bool PluginHost::waitForEntry() {
-    const QDeadlineTimer deadline = pluginStepDeadline();
+bool PluginHost::waitForEntry(QDeadlineTimer deadline) {
     const std::optional<QByteArray> answer = m_channel.receive(deadline);
     if (answer && HostMessageReader(*answer).kind() == ZH_RETURNED)
         return true;

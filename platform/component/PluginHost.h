@@ -61,9 +61,11 @@ public:
     bool findEntry(const QByteArray& name);
     // Starts the entry point found last; true when it started.
     bool startEntry();
-    // Waits within the step's limit for the started entry point to return: true when it did, or
-    // the host ended on the way (a crash); false when the time ran out.
-    bool waitForEntry();
+    // Whether the started entry point has returned, or the host ended, within `ms`.
+    bool entryEndsWithin(int ms) { return m_channel.answersWithin(ms); }
+    // Waits until `deadline` for the started entry point to return: true when it did, or the
+    // host ended on the way (a crash); false when the time ran out.
+    bool waitForEntry(QDeadlineTimer deadline);
     // Ends the host at once, whatever it runs; everything asked of it from then on fails.
     void end(const QString& why);
 
